@@ -1,0 +1,33 @@
+#pragma once
+// The commands of kivo-cli. Each takes its arguments (after the command
+// name), writes to the given streams and returns the exit status.
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kivo::cli {
+
+using Args = std::vector<std::string>;
+
+struct Command {
+  std::string_view name;
+  std::string_view usage;
+  std::string_view summary;
+  std::function<int(const Args&, std::ostream& out, std::ostream& err)> run;
+};
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailed = 1;
+inline constexpr int kExitUsage = 2;
+
+// Splits "--json" off the arguments; true when it was there.
+bool TakeFlag(Args& args, std::string_view flag);
+
+std::vector<Command> CoreCommands();
+std::vector<Command> TextCommands();
+std::vector<Command> MapCommands();
+
+}  // namespace kivo::cli

@@ -1,0 +1,7 @@
+#include "cli/command.h"
+
+namespace kivo::cli {
+
+std::vector<Command> MapCommands() { return {}; }
+
+}  // namespace kivo::cli
