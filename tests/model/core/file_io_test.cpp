@@ -1,0 +1,92 @@
+#include "model/core/file_io.h"
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "support/temp_dir.h"
+
+namespace kivo {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<uint8_t> Pattern(std::size_t size, uint8_t seed) {
+  std::vector<uint8_t> bytes(size);
+  for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>(seed + i * 7);
+  return bytes;
+}
+
+std::size_t EntriesIn(const fs::path& folder) {
+  return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
+}
+
+TEST(SafeWriteFile, ReplacesTheFileAndKeepsItsPermissionsAndLinks) {
+  test::TempDir dir;
+  const std::string target = dir.Write("game.nes", Pattern(100, 1));
+  ASSERT_EQ(chmod(target.c_str(), 0640), 0);
+
+  ASSERT_EQ(SafeWriteFile(target, Pattern(5000, 9)), "");
+  EXPECT_EQ(test::TempDir::Read(target), Pattern(5000, 9));
+  struct stat st {};
+  ASSERT_EQ(stat(target.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  EXPECT_EQ(EntriesIn(dir.path()), 1u) << "no temporary file is left behind";
+
+  // Writing through a symbolic link replaces the file it points to.
+  const std::string link = dir.File("link.nes");
+  fs::create_symlink(target, link);
+  ASSERT_EQ(SafeWriteFile(link, Pattern(10, 3)), "");
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(test::TempDir::Read(target), Pattern(10, 3));
+
+  // A new file is created.
+  ASSERT_EQ(SafeWriteFile(dir.File("new.dat"), Pattern(3, 0)), "");
+  EXPECT_EQ(test::TempDir::Read(dir.File("new.dat")), Pattern(3, 0));
+}
+
+TEST(SafeWriteFile, AFailedWriteLeavesTheOldFileByteIdentical) {
+  test::TempDir dir;
+  const std::vector<uint8_t> original = Pattern(4096, 5);
+  const std::string target = dir.Write("game.nes", original);
+
+  // A file size limit makes the write itself fail part-way, even for root.
+  rlimit old {};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = old;
+  small.rlim_cur = 1024;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const std::string error = SafeWriteFile(target, Pattern(0x40010, 8));
+  setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+
+  EXPECT_NE(error, "");
+  EXPECT_EQ(test::TempDir::Read(target), original);
+  EXPECT_EQ(EntriesIn(dir.path()), 1u) << "the temporary file is removed";
+
+  // A folder that does not exist, and a folder in the way of the name.
+  EXPECT_NE(SafeWriteFile(dir.File("missing/game.nes"), original), "");
+  fs::create_directory(dir.File("folder"));
+  EXPECT_NE(SafeWriteFile(dir.File("folder"), original), "");
+  EXPECT_TRUE(fs::is_directory(dir.File("folder")));
+}
+
+TEST(ReadWholeFile, ReadsEverythingOrReportsWhy) {
+  test::TempDir dir;
+  const std::string file = dir.Write("a.bin", Pattern(70000, 2));
+  FileBytes read = ReadWholeFile(file);
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read.bytes, Pattern(70000, 2));
+
+  EXPECT_EQ(ReadWholeFile(dir.File("none")).error, ReadError::CannotOpen);
+  EXPECT_EQ(ReadWholeFile(dir.path().string()).error, ReadError::CannotOpen);
+}
+
+}  // namespace
+}  // namespace kivo

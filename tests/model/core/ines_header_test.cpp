@@ -1,0 +1,81 @@
+#include "model/core/ines_header.h"
+
+#include <gtest/gtest.h>
+
+#include "demo/image_builder.h"
+
+namespace kivo {
+namespace {
+
+TEST(InesHeader, StandaloneGameHeader) {
+  const std::vector<uint8_t> image = demo::ImageBuilder().Build();  // flags 0x12, 16 banks
+  const InesHeader h = DecodeInesHeader(image);
+  EXPECT_TRUE(h.magic);
+  EXPECT_EQ(h.mapper, 1);
+  EXPECT_EQ(MapperNames()[h.mapper], "1 - MMC1 PRG 32k/16k swap, CHRROM 8k/4k swap, NT");
+  EXPECT_EQ(h.mirroring, Mirroring::Horizontal);
+  EXPECT_EQ(h.region, Region::Ntsc);
+  EXPECT_EQ(h.prgRomBanks, 16);
+  EXPECT_EQ(h.chrRomBanks, 0);
+  EXPECT_EQ(h.prgRamBanks, 1);
+  EXPECT_TRUE(h.sram);
+  EXPECT_FALSE(h.trainer || h.vs || h.pc10 || h.nes20);
+  EXPECT_TRUE(h.sizeMatches);
+}
+
+TEST(InesHeader, FlagBitsAndFields) {
+  const uint8_t bytes[16] = {'N', 'E', 'S', 0x1A, 2, 3, 0x0B, 0xF3, 4, 0x01};
+  std::vector<uint8_t> image(bytes, bytes + 16);
+  image.resize(16 + 2 * 0x4000 + 3 * 0x2000);
+  const InesHeader h = DecodeInesHeader(image);
+  EXPECT_EQ(h.mirroring, Mirroring::FourScreen) << "bit 3 overrides bit 0";
+  EXPECT_TRUE(h.sram);
+  EXPECT_FALSE(h.trainer);
+  EXPECT_TRUE(h.vs);
+  EXPECT_TRUE(h.pc10);
+  EXPECT_EQ(h.mapper, 0xF0);
+  EXPECT_EQ(h.region, Region::Pal);
+  EXPECT_EQ(h.prgRamBanks, 4);
+  EXPECT_TRUE(h.sizeMatches);
+
+  image[6] = 0x05;  // vertical, trainer: now 512 bytes are missing
+  EXPECT_EQ(DecodeInesHeader(image).mirroring, Mirroring::Vertical);
+  EXPECT_FALSE(DecodeInesHeader(image).sizeMatches);
+  image.resize(image.size() + 512);
+  EXPECT_TRUE(DecodeInesHeader(image).sizeMatches);
+
+  image[7] = 0x08;
+  EXPECT_TRUE(DecodeInesHeader(image).nes20);
+  image[7] = 0x0C;
+  EXPECT_FALSE(DecodeInesHeader(image).nes20);
+}
+
+TEST(InesHeader, MissingMagicAndShortImages) {
+  std::vector<uint8_t> image = demo::ImageBuilder().Build();
+  image[1] = 'X';
+  EXPECT_FALSE(DecodeInesHeader(image).magic);
+
+  // Fewer than 16 bytes: what is there is decoded, the rest reads as 0.
+  const std::vector<uint8_t> tiny = {'N', 'E', 'S', 0x1A, 0x10, 0x00, 0x13};
+  const InesHeader h = DecodeInesHeader(tiny);
+  EXPECT_FALSE(h.magic);
+  EXPECT_EQ(h.prgRomBanks, 16);
+  EXPECT_EQ(h.mirroring, Mirroring::Vertical);
+  EXPECT_EQ(h.prgRamBanks, 1);
+  EXPECT_FALSE(DecodeInesHeader({}).magic);
+}
+
+TEST(MapperNames, EveryRowStartsWithItsNumber) {
+  const auto& names = MapperNames();
+  for (int i = 0; i < 256; ++i) {
+    EXPECT_EQ(names[i].rfind(std::to_string(i) + " - ", 0), 0u) << names[i];
+  }
+  EXPECT_EQ(names[14], "14 - invalid/non-existant");
+  EXPECT_EQ(names[254], "254 - invalid/non-existant");
+  EXPECT_EQ(names[72], "72 - Jaleco PRG-LO (] CHRROM 8k swap");
+  EXPECT_EQ(names[161], "161 - MMC1 - PRG 32K/16K swap, CHRROM 8K/4K swap, NT");
+  EXPECT_EQ(names[255], "255 - X-in-1 multicart (same as 225)");
+}
+
+}  // namespace
+}  // namespace kivo
