@@ -1,0 +1,141 @@
+#include "model/gfx/metatiles.h"
+
+#include <gtest/gtest.h>
+
+#include "demo/gfx_layout.h"
+#include "demo/image_builder.h"
+#include "model/gfx/palette.h"
+#include "model/gfx/tile_canvas.h"
+
+namespace kivo {
+namespace {
+
+using demo::ImageBuilder;
+
+// Palette byte i is 0x40 + i: every entry distinct, and each masks to i.
+void PlaceFixture(ImageBuilder& image) {
+  std::array<uint8_t, kWorldPaletteSize> colours;
+  for (std::size_t i = 0; i < colours.size(); ++i)
+    colours[i] = static_cast<uint8_t>(0x40 + i);
+  demo::PlaceWorldPalette(image, colours);
+  for (int v = 0; v < 4; ++v)
+    demo::PlaceWorldTile(image, 0x10 + v, demo::SolidTile(v));
+  const std::array<uint8_t, 16> corner = {0x80, 0, 0, 0, 0, 0, 0, 0, 0x80};
+  demo::PlaceWorldTile(image, 0xFF, corner);
+
+  demo::PlaceMetatile(image, 0x24, {0x10, 0x11, 0x12, 0x13}, 2);
+  demo::PlaceMetatile(image, 0x7F, {0xFF, 0xFF, 0x13, 0x10}, 3);
+  demo::PlaceMetatile(image, 0x01, {0x13, 0x13, 0x13, 0x13}, 0);
+  image.Byte(kMetatileAttributesOffset + 0x01, 0x54);  // not a multiple of 0x55: rounds down
+}
+
+void ExpectFixtureCanvas(const TileCanvas& canvas, const MasterPalette& palette) {
+  for (int i = 0; i < kCanvasColourCount; ++i) {
+    EXPECT_EQ(canvas.colourTable()[i], palette.Argb(static_cast<uint8_t>(i))) << i;
+  }
+  // Metatile 0x24 at (64, 32): its four quarters in sub-palette 2.
+  EXPECT_EQ(MetatileOrigin(0x24), (PixelPoint{64, 32}));
+  EXPECT_EQ(canvas.Pixel(64, 32), 8 + 0);
+  EXPECT_EQ(canvas.Pixel(79, 32), 8 + 1);
+  EXPECT_EQ(canvas.Pixel(64, 47), 8 + 2);
+  EXPECT_EQ(canvas.Pixel(72, 40), 8 + 3);
+  // Metatile 0x7F, the last, at (240, 112) in sub-palette 3.
+  EXPECT_EQ(canvas.Pixel(240, 112), 12 + 3);
+  EXPECT_EQ(canvas.Pixel(241, 112), 12 + 0);
+  EXPECT_EQ(canvas.Pixel(248, 112), 12 + 3);
+  EXPECT_EQ(canvas.Pixel(240, 120), 12 + 3);
+  EXPECT_EQ(canvas.Pixel(255, 127), 12 + 0);
+  // Metatile 1 with attribute 0x54 uses sub-palette 0.
+  EXPECT_EQ(canvas.Pixel(16, 0), 3);
+  // Metatile 0 is four copies of tile 0 (all zero bytes here).
+  EXPECT_EQ(canvas.Pixel(0, 0), 0);
+}
+
+TEST(DrawMetatiles, BuildsTheCanvasFromTileNumbersAttributesAndTiles) {
+  MasterPalette palette;
+  for (int n = 0; n < 32; ++n)
+    palette[static_cast<uint8_t>(n)] = ColourEntry{0, 0, 0xC0, 0xFF};
+  palette[0x05] = ColourEntry{5, 6, 7, 0xFF};
+
+  for (ImageBuilder image : {ImageBuilder::Standalone(), ImageBuilder::Combination()}) {
+    SCOPED_TRACE(image.baseShift());
+    PlaceFixture(image);
+    const std::vector<uint8_t> bytes = image.Build();
+    const ConstRomView rom(bytes, image.baseShift());
+
+    const MetatileSet set = MetatileSet::Read(rom);
+    EXPECT_EQ(set.Tile(0x24, Quarter::BottomLeft), 0x12);
+    EXPECT_EQ(set.Tile(0x7F, Quarter::TopRight), 0xFF);
+    EXPECT_EQ(set.SubPalette(0x7F), 3);
+    EXPECT_EQ(set.SubPalette(0x01), 0);
+
+    TileCanvas canvas(kMetatileCanvasWidth, kMetatileCanvasHeight);
+    DrawMetatiles(canvas, palette, rom, set);
+    ExpectFixtureCanvas(canvas, palette);
+  }
+}
+
+TEST(DrawMetatiles, UsesTheCallersCopiesOfTheDefinitions) {
+  ImageBuilder image;
+  PlaceFixture(image);
+  const std::vector<uint8_t> bytes = image.Build();
+  const ConstRomView rom(bytes, 0);
+  const MasterPalette palette;
+
+  // The view and the page draw from their own copies, which may differ from the ROM.
+  MetatileSet set = MetatileSet::Read(rom);
+  set.SetTile(0x24, Quarter::TopLeft, 0x13);
+  set.attributes[0x24] = AttributeOfSubPalette(1);
+  TileCanvas canvas(kMetatileCanvasWidth, kMetatileCanvasHeight);
+  DrawMetatiles(canvas, palette, rom, set);
+  EXPECT_EQ(canvas.Pixel(64, 32), 4 + 3);
+  EXPECT_EQ(canvas.Pixel(72, 32), 4 + 1);
+
+  // Writing the tile numbers back puts each quarter in its own array.
+  std::vector<uint8_t> target = bytes;
+  set.SetTile(0x24, Quarter::BottomRight, 0x23);
+  set.WriteTileNumbers(RomView(target, 0));
+  EXPECT_EQ(target[0x0110 + 0x24], 0x13);
+  EXPECT_EQ(target[0x0290 + 0x24], 0x23);
+  EXPECT_EQ(MetatileSet::Read(ConstRomView(target, 0)).tileNumbers, set.tileNumbers);
+  EXPECT_EQ(target[0x0310 + 0x24], 0xAA);  // attributes are not written here
+}
+
+TEST(DrawMetatiles, ShortImagesAndSmallCanvasesStayInBounds) {
+  const MasterPalette palette;
+  // Images ending inside the definitions, the palette and the tile sheet.
+  for (std::size_t size :
+       {std::size_t{0}, std::size_t{0x200}, std::size_t{0x3A0}, std::size_t{0x8010 + 0x105}}) {
+    SCOPED_TRACE(size);
+    ImageBuilder image(size);
+    image.Fill(0, size, 0x55);
+    const std::vector<uint8_t> bytes = image.Build();
+    const ConstRomView rom(bytes, 0);
+    const MetatileSet set = MetatileSet::Read(rom);
+    TileCanvas canvas(kMetatileCanvasWidth, kMetatileCanvasHeight);
+    DrawMetatiles(canvas, palette, rom, set);
+    // Bytes past the end read as 0: metatile 0x7F's bottom-right tile
+    // number and attribute lie past 0x200, so it shows tile 0 in sub-palette 0.
+    if (size <= 0x200) {
+      EXPECT_EQ(canvas.Pixel(255, 127), 0);
+    }
+  }
+
+  ImageBuilder image;
+  PlaceFixture(image);
+  const std::vector<uint8_t> bytes = image.Build();
+  TileCanvas small(100, 20);
+  DrawMetatiles(small, palette, ConstRomView(bytes, 0), MetatileSet::Read(ConstRomView(bytes, 0)));
+  EXPECT_EQ(small.Pixel(16, 0), 3);
+
+  // Inputs shorter than 32 colours or 256 tiles give colour 0x00 and blank tiles.
+  TileCanvas canvas(kMetatileCanvasWidth, kMetatileCanvasHeight);
+  const uint8_t twoColours[] = {0x16, 0x2A};
+  DrawMetatiles(canvas, palette, twoColours, std::span<const uint8_t>(), MetatileSet{});
+  EXPECT_EQ(canvas.colourTable()[1], palette.Argb(0x2A));
+  EXPECT_EQ(canvas.colourTable()[2], palette.Argb(0x00));
+  EXPECT_EQ(canvas.Pixel(200, 100), 0);
+}
+
+}  // namespace
+}  // namespace kivo
