@@ -18,7 +18,8 @@ using nlohmann::json;
 // Opens the single FILE argument; on failure says why and gives false.
 bool OpenOne(const Args& args, RomDocument& document, std::ostream& err) {
   const OpenOutcome outcome = document.Open(args.front());
-  for (const Message& m : outcome.messages) err << m.text << '\n';
+  for (const Message& m : outcome.messages)
+    err << m.text << '\n';
   return outcome.ok;
 }
 
@@ -33,7 +34,8 @@ int Identify(Args args, std::ostream& out, std::ostream& err) {
     return kExitUsage;
   }
   RomDocument document;
-  if (!OpenOne(args, document, err)) return kExitFailed;
+  if (!OpenOne(args, document, err))
+    return kExitFailed;
   const std::optional<Message> release = IdentifyVersion(document.image(), document.baseShift());
 
   if (asJson) {
@@ -70,7 +72,8 @@ int Header(Args args, std::ostream& out, std::ostream& err) {
     return kExitUsage;
   }
   RomDocument document;
-  if (!OpenOne(args, document, err)) return kExitFailed;
+  if (!OpenOne(args, document, err))
+    return kExitFailed;
   const InesHeader h = DecodeInesHeader(document.image());
   const std::string_view mirroring = kMirroringNames[static_cast<int>(h.mirroring)];
   const std::string_view region = kRegionNames[static_cast<int>(h.region)];
@@ -96,7 +99,8 @@ int Header(Args args, std::ostream& out, std::ostream& err) {
     return kExitOk;
   }
   auto yesNo = [](bool b) { return b ? "yes" : "no"; };
-  if (!h.magic) out << "Warning: " << kBadHeaderText << '\n';
+  if (!h.magic)
+    out << "Warning: " << kBadHeaderText << '\n';
   out << "Mapper:                   " << MapperNames()[h.mapper] << '\n'
       << "Mirroring:                " << mirroring << '\n'
       << "Region:                   " << region << '\n'
@@ -116,7 +120,8 @@ int Header(Args args, std::ostream& out, std::ostream& err) {
 
 bool TakeFlag(Args& args, std::string_view flag) {
   const auto it = std::find(args.begin(), args.end(), flag);
-  if (it == args.end()) return false;
+  if (it == args.end())
+    return false;
   args.erase(it);
   return true;
 }

@@ -17,7 +17,9 @@ ImageBuilder::ImageBuilder(std::size_t size) : image_(size, 0) {
   Raw(0, header);
 }
 
-ImageBuilder ImageBuilder::Combination() { return ImageBuilder(kCombinationSize); }
+ImageBuilder ImageBuilder::Combination() {
+  return ImageBuilder(kCombinationSize);
+}
 
 ImageBuilder& ImageBuilder::Release(int row) {
   const ReleaseSignature& s = ReleaseSignatures().at(row);
@@ -53,7 +55,8 @@ ImageBuilder& ImageBuilder::Bytes(std::size_t offset, std::initializer_list<uint
 }
 
 ImageBuilder& ImageBuilder::Fill(std::size_t offset, std::size_t count, uint8_t value) {
-  for (std::size_t i = 0; i < count; ++i) view().SetByte(offset + i, value);
+  for (std::size_t i = 0; i < count; ++i)
+    view().SetByte(offset + i, value);
   return *this;
 }
 

@@ -17,7 +17,8 @@ TEST(KivoCli, IdentifyGivesOneJsonObject) {
   test::TempDir dir;
   demo::ImageBuilder vask;
   vask.Release(3);
-  const test::CliResult r = RunCli("identify " + QuoteArg(dir.Write("v.nes", vask.Build())) + " --json");
+  const test::CliResult r =
+      RunCli("identify " + QuoteArg(dir.Write("v.nes", vask.Build())) + " --json");
   ASSERT_EQ(r.status, 0) << r.err;
   const json j = json::parse(r.out);
   EXPECT_EQ(j["kind"], "standalone");
@@ -26,25 +27,30 @@ TEST(KivoCli, IdentifyGivesOneJsonObject) {
   EXPECT_EQ(j["tablePair"], "standard");
   EXPECT_EQ(j["release"]["caption"], "Kivo");
   EXPECT_EQ(j["release"]["icon"], "none");
-  EXPECT_EQ(j["release"]["text"],
-            "This looks like Vask's translation, v1.03.\n\nEverything is supported for this version.");
+  EXPECT_EQ(
+      j["release"]["text"],
+      "This looks like Vask's translation, v1.03.\n\nEverything is supported for this version.");
 
   demo::ImageBuilder proto = demo::ImageBuilder::Combination();
   proto.Release(6);
-  const json c = json::parse(RunCli("identify " + QuoteArg(dir.Write("c.nes", proto.Build())) + " --json").out);
+  const json c = json::parse(
+      RunCli("identify " + QuoteArg(dir.Write("c.nes", proto.Build())) + " --json").out);
   EXPECT_EQ(c["kind"], "combination");
   EXPECT_EQ(c["baseShift"], 0x40000);
   EXPECT_EQ(c["tablePair"], "prototype");
   EXPECT_EQ(c["release"]["icon"], "warning");
 
-  const json small =
-      json::parse(RunCli("identify " + QuoteArg(dir.Write("s.nes", std::vector<uint8_t>(100))) + " --json").out);
+  const json small = json::parse(
+      RunCli("identify " + QuoteArg(dir.Write("s.nes", std::vector<uint8_t>(100))) + " --json")
+          .out);
   EXPECT_EQ(small["kind"], "too-small");
   EXPECT_EQ(small["editable"], false);
   EXPECT_EQ(small["tablePair"], "none");
 
-  const json gba = json::parse(
-      RunCli("identify " + QuoteArg(dir.Write("g.gba", std::vector<uint8_t>(0x1000000))) + " --json").out);
+  const json gba =
+      json::parse(RunCli("identify " +
+                         QuoteArg(dir.Write("g.gba", std::vector<uint8_t>(0x1000000))) + " --json")
+                      .out);
   EXPECT_EQ(gba["kind"], "gba");
   EXPECT_TRUE(gba["release"].is_null());
 }
@@ -68,7 +74,8 @@ TEST(KivoCli, HeaderAndFailures) {
   EXPECT_EQ(j["format"], "iNES");
   EXPECT_EQ(j["sizeMatches"], true);
 
-  const json bad = json::parse(RunCli("header " + QuoteArg(dir.Write("b.nes", "NX")) + " --json").out);
+  const json bad =
+      json::parse(RunCli("header " + QuoteArg(dir.Write("b.nes", "NX")) + " --json").out);
   EXPECT_EQ(bad["magic"], false);
   EXPECT_EQ(bad["warning"], "Possibility exists that this isn't a valid header!");
 

@@ -1,10 +1,10 @@
 #pragma once
 // Runs the built kivo-cli and captures what it prints.
 
+#include <sys/wait.h>
 #include <array>
 #include <cstdio>
 #include <string>
-#include <sys/wait.h>
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,8 @@ struct CliResult {
 // `args` is pasted into a shell command line; quote paths with QuoteArg.
 inline std::string QuoteArg(const std::string& s) {
   std::string q = "'";
-  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  for (char c : s)
+    q += c == '\'' ? std::string("'\\''") : std::string(1, c);
   return q + "'";
 }
 
@@ -30,14 +31,16 @@ inline CliResult RunCli(const std::string& args) {
   if (FILE* pipe = popen(command.c_str(), "r")) {
     std::array<char, 4096> buffer{};
     std::size_t n = 0;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.out.append(buffer.data(), n);
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+      result.out.append(buffer.data(), n);
     const int raw = pclose(pipe);
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   }
   if (FILE* f = fopen(errFile.c_str(), "rb")) {
     std::array<char, 4096> buffer{};
     std::size_t n = 0;
-    while ((n = fread(buffer.data(), 1, buffer.size(), f)) > 0) result.err.append(buffer.data(), n);
+    while ((n = fread(buffer.data(), 1, buffer.size(), f)) > 0)
+      result.err.append(buffer.data(), n);
     fclose(f);
   }
   return result;

@@ -17,7 +17,8 @@ class TempDir {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = info ? std::string(info->test_suite_name()) + "_" + info->name() : "kivo";
     for (char& c : name) {
-      if (c == '/') c = '_';
+      if (c == '/')
+        c = '_';
     }
     path_ = std::filesystem::path(::testing::TempDir()) / ("kivo_" + name);
     std::filesystem::remove_all(path_);
@@ -36,7 +37,8 @@ class TempDir {
   std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) const {
     const std::string file = File(name);
     std::ofstream(file, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
     return file;
   }
 

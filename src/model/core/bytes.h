@@ -14,7 +14,8 @@ inline uint16_t ReadLe16(std::span<const uint8_t> bytes, std::size_t at) {
 
 inline uint32_t ReadLe32(std::span<const uint8_t> bytes, std::size_t at) {
   return static_cast<uint32_t>(bytes[at]) | (static_cast<uint32_t>(bytes[at + 1]) << 8) |
-         (static_cast<uint32_t>(bytes[at + 2]) << 16) | (static_cast<uint32_t>(bytes[at + 3]) << 24);
+         (static_cast<uint32_t>(bytes[at + 2]) << 16) |
+         (static_cast<uint32_t>(bytes[at + 3]) << 24);
 }
 
 inline void WriteLe16(std::span<uint8_t> bytes, std::size_t at, uint16_t value) {

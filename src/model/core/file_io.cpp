@@ -18,14 +18,17 @@ namespace {
 
 struct FileCloser {
   void operator()(std::FILE* f) const {
-    if (f) std::fclose(f);
+    if (f)
+      std::fclose(f);
   }
 };
 
 std::string Folder(const std::string& path) {
   const auto slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
+  if (slash == std::string::npos)
+    return ".";
+  if (slash == 0)
+    return "/";
   return path.substr(0, slash);
 }
 
@@ -33,13 +36,17 @@ std::string Folder(const std::string& path) {
 // link itself survives.
 std::string ResolveTarget(const std::string& path) {
   struct stat st {};
-  if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+  if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+    return path;
   char resolved[PATH_MAX];
-  if (realpath(path.c_str(), resolved) == nullptr) return path;
+  if (realpath(path.c_str(), resolved) == nullptr)
+    return path;
   return resolved;
 }
 
-std::string Reason(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
+std::string Reason(const char* what) {
+  return std::string(what) + ": " + std::strerror(errno);
+}
 
 }  // namespace
 
@@ -77,11 +84,13 @@ FileBytes ReadWholeFile(const std::string& path) {
 }
 
 std::string SafeWriteFile(const std::string& path, std::span<const uint8_t> bytes) {
-  if (path.empty()) return "no file name";
+  if (path.empty())
+    return "no file name";
   const std::string target = ResolveTarget(path);
   std::string temp = Folder(target) + "/.kivo-XXXXXX";
   const int fd = mkstemp(temp.data());
-  if (fd < 0) return Reason("cannot create a temporary file");
+  if (fd < 0)
+    return Reason("cannot create a temporary file");
 
   auto fail = [&](const char* what) {
     std::string reason = Reason(what);
@@ -99,18 +108,21 @@ std::string SafeWriteFile(const std::string& path, std::span<const uint8_t> byte
     umask(mask);
     mode = 0666 & ~mask;
   }
-  if (fchmod(fd, mode) != 0) return fail("cannot set permissions");
+  if (fchmod(fd, mode) != 0)
+    return fail("cannot set permissions");
 
   std::size_t written = 0;
   while (written < bytes.size()) {
     const ssize_t n = write(fd, bytes.data() + written, bytes.size() - written);
     if (n < 0) {
-      if (errno == EINTR) continue;
+      if (errno == EINTR)
+        continue;
       return fail("cannot write");
     }
     written += static_cast<std::size_t>(n);
   }
-  if (fsync(fd) != 0) return fail("cannot flush to disk");
+  if (fsync(fd) != 0)
+    return fail("cannot flush to disk");
   if (close(fd) != 0) {
     std::string reason = Reason("cannot close");
     unlink(temp.c_str());

@@ -24,8 +24,8 @@ struct InesHeader {
   bool trainer = false;
   bool vs = false;
   bool pc10 = false;
-  bool nes20 = false;       // (byte 7 & 0x0C) == 0x08
-  bool sizeMatches = false; // file size == header + trainer + PRG + CHR
+  bool nes20 = false;        // (byte 7 & 0x0C) == 0x08
+  bool sizeMatches = false;  // file size == header + trainer + PRG + CHR
 };
 
 InesHeader DecodeInesHeader(std::span<const uint8_t> image);

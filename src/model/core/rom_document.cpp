@@ -7,37 +7,49 @@
 namespace kivo {
 
 ImageClass ClassifyImage(std::size_t size) {
-  if (size == kStandaloneSize) return {ImageKind::Standalone, 0, true, MainPicture::Game};
+  if (size == kStandaloneSize)
+    return {ImageKind::Standalone, 0, true, MainPicture::Game};
   if (size == kCombinationSize) {
     return {ImageKind::Combination, kCombinationShift, true, MainPicture::Game};
   }
-  if (size == kGbaSize) return {ImageKind::Gba, 0, false, MainPicture::Gba};
-  if (size >= kStandaloneSize) return {ImageKind::Unrecognised, 0, true, MainPicture::Unknown};
+  if (size == kGbaSize)
+    return {ImageKind::Gba, 0, false, MainPicture::Gba};
+  if (size >= kStandaloneSize)
+    return {ImageKind::Unrecognised, 0, true, MainPicture::Unknown};
   return {ImageKind::TooSmall, 0, false, MainPicture::Unknown};
 }
 
 std::string_view ImageKindName(ImageKind kind) {
   switch (kind) {
-    case ImageKind::Standalone: return "standalone";
-    case ImageKind::Combination: return "combination";
-    case ImageKind::Gba: return "gba";
-    case ImageKind::Unrecognised: return "unrecognised";
-    case ImageKind::TooSmall: return "too-small";
+    case ImageKind::Standalone:
+      return "standalone";
+    case ImageKind::Combination:
+      return "combination";
+    case ImageKind::Gba:
+      return "gba";
+    case ImageKind::Unrecognised:
+      return "unrecognised";
+    case ImageKind::TooSmall:
+      return "too-small";
   }
   return "too-small";
 }
 
 std::string_view TablePairName(TablePair pair) {
   switch (pair) {
-    case TablePair::Standard: return "standard";
-    case TablePair::Prototype: return "prototype";
-    case TablePair::None: return "none";
+    case TablePair::Standard:
+      return "standard";
+    case TablePair::Prototype:
+      return "prototype";
+    case TablePair::None:
+      return "none";
   }
   return "none";
 }
 
 OpenOutcome RomDocument::Open(const std::string& path) {
   Release();
+  currentPath_ = path;  // kept on failure too, so Re-open tries the same file again
   FileBytes file = ReadWholeFile(path);
   if (!file) {
     const char* text = file.error == ReadError::TooLarge ? kTooLargeText : kOpenFailedText;
@@ -50,7 +62,8 @@ OpenOutcome RomDocument::Open(const std::string& path) {
 OpenOutcome RomDocument::Reopen() {
   const std::string path = currentPath_;
   OpenOutcome outcome = Open(path);
-  if (outcome.ok) outcome.messages.push_back(Message{kReopenedText, MessageIcon::None});
+  if (outcome.ok)
+    outcome.messages.push_back(Message{kReopenedText, MessageIcon::None});
   return outcome;
 }
 
@@ -72,16 +85,17 @@ void RomDocument::Release() {
 void RomDocument::Classify() {
   class_ = ClassifyImage(image_.size());
   prototypeTitle_ = false;
-  if (!class_.editable) return;
+  if (!class_.editable)
+    return;
   const std::vector<uint8_t> title = view().Bytes(kTitleOffset, kTitleSize);
-  prototypeTitle_ = std::equal(title.begin(), title.end(), kPrototypeTitle.begin(),
-                               kPrototypeTitle.end(), [](uint8_t byte, char c) {
-                                 return byte == static_cast<uint8_t>(c);
-                               });
+  prototypeTitle_ =
+      std::equal(title.begin(), title.end(), kPrototypeTitle.begin(), kPrototypeTitle.end(),
+                 [](uint8_t byte, char c) { return byte == static_cast<uint8_t>(c); });
 }
 
 TablePair RomDocument::tablePair() const {
-  if (!editable()) return TablePair::None;
+  if (!editable())
+    return TablePair::None;
   return prototypeTitle_ ? TablePair::Prototype : TablePair::Standard;
 }
 

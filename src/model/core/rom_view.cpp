@@ -4,9 +4,11 @@ namespace kivo {
 
 std::size_t ConstRomView::IndexOf(std::size_t offset, std::size_t length) const {
   const std::size_t size = image_.size();
-  if (offset > size || shift_ > size - offset) return npos;
+  if (offset > size || shift_ > size - offset)
+    return npos;
   const std::size_t index = offset + shift_;
-  if (length > size - index) return npos;
+  if (length > size - index)
+    return npos;
   return index;
 }
 
@@ -21,13 +23,15 @@ uint16_t ConstRomView::Word(std::size_t offset) const {
 
 std::vector<uint8_t> ConstRomView::Bytes(std::size_t offset, std::size_t count) const {
   std::vector<uint8_t> out(count, 0);
-  for (std::size_t i = 0; i < count; ++i) out[i] = Byte(offset + i);
+  for (std::size_t i = 0; i < count; ++i)
+    out[i] = Byte(offset + i);
   return out;
 }
 
 void RomView::SetByte(std::size_t offset, uint8_t value) const {
   const std::size_t index = IndexOf(offset);
-  if (index != npos) writable_[index] = value;
+  if (index != npos)
+    writable_[index] = value;
 }
 
 void RomView::SetWord(std::size_t offset, uint16_t value) const {
@@ -36,7 +40,8 @@ void RomView::SetWord(std::size_t offset, uint16_t value) const {
 }
 
 void RomView::SetBytes(std::size_t offset, std::span<const uint8_t> bytes) const {
-  for (std::size_t i = 0; i < bytes.size(); ++i) SetByte(offset + i, bytes[i]);
+  for (std::size_t i = 0; i < bytes.size(); ++i)
+    SetByte(offset + i, bytes[i]);
 }
 
 }  // namespace kivo

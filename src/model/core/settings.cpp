@@ -25,17 +25,20 @@ void SettingsBlock::ResetToDefaults() {
 }
 
 int32_t SettingsBlock::Int(std::size_t offset) const {
-  if (offset + 4 > kSize) return 0;
+  if (offset + 4 > kSize)
+    return 0;
   return static_cast<int32_t>(ReadLe32(bytes_, offset));
 }
 
 void SettingsBlock::SetInt(std::size_t offset, int32_t value) {
-  if (offset + 4 > kSize) return;
+  if (offset + 4 > kSize)
+    return;
   WriteLe32(bytes_, offset, static_cast<uint32_t>(value));
 }
 
 std::string SettingsBlock::Text(std::size_t offset, std::size_t width) const {
-  if (offset >= kSize) return {};
+  if (offset >= kSize)
+    return {};
   width = std::min(width, kSize - offset);
   const auto* begin = reinterpret_cast<const char*>(bytes_.data() + offset);
   const auto* end = std::find(begin, begin + width, '\0');
@@ -43,7 +46,8 @@ std::string SettingsBlock::Text(std::size_t offset, std::size_t width) const {
 }
 
 void SettingsBlock::SetText(std::size_t offset, std::size_t width, std::string_view text) {
-  if (width == 0 || offset >= kSize) return;
+  if (width == 0 || offset >= kSize)
+    return;
   width = std::min(width, kSize - offset);
   const std::string_view kept = CutUtf8(text.substr(0, text.find('\0')), width - 1);
   auto field = std::span(bytes_).subspan(offset, width);
@@ -52,20 +56,25 @@ void SettingsBlock::SetText(std::size_t offset, std::size_t width, std::string_v
 }
 
 std::string SettingsBlock::Field(const FieldSet& set, int index) const {
-  if (index < 0 || index >= set.count) return {};
+  if (index < 0 || index >= set.count)
+    return {};
   return Text(set.offset + index * set.width, set.width);
 }
 
 void SettingsBlock::SetField(const FieldSet& set, int index, std::string_view text) {
-  if (index < 0 || index >= set.count) return;
+  if (index < 0 || index >= set.count)
+    return;
   SetText(set.offset + index * set.width, set.width, text);
 }
 
 std::size_t SettingsBlock::PathOffset(PathField field) {
   switch (field) {
-    case PathField::Rom: return kRomPath;
-    case PathField::Palette: return kPalettePath;
-    default: break;
+    case PathField::Rom:
+      return kRomPath;
+    case PathField::Palette:
+      return kPalettePath;
+    default:
+      break;
   }
   const int kind = static_cast<int>(field) - static_cast<int>(PathField::Ff2StandardTable);
   return kTablePaths + kind * kPathWidth;
@@ -84,13 +93,15 @@ std::optional<Message> SettingsBlock::SetPath(PathField field, std::string_view 
 }
 
 Rgb SettingsBlock::CustomColour(int index) const {
-  if (index < 0 || index >= kCustomColourCount) return {};
+  if (index < 0 || index >= kCustomColourCount)
+    return {};
   const std::size_t at = kCustomColours + 3 * index;
   return {bytes_[at], bytes_[at + 1], bytes_[at + 2]};
 }
 
 void SettingsBlock::SetCustomColour(int index, Rgb colour) {
-  if (index < 0 || index >= kCustomColourCount) return;
+  if (index < 0 || index >= kCustomColourCount)
+    return;
   const std::size_t at = kCustomColours + 3 * index;
   bytes_[at] = colour.red;
   bytes_[at + 1] = colour.green;
@@ -98,12 +109,14 @@ void SettingsBlock::SetCustomColour(int index, Rgb colour) {
 }
 
 bool SettingsBlock::PreferDte(int category) const {
-  if (category < 0 || category >= kPreferDteCount) return false;
+  if (category < 0 || category >= kPreferDteCount)
+    return false;
   return Flag(kPreferDte + 4 * category);
 }
 
 void SettingsBlock::SetPreferDte(int category, bool on) {
-  if (category < 0 || category >= kPreferDteCount) return;
+  if (category < 0 || category >= kPreferDteCount)
+    return;
   SetFlag(kPreferDte + 4 * category, on);
 }
 
@@ -124,7 +137,8 @@ void ReadInto(SettingsBlock& block, const std::vector<uint8_t>& file) {
 // hold the data file; the block then holds the defaults in memory.
 bool Recreate(SettingsBlock& block, const std::string& path, SettingsLoadResult& result) {
   FileBytes file;
-  if (CreateDefaultSettings(block, path)) file = ReadWholeFile(path);
+  if (CreateDefaultSettings(block, path))
+    file = ReadWholeFile(path);
   if (!file || file.bytes.size() != kSize) {
     block.ResetToDefaults();
     result.messages.push_back({kSettingsCannotCreateText, MessageIcon::Warning});
@@ -156,7 +170,8 @@ SettingsLoadResult LoadSettings(SettingsBlock& block, const std::string& folder)
   if (!std::equal(kHeaderText.begin(), kHeaderText.end(), bytes.begin() + kHeader,
                   [](char c, uint8_t b) { return b == static_cast<uint8_t>(c); })) {
     result.messages.push_back({kSettingsBadHeaderText, MessageIcon::Warning});
-    if (!Recreate(block, path, result)) return result;
+    if (!Recreate(block, path, result))
+      return result;
   }
   // A file too short to hold the size field, or of any length but the
   // block's own, cannot be an image of the block.

@@ -40,48 +40,57 @@ const std::array<ReleaseSignature, kReleaseCount> kSignatures = {
 Message ReleaseMessage(int release, uint32_t baseShift) {
   switch (release) {
     case 0:
-      return {"This looks like the Original Japanese version.\n\nIt is recommended that you "
-              "update your ROM with the IPS file included.",
-              MessageIcon::Warning};
+      return {
+          "This looks like the Original Japanese version.\n\nIt is recommended that you "
+          "update your ROM with the IPS file included.",
+          MessageIcon::Warning};
     case 1:
-      return {"This looks like Vask's incomplete translation.\n\nThe editor doesn't support the "
-              "text used in this version.\n\nIt is recommended you update your ROM with the .IPS "
-              "file included.",
-              MessageIcon::Warning};
+      return {
+          "This looks like Vask's incomplete translation.\n\nThe editor doesn't support the "
+          "text used in this version.\n\nIt is recommended you update your ROM with the .IPS "
+          "file included.",
+          MessageIcon::Warning};
     case 2:
-      return {"This looks like Vask's translation, v.93.\n\nEverything is supported for this "
-              "version.",
-              MessageIcon::None};
+      return {
+          "This looks like Vask's translation, v.93.\n\nEverything is supported for this "
+          "version.",
+          MessageIcon::None};
     case 3:
-      return {"This looks like Vask's translation, v1.03.\n\nEverything is supported for this "
-              "version.",
-              MessageIcon::None};
+      return {
+          "This looks like Vask's translation, v1.03.\n\nEverything is supported for this "
+          "version.",
+          MessageIcon::None};
     case 4:
-      return {"This looks like Final Fantasy 1. Kivo cannot edit FF1 to the extent that "
-              "Runewright can yet. It is best that you continue hacking with Runewright for now.",
-              MessageIcon::Warning, "Better off using Runewright"};
+      return {
+          "This looks like Final Fantasy 1. Kivo cannot edit FF1 to the extent that "
+          "Runewright can yet. It is best that you continue hacking with Runewright for now.",
+          MessageIcon::Warning, "Better off using Runewright"};
     case 5:
-      return {"This looks like Vask's translation, v1.0.\n\nEverything is supported for this "
-              "version.",
-              MessageIcon::None};
+      return {
+          "This looks like Vask's translation, v1.0.\n\nEverything is supported for this "
+          "version.",
+          MessageIcon::None};
     case 6:
       if (baseShift == 0) {
         return {"This looks like the prototype cart. Everything is supported for this version.",
                 MessageIcon::None};
       }
-      return {"This looks like the Final Fantasy 1 + Final Fantasy 2 combo cart.\n\nONLY the Final "
-              "Fantasy 2 portion of this cart is supported.\n\nThis instance is also the "
-              "Prototype.",
-              MessageIcon::Warning};
+      return {
+          "This looks like the Final Fantasy 1 + Final Fantasy 2 combo cart.\n\nONLY the Final "
+          "Fantasy 2 portion of this cart is supported.\n\nThis instance is also the "
+          "Prototype.",
+          MessageIcon::Warning};
     case 7:
-      return {"This looks like Vask's translation, v1.03, with Brelmo's title screen "
-              "fix.\n\nEverything is supported for this version.",
-              MessageIcon::None};
+      return {
+          "This looks like Vask's translation, v1.03, with Brelmo's title screen "
+          "fix.\n\nEverything is supported for this version.",
+          MessageIcon::None};
     case 8:
-      return {"This looks like the Final Fantasy 1 + Final Fantasy 2 combo cart.\n\nONLY the Final "
-              "Fantasy 2 portion of this cart is supported.\n\nThis instance is also some version "
-              "of Vask's translation.",
-              MessageIcon::None};
+      return {
+          "This looks like the Final Fantasy 1 + Final Fantasy 2 combo cart.\n\nONLY the Final "
+          "Fantasy 2 portion of this cart is supported.\n\nThis instance is also some version "
+          "of Vask's translation.",
+          MessageIcon::None};
     default:
       return {"Well, whatever you loaded isn't FF2.\n\nSAVE AT YOUR OWN RISK!",
               MessageIcon::Warning};
@@ -90,7 +99,9 @@ Message ReleaseMessage(int release, uint32_t baseShift) {
 
 }  // namespace
 
-const std::array<ReleaseSignature, kReleaseCount>& ReleaseSignatures() { return kSignatures; }
+const std::array<ReleaseSignature, kReleaseCount>& ReleaseSignatures() {
+  return kSignatures;
+}
 
 std::optional<int> MatchRelease(std::span<const uint8_t> image, uint32_t baseShift) {
   const ConstRomView header(image, 0);
@@ -118,10 +129,11 @@ std::optional<Message> IdentifyVersion(std::span<const uint8_t> image, uint32_t 
     const std::string_view gba(kGbaSignature);
     if (std::equal(gba.begin(), gba.end(), image.begin() + kGbaSignatureOffset,
                    [](char c, uint8_t b) { return b == static_cast<uint8_t>(c); })) {
-      return Message{"Ahhh, I see you have loaded Final Fantasy 1 & 2: Dawn of Souls. It's too bad "
-                     "nothing is supported for this yet. :(\n\nGood thing this is 16 megs, any "
-                     "bigger and you could have trouble...",
-                     MessageIcon::None, "Give it time... it'll happen"};
+      return Message{
+          "Ahhh, I see you have loaded Final Fantasy 1 & 2: Dawn of Souls. It's too bad "
+          "nothing is supported for this yet. :(\n\nGood thing this is 16 megs, any "
+          "bigger and you could have trouble...",
+          MessageIcon::None, "Give it time... it'll happen"};
     }
     return std::nullopt;
   }

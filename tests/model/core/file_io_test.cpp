@@ -18,7 +18,8 @@ namespace fs = std::filesystem;
 
 std::vector<uint8_t> Pattern(std::size_t size, uint8_t seed) {
   std::vector<uint8_t> bytes(size);
-  for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>(seed + i * 7);
+  for (std::size_t i = 0; i < size; ++i)
+    bytes[i] = static_cast<uint8_t>(seed + i * 7);
   return bytes;
 }
 
@@ -56,7 +57,7 @@ TEST(SafeWriteFile, AFailedWriteLeavesTheOldFileByteIdentical) {
   const std::string target = dir.Write("game.nes", original);
 
   // A file size limit makes the write itself fail part-way, even for root.
-  rlimit old {};
+  rlimit old{};
   ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
   const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
   rlimit small = old;

@@ -41,7 +41,8 @@ TEST(Settings, DefaultsAreTheDocumentedBytes) {
   // Everything else is zero.
   std::vector<uint8_t> rest = d;
   std::fill(rest.begin(), rest.begin() + 16, 0);
-  for (std::size_t at : {0x898u, 0xD260u, 0xD264u, 0xD268u}) WriteLe32(rest, at, 0);
+  for (std::size_t at : {0x898u, 0xD260u, 0xD264u, 0xD268u})
+    WriteLe32(rest, at, 0);
   std::fill(rest.begin() + 0x89C, rest.begin() + 0x8A8, 0);
   EXPECT_EQ(std::count(rest.begin(), rest.end(), 0), static_cast<long>(rest.size()));
 }
@@ -78,8 +79,10 @@ TEST(Settings, DamagedFilesAreReplacedAfterTheirMessages) {
     test::TempDir dir;
     std::vector<uint8_t> file = Defaults();
     file[0x9000] = 'L';  // a label that must not survive a reset
-    if (c.length == 0x1000) WriteLe32(file, 0x898, 0x1000);
-    if (c.badHeader) file[5] = 'X';
+    if (c.length == 0x1000)
+      WriteLe32(file, 0x898, 0x1000);
+    if (c.badHeader)
+      file[5] = 'X';
     file.resize(c.length, 0);
     dir.Write("Kivo.dat", file);
 
@@ -106,7 +109,8 @@ TEST(Settings, LabelsSurviveARestartByteForByte) {
   EXPECT_EQ(second.Int(settings::kSelectedMonster), 77);
   const std::vector<uint8_t> file = test::TempDir::Read(dir.File("Kivo.dat"));
   const std::size_t at = 0x9DB8 + 3 * 40;
-  EXPECT_EQ(std::string(file.begin() + at, file.begin() + at + 13), std::string("Mithril shop\0", 13));
+  EXPECT_EQ(std::string(file.begin() + at, file.begin() + at + 13),
+            std::string("Mithril shop\0", 13));
 }
 
 TEST(Settings, AFolderThatCannotHoldTheFileRunsOnDefaults) {

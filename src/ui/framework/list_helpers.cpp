@@ -1,0 +1,56 @@
+#include "ui/framework/list_helpers.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QSignalBlocker>
+
+#include "model/text/name_tables.h"
+
+namespace kivo::ui {
+void ReplaceListEntry(QListWidget& list, const QString& text, int row) {
+  const int selected = list.currentRow();
+  if (row < 0)
+    row = selected;
+  if (row < 0 || row >= list.count())
+    return;
+  const QSignalBlocker blocker(list);
+  delete list.takeItem(row);
+  list.insertItem(row, text);
+  list.setCurrentRow(selected);
+}
+
+void ReplaceComboEntry(QComboBox& combo, const QString& text, int row) {
+  const int selected = combo.currentIndex();
+  if (row < 0)
+    row = selected;
+  if (row < 0 || row >= combo.count())
+    return;
+  const QSignalBlocker blocker(combo);
+  combo.removeItem(row);
+  combo.insertItem(row, text);
+  combo.setCurrentIndex(selected);
+}
+
+void FillNameList(std::span<const uint8_t> image, QListWidget& list, int count, int firstRow,
+                  std::size_t pointerTable, std::size_t textBase, const CharTable& table) {
+  if (count < 1)
+    return;
+  const std::vector<std::string> names =
+      DecodeNameRange(image, count, pointerTable, textBase, table);
+  for (int i = 0; i < count; ++i) {
+    list.insertItem(firstRow + i, QString::fromStdString(names[static_cast<std::size_t>(i)]));
+  }
+}
+
+void FillNameCombo(std::span<const uint8_t> image, QComboBox& combo, int count, int firstRow,
+                   std::size_t pointerTable, std::size_t textBase, const CharTable& table) {
+  if (count < 1)
+    return;
+  const std::vector<std::string> names =
+      DecodeNameRange(image, count, pointerTable, textBase, table);
+  for (int i = 0; i < count; ++i) {
+    combo.insertItem(firstRow + i, QString::fromStdString(names[static_cast<std::size_t>(i)]));
+  }
+}
+
+}  // namespace kivo::ui

@@ -1,0 +1,43 @@
+#pragma once
+// The editor pages' common shape: the main window hands each page the
+// image and what it needs to show it, and asks it to store its edits back.
+
+#include <QWidget>
+
+#include "model/core/rom_document.h"
+#include "model/core/settings.h"
+#include "model/gfx/palette.h"
+#include "model/text/char_table.h"
+
+namespace kivo::ui {
+
+enum class RefreshReason {
+  Opened,         // a ROM was opened: rebuild everything from the image
+  TablesChanged,  // tables or palette changed: re-decode names, keep work in progress
+};
+
+struct PageContext {
+  RomDocument* document = nullptr;
+  SettingsBlock* settings = nullptr;
+  const CharTable* standardTable = nullptr;  // of the table pair
+  const CharTable* dteTable = nullptr;       // of the table pair
+  const MasterPalette* palette = nullptr;
+  RefreshReason reason = RefreshReason::Opened;
+};
+
+class Page : public QWidget {
+  Q_OBJECT
+ public:
+  using QWidget::QWidget;
+
+  // Rebuilds the page from the image.
+  virtual void refresh(const PageContext& context) { (void)context; }
+  // Stores the page's edits into the image (never into the file).
+  virtual void save() {}
+  // The program is closing.
+  virtual void closePage() {}
+  // The page's tab was selected or left (the Maps page shows its map window).
+  virtual void setTabActive(bool active) { (void)active; }
+};
+
+}  // namespace kivo::ui

@@ -1,0 +1,75 @@
+#include "ui/framework/scripted_prompts.h"
+
+#include <QDialog>
+
+namespace kivo::ui {
+
+void ScriptedPrompts::Message(QWidget*, const QString& text, MessageIcon icon,
+                              const QString& caption) {
+  messages.push_back({text, icon, caption});
+}
+
+bool ScriptedPrompts::AskYesNo(QWidget*, const QString& text, const QString&) {
+  questions.push_back(text);
+  if (yesNoAnswers.empty())
+    return false;
+  const bool answer = yesNoAnswers.front();
+  yesNoAnswers.pop_front();
+  return answer;
+}
+
+SaveChoice ScriptedPrompts::AskSaveChanges(QWidget*, const QString& text, const QString&) {
+  questions.push_back(text);
+  if (saveAnswers.empty())
+    return SaveChoice::Cancel;
+  const SaveChoice answer = saveAnswers.front();
+  saveAnswers.pop_front();
+  return answer;
+}
+
+QString ScriptedPrompts::OpenFile(QWidget*, const QList<FileFilter>& filters) {
+  ++openFileDialogs;
+  fileFilters.push_back(filters);
+  if (openFiles.empty())
+    return {};
+  QString file = openFiles.front();
+  openFiles.pop_front();
+  return file;
+}
+
+QString ScriptedPrompts::SaveFile(QWidget*, const QList<FileFilter>& filters) {
+  fileFilters.push_back(filters);
+  if (saveFiles.empty())
+    return {};
+  QString file = saveFiles.front();
+  saveFiles.pop_front();
+  return file;
+}
+
+int ScriptedPrompts::RunModal(QDialog& dialog) {
+  if (dialog.isVisible())
+    return kDialogAlreadyOpen;
+  int result = kDialogCancel;
+  dialog.show();
+  if (!modalScripts.empty()) {
+    ModalScript script = std::move(modalScripts.front());
+    modalScripts.pop_front();
+    result = script(dialog);
+  }
+  // A script may have ended the dialog itself (OK pressed); its result wins.
+  if (dialog.isVisible()) {
+    dialog.done(result);
+  } else {
+    result = dialog.result();
+  }
+  return result;
+}
+
+std::vector<QString> ScriptedPrompts::texts() const {
+  std::vector<QString> out;
+  for (const RecordedMessage& m : messages)
+    out.push_back(m.text);
+  return out;
+}
+
+}  // namespace kivo::ui
