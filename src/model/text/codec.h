@@ -34,7 +34,7 @@ std::string DecodeFixed(std::span<const uint8_t> image, std::size_t offset, std:
                         const CharTable& table);
 
 struct DialogueText {
-  std::string text;             // line breaks as CR LF
+  std::string text;               // line breaks as CR LF
   std::optional<uint8_t> finger;  // operand of the last finger pair
 };
 DialogueText DecodeDialogue(std::span<const uint8_t> image, std::size_t offset,

@@ -1,0 +1,125 @@
+#include "model/text/labels.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace kivo {
+namespace {
+
+std::string Repeat(std::string_view s, int n) {
+  std::string out;
+  for (int i = 0; i < n; ++i)
+    out += s;
+  return out;
+}
+
+TEST(Labels, DefaultTextsOfEverySet) {
+  const SettingsBlock settings;
+  const auto texts = [&](LabelSetId id) { return RowTexts(settings, GetLabelSet(id)); };
+
+  EXPECT_EQ(texts(LabelSetId::Dialogue1).size(), 256u);
+  EXPECT_EQ(texts(LabelSetId::Dialogue2)[255], "Dialogue 255");
+  EXPECT_EQ(texts(LabelSetId::Dialogue3).size(), 80u);  // of the 256 fields
+  EXPECT_EQ(texts(LabelSetId::Dialogue3)[79], "Dialogue 79");
+  EXPECT_EQ(texts(LabelSetId::Formations)[0], "Formation 0");
+  EXPECT_EQ(texts(LabelSetId::Formations).size(), 128u);
+  EXPECT_EQ(texts(LabelSetId::PatternTables)[15], "Pattern 15");
+
+  const std::vector<std::string> shops = texts(LabelSetId::Shops);
+  ASSERT_EQ(shops.size(), 28u);
+  EXPECT_EQ(shops[0], "Altea - Weapon");
+  EXPECT_EQ(shops[10], "Unknown - Mithril");
+  EXPECT_EQ(shops[23], "Tropical Island - Misc.");
+  EXPECT_EQ(shops[27], "Kivo Passage - Magic");
+
+  // AI packs are rows 1..58; each default starts with its pack number.
+  const LabelSet& ai = GetLabelSet(LabelSetId::AiPacks);
+  const std::vector<std::string> packs = RowTexts(settings, ai);
+  ASSERT_EQ(packs.size(), 58u);
+  for (int p = 0; p < 58; ++p) {
+    char number[3];
+    std::snprintf(number, sizeof number, "%02X", p);
+    EXPECT_EQ(packs[p].substr(0, 3), std::string(number) + " ") << p;
+    EXPECT_EQ(RowText(settings, ai, p + 1), packs[p]);
+  }
+  EXPECT_EQ(packs[0], "00 Wizard Ogre");
+  EXPECT_EQ(packs[0x1B], "1B Unused");
+  EXPECT_EQ(packs[57], "39 Emperor");
+  EXPECT_EQ(RowText(settings, ai, 0), "");  // "--none--" is the combo box's own row
+  EXPECT_EQ(RowText(settings, ai, 59), "");
+
+  EXPECT_EQ(
+      texts(LabelSetId::AddedEffects),
+      (std::vector<std::string>{"Nothing", "Inflict permanent ailment", "Inflict temporary ailment",
+                                "Drain HP", "Drain MP", "Ripper dagger effect", "Healing"}));
+  EXPECT_EQ(texts(LabelSetId::PermanentAilments),
+            (std::vector<std::string>{"Blind", "Envenom", "Curse", "Amnesia", "Toad", "Petrify",
+                                      "Death"}));
+  EXPECT_EQ(
+      texts(LabelSetId::TemporaryAilments),
+      (std::vector<std::string>{"Poison", "Sleep", "Mute", "Mini", "Paralysis", "Confusion"}));
+}
+
+TEST(Labels, LabelsAreStoredInTheirRowsFieldAndShownInsteadOfTheDefault) {
+  SettingsBlock settings;
+  const LabelSet& ai = GetLabelSet(LabelSetId::AiPacks);
+  const std::vector<uint8_t> before(settings.bytes().begin(), settings.bytes().end());
+
+  // Row 0 of the AI combo box and rows past the set have no field.
+  EXPECT_FALSE(SetLabel(settings, ai, 0, "X"));
+  EXPECT_FALSE(SetLabel(settings, ai, 59, "X"));
+  EXPECT_FALSE(SetLabel(settings, GetLabelSet(LabelSetId::Dialogue3), 80, "X"));
+  EXPECT_FALSE(SetLabel(settings, GetLabelSet(LabelSetId::Shops), -1, "X"));
+  EXPECT_TRUE(std::equal(before.begin(), before.end(), settings.bytes().begin()));
+
+  // AI row r lives at 0x9480 + 40 r: row 1 is the first field, row 58 the last.
+  ASSERT_TRUE(SetLabel(settings, ai, 1, "Ogre"));
+  ASSERT_TRUE(SetLabel(settings, ai, 58, "Boss"));
+  EXPECT_EQ(settings.Text(0x9480 + 40 * 1, 40), "Ogre");
+  EXPECT_EQ(settings.Text(0x9480 + 40 * 58, 40), "Boss");
+  EXPECT_EQ(RowText(settings, ai, 58), "Boss");
+  EXPECT_EQ(RowText(settings, GetLabelSet(LabelSetId::Shops), 0), "Altea - Weapon");
+
+  const LabelSet& dialogue = GetLabelSet(LabelSetId::Dialogue1);
+  ASSERT_TRUE(SetLabel(settings, dialogue, 7, "King's speech"));
+  EXPECT_EQ(settings.Text(0x8A8 + 40 * 7, 40), "King's speech");
+  EXPECT_EQ(RowText(settings, dialogue, 7), "King's speech");
+  // Clearing the label brings the default back.
+  ASSERT_TRUE(SetLabel(settings, dialogue, 7, ""));
+  EXPECT_EQ(RowText(settings, dialogue, 7), "Dialogue 7");
+  // Dialogue 3 labels are its own fields, not Dialogue 1's.
+  SetLabel(settings, GetLabelSet(LabelSetId::Dialogue3), 0, "Third");
+  EXPECT_EQ(settings.Text(0x58A8, 40), "Third");
+  EXPECT_EQ(RowText(settings, dialogue, 0), "Dialogue 0");
+}
+
+TEST(Labels, LabelsAreCutToTheFieldWithoutSplittingACharacter) {
+  SettingsBlock settings;
+  const LabelSet& formations = GetLabelSet(LabelSetId::Formations);
+  SetLabel(settings, formations, 3, Repeat("a", 39));
+  EXPECT_EQ(RowText(settings, formations, 3), Repeat("a", 39));
+  SetLabel(settings, formations, 3, Repeat("b", 40));
+  EXPECT_EQ(RowText(settings, formations, 3), Repeat("b", 39));
+  EXPECT_EQ(settings.bytes()[0x80A8 + 40 * 4], 0);  // the next field is untouched
+
+  const LabelSet& patterns = GetLabelSet(LabelSetId::PatternTables);
+  SetLabel(settings, patterns, 15, Repeat("p", 30));
+  EXPECT_EQ(RowText(settings, patterns, 15), Repeat("p", 29));
+  const LabelSet& ailments = GetLabelSet(LabelSetId::TemporaryAilments);
+  SetLabel(settings, ailments, 5, "Confusion and more");
+  EXPECT_EQ(RowText(settings, ailments, 5), "Confusion an");
+  EXPECT_EQ(CutLabel(ailments, "Confusion and more"), "Confusion an");
+
+  // "é" is two bytes: 20 of them are 40 bytes, and 39 would split the last.
+  SetLabel(settings, formations, 5, Repeat("\xC3\xA9", 20));
+  EXPECT_EQ(RowText(settings, formations, 5), Repeat("\xC3\xA9", 19));
+  EXPECT_EQ(CutLabel(formations, Repeat("\xC3\xA9", 20)), Repeat("\xC3\xA9", 19));
+  // A zero byte ends the label.
+  SetLabel(settings, formations, 6, std::string("ab\0cd", 5));
+  EXPECT_EQ(RowText(settings, formations, 6), "ab");
+}
+
+}  // namespace
+}  // namespace kivo

@@ -1,0 +1,106 @@
+#include "model/text/name_tables.h"
+
+#include <gtest/gtest.h>
+
+#include "demo/image_builder.h"
+#include "demo/text_layout.h"
+#include "model/core/settings.h"
+
+namespace kivo {
+namespace {
+
+using demo::ImageBuilder;
+using demo::TextLayout;
+
+std::string Repeat(std::string_view s, int n) {
+  std::string out;
+  for (int i = 0; i < n; ++i)
+    out += s;
+  return out;
+}
+
+TEST(NameTables, ItemIdRangesCoverTheItemNameTable) {
+  EXPECT_EQ(ItemNameRange(kAllItemIds).offset, 0x28212u);
+  EXPECT_EQ(ItemNameRange(kAllItemIds).count, 191);
+  EXPECT_EQ(ItemNameRange(kKeywordIds).offset, 0x283F2u);
+  EXPECT_EQ(ItemNameRange(kKeywordIds).count, 15);
+  EXPECT_EQ(kItemNameTable.EntryOffset(kMiscellaneousWordId.first), 0x2826Eu);
+}
+
+TEST(NameTables, DecodesARangeThroughTheTableOnEitherImageKind) {
+  const CharTable dte = demo::FixtureDteTable();
+  for (ImageBuilder builder : {ImageBuilder::Standalone(), ImageBuilder::Combination()}) {
+    TextLayout layout(builder, dte);
+    layout.Strings(kSpellNameTable.offset, kSpellNameTable.textBase, 0x17300,
+                   {"Fire", "the Ice", "Bolt"});
+    const std::vector<uint8_t> image = builder.Build();
+    const std::vector<std::string> names =
+        DecodeNames(image, builder.baseShift(), kSpellNameTable, dte);
+    ASSERT_EQ(names.size(), 70u);
+    EXPECT_EQ(names[0], "Fire");
+    EXPECT_EQ(names[1], "the Ice");
+    EXPECT_EQ(names[2], "Bolt");
+
+    // First row 1 of a range: what a list of rows 1..2 gets.
+    const std::size_t shift = builder.baseShift();
+    const std::vector<std::string> two = DecodeNameRange(
+        image, 2, kSpellNameTable.EntryOffset(1) + shift, kSpellNameTable.textBase + shift, dte);
+    EXPECT_EQ(two, (std::vector<std::string>{"the Ice", "Bolt"}));
+  }
+  const std::vector<uint8_t> image = ImageBuilder().Build();
+  EXPECT_TRUE(DecodeNameRange(image, 0, 0x170CB, 0xC010, dte).empty());
+  EXPECT_TRUE(DecodeNameRange(image, -3, 0x170CB, 0xC010, dte).empty());
+}
+
+TEST(NameTables, PointersAndTextsOutsideTheImageDecodeWhatIsInside) {
+  const CharTable table = demo::FixtureTable();
+  // The image ends inside the item pointer table: missing pointer bytes read
+  // as 0, and a text with no terminator stops at the end of the image.
+  ImageBuilder builder(0x28213);
+  builder.Fill(0x28010, 0x200, 0x8A);    // "AAAA..." up to the pointer table
+  builder.Word(0x28210, 0x8000);         // entry 0 leads to 0x28010
+  builder.Byte(0x28212, 0x8B);           // entry 1: low byte inside, high byte outside
+  builder.Bytes(0x2009B, {0x8C, 0x00});  // "C" where entry 1 leads
+  builder.Bytes(0x20010, {0x8D, 0x00});  // "D" where pointer 0 leads
+  const std::vector<uint8_t> image = builder.Build();
+  const std::vector<std::string> names = DecodeNames(image, 0, kItemNameTable, table);
+  ASSERT_EQ(names.size(), 256u);
+  EXPECT_EQ(names[0], Repeat("A", 0x200));
+  EXPECT_EQ(names[1], "C");
+  EXPECT_EQ(names[255], "D");  // wholly outside: pointer 0
+  // Text at 0x28211: the pointer's high byte 0x80 ("0"), then 0x8B ("B"), then the end.
+  EXPECT_EQ(DecodeNameRange(image, 1, 0x28210, 0x20211, table).front(), "0B");
+  EXPECT_EQ(DecodeNameRange(image, 1, 0x28210, 0x30000, table).front(), "");
+  EXPECT_EQ(DecodeNameRange(image, 2, 0x30000, 0x20010, table),
+            (std::vector<std::string>{"D", "D"}));
+}
+
+TEST(NameTables, BuildKeywordNamesReplacesTheWholeCache) {
+  CharTable dte = demo::FixtureDteTable();
+  dte[0x30] = "\xC3\xA9";  // é, two bytes
+  for (ImageBuilder builder : {ImageBuilder::Standalone(), ImageBuilder::Combination()}) {
+    TextLayout layout(builder, dte);
+    std::size_t at = layout.Strings(kItemNameTable.offset, kItemTextBase, 0x28500,
+                                    {"Zero", "Potion", "", Repeat("x", 45)});
+    at = layout.Strings(kItemNameTable.offset, kItemTextBase, at,
+                        {Repeat("\xC3\xA9", 20), "Wyvern"}, 0xFE);
+    const std::vector<uint8_t> image = builder.Build();
+
+    SettingsBlock settings;
+    for (int i = 0; i < 256; ++i)
+      settings.SetField(settings::kKeywordNameCache, i, "stale");
+    BuildKeywordNames(image, builder.baseShift(), dte, settings);
+    const auto field = [&](int i) { return settings.Field(settings::kKeywordNameCache, i); };
+    EXPECT_EQ(field(0), "");  // never a name, whatever entry 0 holds
+    EXPECT_EQ(field(1), "Potion");
+    EXPECT_EQ(field(2), "");
+    EXPECT_EQ(field(3), Repeat("x", 39));
+    EXPECT_EQ(field(0xFE), Repeat("\xC3\xA9", 19));  // 39 bytes would split a character
+    EXPECT_EQ(field(0xFF), "Wyvern");
+    // Entries with no text decode the zero bytes at the text base: empty.
+    EXPECT_EQ(field(0x80), "");
+  }
+}
+
+}  // namespace
+}  // namespace kivo

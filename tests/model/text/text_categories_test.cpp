@@ -1,0 +1,197 @@
+#include "model/text/text_categories.h"
+
+#include <gtest/gtest.h>
+
+#include "demo/image_builder.h"
+#include "demo/text_layout.h"
+#include "model/core/settings.h"
+#include "model/text/name_tables.h"
+
+namespace kivo {
+namespace {
+
+using demo::ImageBuilder;
+using demo::TextLayout;
+
+TEST(TextCategories, TheSixteenRowsAndWhereTheirPointersLie) {
+  struct Expected {
+    std::string_view rowText;
+    int rows;
+    std::size_t pointerTable;
+    std::size_t textBase;
+  };
+  const Expected expected[kTextCategoryCount] = {
+      {"Items", 46, 0x28212, 0x20010},
+      {"Weapons", 63, 0x28272, 0x20010},
+      {"Armor", 40, 0x282F0, 0x20010},
+      {"Spells 1", 40, 0x28390, 0x20010},
+      {"Spells 2", 70, 0x170CB, 0xC010},
+      {"Spell scrolls", 40, 0x28340, 0x20010},
+      {"Keywords", 15, 0x283F2, 0x20010},
+      {"Monsters", 128, 0x16C54, 0xC010},
+      {"Battle messages", 99, 0x172B7, 0xC010},
+      {"Characters", 9, 0, 0},
+      {"Miscellaneous", 10, 0x283E0, 0x20010},
+      {"Dialogue 1", 256, 0x18010, 0x10010},
+      {"Dialogue 2", 256, 0x28012, 0x20010},
+      {"Dialogue 3", 80, 0x37F12, 0x2C010},
+      {"Prologue", 0, 0, 0},
+      {"Epilogue", 0, 0, 0},
+  };
+  for (int i = 0; i < kTextCategoryCount; ++i) {
+    const TextCategory& c = GetTextCategory(i);
+    EXPECT_EQ(c.rowText, expected[i].rowText) << i;
+    EXPECT_EQ(c.rows, expected[i].rows) << i;
+    EXPECT_EQ(c.pointerTable, expected[i].pointerTable) << i;
+    EXPECT_EQ(c.textBase, expected[i].textBase) << i;
+    EXPECT_EQ(IsEditableCategory(i), i < 14) << i;
+    EXPECT_EQ(IsDialogueCategory(i), i >= 11 && i <= 13) << i;
+  }
+  EXPECT_FALSE(IsEditableCategory(-1));
+  EXPECT_FALSE(IsEditableCategory(16));
+  EXPECT_EQ(DialogueLabelSet(11), LabelSetId::Dialogue1);
+  EXPECT_EQ(DialogueLabelSet(13), LabelSetId::Dialogue3);
+  EXPECT_EQ(DialogueLabelSet(10), std::nullopt);
+}
+
+TEST(TextCategories, LocationsAsShowEntryComputesThem) {
+  for (ImageBuilder builder : {ImageBuilder::Standalone(), ImageBuilder::Combination()}) {
+    const std::size_t shift = builder.baseShift();
+    builder
+        .Word(0x28212 + 2 * 3, 0x8123)    // Items row 3
+        .Word(0x283E0 + 2 * 8, 0x8456)    // Miscellaneous row 8
+        .Word(0x2826E, 0x8789)            // Miscellaneous row 9
+        .Word(0x18010 + 2 * 5, 0xA000)    // Dialogue 1 row 5
+        .Word(0x37F12 + 2 * 79, 0xBFFF);  // Dialogue 3 row 79
+    const std::vector<uint8_t> image = builder.Build();
+
+    EntryLocation at = LocateEntry(image, shift, 0, 3);
+    EXPECT_TRUE(at.hasPointer);
+    EXPECT_EQ(at.pointerLocation, 0x28218 + shift);
+    EXPECT_EQ(at.pointerValue, 0x8123);
+    EXPECT_EQ(at.textLocation, 0x8123 + 0x20010 + shift);
+
+    at = LocateEntry(image, shift, kMiscellaneousCategory, 8);
+    EXPECT_EQ(at.pointerLocation, 0x283F0 + shift);
+    EXPECT_EQ(at.textLocation, 0x8456 + 0x20010 + shift);
+    at = LocateEntry(image, shift, kMiscellaneousCategory, 9);
+    EXPECT_EQ(at.pointerLocation, 0x2826E + shift);
+    EXPECT_EQ(PointerLocation(kMiscellaneousCategory, 9, shift), 0x2826E + shift);
+    EXPECT_EQ(at.pointerValue, 0x8789);
+    EXPECT_EQ(at.textLocation, 0x8789 + 0x20010 + shift);
+
+    at = LocateEntry(image, shift, 11, 5);
+    EXPECT_EQ(at.pointerLocation, 0x1801A + shift);
+    EXPECT_EQ(at.textLocation, 0xA000 + 0x10010 + shift);
+    at = LocateEntry(image, shift, 13, 79);
+    EXPECT_EQ(at.textLocation, 0xBFFF + 0x2C010 + shift);
+
+    at = LocateEntry(image, shift, kCharactersCategory, 8);
+    EXPECT_FALSE(at.hasPointer);
+    EXPECT_EQ(at.pointerLocation, 0u);
+    EXPECT_EQ(at.pointerValue, 0);
+    EXPECT_EQ(at.textLocation, 0xF92 + 0x80 * 8 + shift);
+    EXPECT_EQ(PointerLocation(kCharactersCategory, 8, shift), 0u);
+
+    at = LocateEntry(image, shift, kPrologueCategory, 0);
+    EXPECT_FALSE(at.hasPointer);
+    EXPECT_EQ(at.textLocation, 0u);
+  }
+}
+
+// A small fixture with one entry of each kind.
+struct Fixture {
+  CharTable dte = demo::FixtureDteTable();
+  ImageBuilder builder = ImageBuilder::Combination();
+  KeywordNames keywords{};
+  std::vector<uint8_t> image;
+
+  Fixture() {
+    dte[0x16] = "[F]";
+    TextLayout names(builder, dte);
+    names.Strings(kItemNameTable.offset, kItemTextBase, 0x28500, {"Potion", "Ether"}, 1);
+    names.Strings(kItemNameTable.offset, kItemTextBase, 0x28600, {"Wild rose"}, 0xF1);
+    names.Strings(0x283E0, kItemTextBase, 0x28700, {"Misc 0"});
+    names.String(0x28710, "Lone word");
+    names.Pointer(kItemNameTable.offset, 0x2F, kItemTextBase, 0x28710);
+    builder.Bytes(0x17800, {0x16, 0x18, 0x00});  // a name holding control codes
+    names.Pointer(kMonsterNameTable.offset, 0, kMonsterNameTable.textBase, 0x17800);
+    names.Fixed(0xF92 + 0x80 * 1, 6, "Maria");
+    names.Fixed(0xF92 + 0x80 * 2, 6, "Guy");  // shorter names end in 0xFF blanks
+
+    keywords[0xF1] = "Wild rose";
+    TextLayout dialogue(builder, dte);
+    dialogue.Keywords(&keywords, 0x05);
+    dialogue.Strings(0x18010, 0x10010, 0x18300, {"Hello\r\nthe [F]Wild rose", "No finger"});
+    image = builder.Build();
+  }
+};
+
+TEST(TextCategories, EntriesDecodeAsTheTextPageShowsThem) {
+  const Fixture f;
+  const uint32_t shift = f.builder.baseShift();
+  SettingsBlock settings;
+  BuildKeywordNames(f.image, shift, f.dte, settings);
+  const KeywordNames keywords = ReadKeywordNames(settings);
+  const auto read = [&](int category, int row) {
+    return ReadTextEntry(f.image, shift, category, row, f.dte, keywords);
+  };
+
+  EXPECT_EQ(read(0, 0).text, "Potion");
+  EXPECT_EQ(read(0, 1).text, "Ether");
+  EXPECT_EQ(read(0, 1).finger, std::nullopt);
+  EXPECT_EQ(read(6, 0).text, "Wild rose");
+  EXPECT_EQ(read(kMiscellaneousCategory, 0).text, "Misc 0");
+  EXPECT_EQ(read(kMiscellaneousCategory, 9).text, "Lone word");
+  // Names treat 0x16 and 0x18 as plain codes.
+  EXPECT_EQ(read(7, 0).text, "[F]");
+
+  const TextEntry maria = read(kCharactersCategory, 1);
+  EXPECT_EQ(maria.text, "Maria ");
+  EXPECT_EQ(maria.location.textLocation, 0xF92 + 0x80 + shift);
+  EXPECT_EQ(read(kCharactersCategory, 2).text, "Guy   ");
+
+  const TextEntry hello = read(11, 0);
+  EXPECT_EQ(hello.text, "Hello\r\nthe [F]Wild rose");
+  EXPECT_EQ(hello.finger, 0x05);
+  EXPECT_EQ(hello.location.textLocation, 0x18300 + shift);
+  const TextEntry plain = read(11, 1);
+  EXPECT_EQ(plain.text, "No finger");
+  EXPECT_EQ(plain.finger, std::nullopt);
+  EXPECT_EQ(read(kEpilogueCategory, 0).text, "");
+
+  // Entry rows: names decoded, row 9 of Miscellaneous through its own
+  // pointer, dialogue rows from labels.
+  const std::vector<std::string> misc =
+      EntryRowTexts(f.image, shift, kMiscellaneousCategory, f.dte, settings);
+  ASSERT_EQ(misc.size(), 10u);
+  EXPECT_EQ(misc[0], "Misc 0");
+  EXPECT_EQ(misc[9], "Lone word");
+  EXPECT_EQ(EntryRowTexts(f.image, shift, 0, f.dte, settings).size(), 46u);
+  EXPECT_EQ(EntryRowTexts(f.image, shift, kCharactersCategory, f.dte, settings)[1], "Maria ");
+  SetLabel(settings, GetLabelSet(LabelSetId::Dialogue1), 1, "Plain talk");
+  const std::vector<std::string> talk = EntryRowTexts(f.image, shift, 11, f.dte, settings);
+  ASSERT_EQ(talk.size(), 256u);
+  EXPECT_EQ(talk[0], "Dialogue 0");
+  EXPECT_EQ(talk[1], "Plain talk");
+  EXPECT_EQ(EntryRowTexts(f.image, shift, 13, f.dte, settings).size(), 80u);
+  EXPECT_TRUE(EntryRowTexts(f.image, shift, kPrologueCategory, f.dte, settings).empty());
+}
+
+TEST(TextCategories, AnImageTooShortForThePointersReadsNothingOutside) {
+  const CharTable dte = demo::FixtureDteTable();
+  const KeywordNames keywords{};
+  const std::vector<uint8_t> image(0x100, 0x8A);
+  SettingsBlock settings;
+  for (int category = 0; category < kTextCategoryCount; ++category) {
+    const TextEntry entry = ReadTextEntry(image, 0x40000, category, 0, dte, keywords);
+    EXPECT_EQ(entry.text, "") << category;
+    EXPECT_EQ(entry.location.pointerValue, 0) << category;
+    EXPECT_EQ(EntryRowTexts(image, 0x40000, category, dte, settings).size(),
+              std::size_t(GetTextCategory(category).rows))
+        << category;
+  }
+}
+
+}  // namespace
+}  // namespace kivo
