@@ -8,6 +8,10 @@
 #include <string_view>
 #include <vector>
 
+namespace kivo {
+class RomDocument;
+}
+
 namespace kivo::cli {
 
 using Args = std::vector<std::string>;
@@ -23,7 +27,10 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
 
-// Splits "--json" off the arguments; true when it was there.
+// Opens a ROM file; on failure says why on `err` and gives false.
+bool OpenRom(const std::string& path, RomDocument& document, std::ostream& err);
+
+// Splits a flag such as "--json" off the arguments; true when it was there.
 bool TakeFlag(Args& args, std::string_view flag);
 
 std::vector<Command> CoreCommands();

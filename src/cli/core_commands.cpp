@@ -15,14 +15,6 @@ namespace {
 
 using nlohmann::json;
 
-// Opens the single FILE argument; on failure says why and gives false.
-bool OpenOne(const Args& args, RomDocument& document, std::ostream& err) {
-  const OpenOutcome outcome = document.Open(args.front());
-  for (const Message& m : outcome.messages)
-    err << m.text << '\n';
-  return outcome.ok;
-}
-
 std::string_view IconName(MessageIcon icon) {
   return icon == MessageIcon::Warning ? "warning" : "none";
 }
@@ -34,7 +26,7 @@ int Identify(Args args, std::ostream& out, std::ostream& err) {
     return kExitUsage;
   }
   RomDocument document;
-  if (!OpenOne(args, document, err))
+  if (!OpenRom(args.front(), document, err))
     return kExitFailed;
   const std::optional<Message> release = IdentifyVersion(document.image(), document.baseShift());
 
@@ -72,7 +64,7 @@ int Header(Args args, std::ostream& out, std::ostream& err) {
     return kExitUsage;
   }
   RomDocument document;
-  if (!OpenOne(args, document, err))
+  if (!OpenRom(args.front(), document, err))
     return kExitFailed;
   const InesHeader h = DecodeInesHeader(document.image());
   const std::string_view mirroring = kMirroringNames[static_cast<int>(h.mirroring)];
@@ -117,6 +109,13 @@ int Header(Args args, std::ostream& out, std::ostream& err) {
 }
 
 }  // namespace
+
+bool OpenRom(const std::string& path, RomDocument& document, std::ostream& err) {
+  const OpenOutcome outcome = document.Open(path);
+  for (const Message& m : outcome.messages)
+    err << m.text << '\n';
+  return outcome.ok;
+}
 
 bool TakeFlag(Args& args, std::string_view flag) {
   const auto it = std::find(args.begin(), args.end(), flag);

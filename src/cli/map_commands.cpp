@@ -55,10 +55,7 @@ int Map(Args args, std::ostream& out, std::ostream& err) {
     return kExitUsage;
   }
   RomDocument document;
-  const OpenOutcome outcome = document.Open(args.front());
-  for (const Message& m : outcome.messages)
-    err << m.text << '\n';
-  if (!outcome.ok)
+  if (!OpenRom(args.front(), document, err))
     return kExitFailed;
 
   const MapReport r = Examine(document);

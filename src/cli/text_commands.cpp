@@ -102,10 +102,7 @@ int Text(Args args, std::ostream& out, std::ostream& err) {
     return kExitUsage;
   }
   RomDocument document;
-  const OpenOutcome outcome = document.Open(args.front());
-  for (const Message& m : outcome.messages)
-    err << m.text << '\n';
-  if (!outcome.ok)
+  if (!OpenRom(args.front(), document, err))
     return kExitFailed;
   if (!document.editable()) {
     // The program hands such an image to no page, so the Text page stays empty.
