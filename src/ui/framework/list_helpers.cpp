@@ -31,26 +31,33 @@ void ReplaceComboEntry(QComboBox& combo, const QString& text, int row) {
   combo.setCurrentIndex(selected);
 }
 
-void FillNameList(std::span<const uint8_t> image, QListWidget& list, int count, int firstRow,
-                  std::size_t pointerTable, std::size_t textBase, const CharTable& table) {
+namespace {
+
+// Decodes the names once and hands each to `insert` with its row.
+template <typename Insert>
+void InsertNames(std::span<const uint8_t> image, int count, int firstRow, std::size_t pointerTable,
+                 std::size_t textBase, const CharTable& table, Insert insert) {
   if (count < 1)
     return;
   const std::vector<std::string> names =
       DecodeNameRange(image, count, pointerTable, textBase, table);
   for (int i = 0; i < count; ++i) {
-    list.insertItem(firstRow + i, QString::fromStdString(names[static_cast<std::size_t>(i)]));
+    insert(firstRow + i, QString::fromStdString(names[static_cast<std::size_t>(i)]));
   }
+}
+
+}  // namespace
+
+void FillNameList(std::span<const uint8_t> image, QListWidget& list, int count, int firstRow,
+                  std::size_t pointerTable, std::size_t textBase, const CharTable& table) {
+  InsertNames(image, count, firstRow, pointerTable, textBase, table,
+              [&list](int row, const QString& name) { list.insertItem(row, name); });
 }
 
 void FillNameCombo(std::span<const uint8_t> image, QComboBox& combo, int count, int firstRow,
                    std::size_t pointerTable, std::size_t textBase, const CharTable& table) {
-  if (count < 1)
-    return;
-  const std::vector<std::string> names =
-      DecodeNameRange(image, count, pointerTable, textBase, table);
-  for (int i = 0; i < count; ++i) {
-    combo.insertItem(firstRow + i, QString::fromStdString(names[static_cast<std::size_t>(i)]));
-  }
+  InsertNames(image, count, firstRow, pointerTable, textBase, table,
+              [&combo](int row, const QString& name) { combo.insertItem(row, name); });
 }
 
 }  // namespace kivo::ui

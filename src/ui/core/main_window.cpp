@@ -1,0 +1,456 @@
+#include "ui/core/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QUrl>
+
+#include "model/core/version.h"
+#include "model/gfx/palette.h"
+#include "ui/core/about_dialog.h"
+#include "ui/core/artwork.h"
+#include "ui/core/clean_data_dialog.h"
+#include "ui/core/config_dialog.h"
+#include "ui/core/main_page.h"
+#include "ui/core/placeholder_page.h"
+#include "ui/core/rom_info_dialog.h"
+#include "ui/framework/list_helpers.h"
+#include "ui/framework/prompts.h"
+
+namespace kivo::ui {
+namespace {
+
+struct TabInfo {
+  const char* text;
+  const char* title;  // the Main tab's title carries the ROM path instead
+  int icon;
+};
+
+constexpr std::array<TabInfo, kTabCount> kTabs = {{
+    {"Main", "Kivo", 106},
+    {"Character", "Kivo - Character Editor", 129},
+    {"Equipment", "Kivo - Equipment Editor", 131},
+    {"Formation", "Kivo - Formations Editor", 134},
+    {"Maps", "Kivo - Map Editor", 140},
+    {"Monster", "Kivo - Monster Editor", 130},
+    {"Shop", "Kivo - Shop Editor", 133},
+    {"Spells", "Kivo - Spells Editor", 141},
+    {"Text", "Kivo - Text Editor", 132},
+}};
+
+// The orders in which the pages are refreshed, store their edits, and close.
+constexpr std::array<int, 8> kRefreshOrder = {kCharacterTab, kEquipmentTab, kFormationTab,
+                                              kSpellsTab,    kMapsTab,      kMonsterTab,
+                                              kShopTab,      kTextTab};
+constexpr std::array<int, 8> kSaveOrder = {kCharacterTab, kEquipmentTab, kFormationTab, kMapsTab,
+                                           kMonsterTab,   kShopTab,      kSpellsTab,    kTextTab};
+constexpr std::array<int, 9> kCloseOrder = {kMainTab,    kTextTab,      kSpellsTab,
+                                            kShopTab,    kEquipmentTab, kMapsTab,
+                                            kMonsterTab, kFormationTab, kCharacterTab};
+
+const QList<FileFilter> kRomFilters = {
+    {QStringLiteral("Nintendo Entertainment System roms (*.nes)"), QStringLiteral("*.nes")},
+    {QStringLiteral("GameBoy Advanced roms (*.gba)"), QStringLiteral("*.gba")},
+};
+
+const QList<FileFilter> kSaveRomFilters = {
+    {QStringLiteral("Nintendo Entertainment System roms (*.nes)"), QStringLiteral("*.nes")},
+};
+
+}  // namespace
+
+MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
+  setWindowTitle(QStringLiteral("Kivo"));
+  setWindowIcon(PageIcon(106));
+  setAcceptDrops(true);
+  CreateWidgets();
+  CreateMenus();
+  ConnectWidgets();
+  UpdateRomState();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::CreateWidgets() {
+  tabs_ = WithId(new QTabWidget(this), 1001);
+  mainPage_ = new MainPage(tabs_);
+  pages_[kMainTab] = mainPage_;
+  for (int tab = kCharacterTab; tab < kTabCount; ++tab) {
+    pages_[static_cast<std::size_t>(tab)] = new PlaceholderPage(tabs_);
+  }
+  for (int tab = 0; tab < kTabCount; ++tab) {
+    const TabInfo& info = kTabs[static_cast<std::size_t>(tab)];
+    tabs_->addTab(page(tab), PageIcon(info.icon), QString::fromLatin1(info.text));
+  }
+  setCentralWidget(tabs_);
+  resize(900, 640);
+}
+
+void MainWindow::ReplacePage(int tab, Page* replacement) {
+  if (tab <= kMainTab || tab >= kTabCount || replacement == nullptr)
+    return;
+  const TabInfo& info = kTabs[static_cast<std::size_t>(tab)];
+  const bool enabled = tabs_->isTabEnabled(tab);
+  const QSignalBlocker blocker(tabs_);
+  tabs_->removeTab(tab);
+  delete pages_[static_cast<std::size_t>(tab)];
+  pages_[static_cast<std::size_t>(tab)] = replacement;
+  tabs_->insertTab(tab, replacement, PageIcon(info.icon), QString::fromLatin1(info.text));
+  tabs_->setTabEnabled(tab, enabled);
+}
+
+QAction* MainWindow::AddCommand(QMenu* menu, const QString& caption, int id) {
+  QAction* action = menu->addAction(caption);
+  action->setObjectName(QString::number(id));
+  actions_.push_back(action);
+  return action;
+}
+
+void MainWindow::CreateMenus() {
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  AddCommand(file, tr("&Open..."), kOpenCommand)->setShortcut(QKeySequence::Open);
+  AddCommand(file, tr("&Re-open"), kReopenCommand);
+  AddCommand(file, tr("&Save"), kSaveCommand)->setShortcut(QKeySequence::Save);
+  saveAs_ = file->addAction(tr("Save &As..."));
+  saveAs_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+  file->addSeparator();
+  AddCommand(file, tr("E&xit"), kExitCommand)->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+
+  QMenu* options = menuBar()->addMenu(tr("&Options"));
+  AddCommand(options, tr("Check &Version"), kCheckVersionCommand);
+  AddCommand(options, tr("&Configure"), kConfigureCommand);
+  AddCommand(options, tr("\"Clean the &Slate\""), kCleanSlateCommand);
+  AddCommand(options, tr("\"Clean the &Data\""), kCleanDataCommand);
+
+  // The Dump menu is there but never offers anything.
+  dumpMenu_ = menuBar()->addMenu(tr("&Dump"));
+  const std::pair<const char*, int> dumps[] = {
+      {"&Armor", 40026}, {"&Character", 40027}, {"&Formation", 40030},
+      {"&Map", 40031},   {"M&onster", 40032},   {"&Shop", 40033},
+      {"S&pell", 40034}, {"&Text", 40035},      {"&Weapon", 40036},
+  };
+  for (const auto& [caption, id] : dumps) {
+    AddCommand(dumpMenu_, tr(caption), id)->setEnabled(false);
+  }
+  dumpMenu_->setEnabled(false);
+
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
+  AddCommand(help, tr("&Rom info"), kRomInfoCommand);
+  AddCommand(help, tr("&About"), kAboutCommand)->setShortcut(QKeySequence(Qt::Key_F1));
+}
+
+void MainWindow::ConnectWidgets() {
+  connect(action(kOpenCommand), &QAction::triggered, this, &MainWindow::ChooseAndOpen);
+  connect(action(kReopenCommand), &QAction::triggered, this, &MainWindow::Reopen);
+  connect(action(kSaveCommand), &QAction::triggered, this, [this] { Save(); });
+  connect(saveAs_, &QAction::triggered, this, &MainWindow::SaveAs);
+  connect(action(kExitCommand), &QAction::triggered, this, &QWidget::close);
+  connect(action(kCheckVersionCommand), &QAction::triggered, this, &MainWindow::CheckVersion);
+  connect(action(kConfigureCommand), &QAction::triggered, this, &MainWindow::Configure);
+  connect(action(kCleanSlateCommand), &QAction::triggered, this, &MainWindow::CleanTheSlate);
+  connect(action(kCleanDataCommand), &QAction::triggered, this, &MainWindow::CleanTheData);
+  connect(action(kRomInfoCommand), &QAction::triggered, this, &MainWindow::RomInfo);
+  connect(action(kAboutCommand), &QAction::triggered, this, &MainWindow::About);
+  connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::SelectTab);
+  connect(mainPage_, &MainPage::exitRequested, this, &QWidget::close);
+}
+
+QAction* MainWindow::action(int id) const {
+  const QString name = QString::number(id);
+  for (QAction* a : actions_) {
+    if (a->objectName() == name)
+      return a;
+  }
+  return nullptr;
+}
+
+void MainWindow::Start(const std::string& workingDir, const std::optional<std::string>& fileArg) {
+  const SettingsLoadResult settings = LoadSettings(state_.settings, workingDir);
+  state_.dataFilePath = settings.dataFilePath;
+  ShowMessages(this, settings.messages);
+
+  const std::string palette = state_.settings.Path(PathField::Palette);
+  if (!palette.empty())
+    ShowMessages(this, LoadPaletteFile(state_.palette, palette).messages);
+
+  // The Final Fantasy 1 tables are loaded only from the Config dialog.
+  const std::pair<TableKind, PathField> tables[] = {
+      {TableKind::Ff2Standard, PathField::Ff2StandardTable},
+      {TableKind::Ff2StandardDte, PathField::Ff2StandardDteTable},
+      {TableKind::Ff2Prototype, PathField::Ff2PrototypeTable},
+      {TableKind::Ff2PrototypeDte, PathField::Ff2PrototypeDteTable},
+  };
+  for (const auto& [kind, field] : tables) {
+    const std::string path = state_.settings.Path(field);
+    if (path.empty())
+      continue;
+    if (std::optional<Message> failed = LoadTable(state_, kind, path))
+      ShowMessage(this, *failed);
+  }
+
+  if (fileArg) {
+    OpenChosen(QString::fromStdString(*fileArg));
+  } else if (const std::string rom = state_.settings.Path(PathField::Rom); !rom.empty()) {
+    OpenPath(rom);
+  }
+  UpdateRomState();
+  SelectTab();
+}
+
+void MainWindow::ChooseAndOpen() {
+  const QString path = prompts().OpenFile(this, kRomFilters);
+  if (path.isEmpty())
+    return;  // cancelled: nothing changes
+  OpenChosen(path);
+}
+
+bool MainWindow::OpenChosen(const QString& path) {
+  if (!ConfirmDiscard())
+    return false;
+  // A path the data file cannot hold would make Save write elsewhere.
+  if (std::optional<Message> refused =
+          state_.settings.SetPath(PathField::Rom, path.toStdString())) {
+    ShowMessage(this, *refused);
+    return false;
+  }
+  return OpenPath(path.toStdString());
+}
+
+bool MainWindow::OpenPath(const std::string& path) {
+  return FinishOpen(state_.document.Open(path));
+}
+
+bool MainWindow::FinishOpen(const OpenOutcome& outcome) {
+  baseline_.clear();
+  const RomDocument& doc = state_.document;
+  if (!outcome.ok) {
+    mainPage_->ShowPath(QString());
+    mainPage_->ShowPicture(MainPicture::Unknown);
+    UpdateRomState();
+    SelectTab();
+    ShowMessages(this, outcome.messages);
+    return false;
+  }
+  mainPage_->ShowPath(QString::fromStdString(doc.currentPath()));
+  mainPage_->ShowPicture(doc.picture());
+  if (!doc.editable())
+    tabs_->setCurrentIndex(kMainTab);
+  UpdateRomState();
+  if (doc.editable()) {
+    RefreshAll(RefreshReason::Opened);
+    TakeBaseline();
+  }
+  SelectTab();
+  ShowMessages(this, outcome.messages);
+  return true;
+}
+
+void MainWindow::Reopen() {
+  if (!ConfirmDiscard())
+    return;
+  FinishOpen(state_.document.Reopen());
+}
+
+bool MainWindow::Save() {
+  if (!state_.document.editable())
+    return false;
+  StoreAllPages();
+  const Messages failed = state_.document.Save(state_.settings.Path(PathField::Rom));
+  if (!failed.empty()) {
+    ShowMessages(this, failed);
+    return false;
+  }
+  baseline_.assign(state_.document.image().begin(), state_.document.image().end());
+  return true;
+}
+
+void MainWindow::SaveAs() {
+  if (!state_.document.editable())
+    return;
+  const QString chosen = prompts().SaveFile(this, kSaveRomFilters);
+  if (chosen.isEmpty())
+    return;
+  const std::string path = chosen.toStdString();
+  SettingsBlock probe;
+  if (std::optional<Message> refused = probe.SetPath(PathField::Rom, path)) {
+    ShowMessage(this, *refused);
+    return;
+  }
+  StoreAllPages();
+  const Messages failed = state_.document.Save(path);
+  if (!failed.empty()) {
+    ShowMessages(this, failed);
+    return;
+  }
+  state_.settings.SetPath(PathField::Rom, path);
+  state_.document.setCurrentPath(path);
+  baseline_.assign(state_.document.image().begin(), state_.document.image().end());
+  mainPage_->ShowPath(chosen);
+  SelectTab();
+}
+
+void MainWindow::CheckVersion() {
+  if (!state_.document.editable())
+    return;
+  if (std::optional<Message> release =
+          IdentifyVersion(state_.document.image(), state_.document.baseShift())) {
+    ShowMessage(this, *release);
+  }
+}
+
+void MainWindow::Configure() {
+  ConfigDialog dialog(state_, this);
+  if (prompts().RunModal(dialog) != kDialogOk || !state_.document.editable())
+    return;
+  // The pages store first, so re-decoding with the new tables keeps their edits.
+  StoreAllPages();
+  RefreshAll(RefreshReason::TablesChanged);
+}
+
+void MainWindow::CleanTheData() {
+  CleanDataDialog dialog(state_.settings, state_.dataFilePath, this);
+  if (prompts().RunModal(dialog) != kDialogOk || !state_.document.held())
+    return;
+  Reopen();
+}
+
+void MainWindow::CleanTheSlate() {
+  prompts().Message(this, tr("Clean the Slate is not available yet."), MessageIcon::None);
+}
+
+void MainWindow::RomInfo() {
+  if (!state_.document.held()) {
+    prompts().Message(this, QString::fromLatin1(kNeedRomText), MessageIcon::Warning);
+    return;
+  }
+  ShowRomInformation(this, state_.document.image());
+}
+
+void MainWindow::About() {
+  ShowAbout(this, state_.document.held() ? std::optional<std::size_t>(state_.document.size())
+                                         : std::nullopt);
+}
+
+PageContext MainWindow::Context(RefreshReason reason) const {
+  const bool prototype = state_.document.tablePair() == TablePair::Prototype;
+  PageContext context;
+  context.document = &state_.document;
+  context.settings = &state_.settings;
+  context.standardTable =
+      &state_.table(prototype ? TableKind::Ff2Prototype : TableKind::Ff2Standard).table;
+  context.dteTable =
+      &state_.table(prototype ? TableKind::Ff2PrototypeDte : TableKind::Ff2StandardDte).table;
+  context.palette = &state_.palette;
+  context.reason = reason;
+  return context;
+}
+
+void MainWindow::RefreshAll(RefreshReason reason) {
+  if (!state_.document.editable())
+    return;
+  const PageContext context = Context(reason);
+  for (int tab : kRefreshOrder)
+    page(tab)->refresh(context);
+}
+
+void MainWindow::StoreAllPages() {
+  // Pages hold data only for an editable image they were refreshed from.
+  if (!state_.document.editable())
+    return;
+  for (int tab : kSaveOrder)
+    page(tab)->save();
+}
+
+void MainWindow::TakeBaseline() {
+  StoreAllPages();
+  baseline_.assign(state_.document.image().begin(), state_.document.image().end());
+}
+
+bool MainWindow::HasUnsavedEdits() {
+  if (!state_.document.editable())
+    return false;
+  StoreAllPages();
+  const auto image = state_.document.image();
+  return !std::equal(image.begin(), image.end(), baseline_.begin(), baseline_.end());
+}
+
+bool MainWindow::ConfirmDiscard() {
+  if (!HasUnsavedEdits())
+    return true;
+  const QString name = QFileInfo(QString::fromStdString(state_.document.currentPath())).fileName();
+  switch (prompts().AskSaveChanges(this, tr("Save changes to %1?").arg(name))) {
+    case SaveChoice::Save:
+      return Save();
+    case SaveChoice::Discard:
+      return true;
+    case SaveChoice::Cancel:
+      break;
+  }
+  return false;
+}
+
+void MainWindow::UpdateRomState() {
+  const bool editable = state_.document.editable();
+  if (!editable)
+    tabs_->setCurrentIndex(kMainTab);
+  for (int tab = kCharacterTab; tab < kTabCount; ++tab)
+    tabs_->setTabEnabled(tab, editable);
+  for (int id : {kSaveCommand, kCheckVersionCommand, kCleanSlateCommand, kReopenCommand}) {
+    action(id)->setEnabled(editable);
+  }
+  saveAs_->setEnabled(editable);
+}
+
+void MainWindow::SelectTab() {
+  const int index = tabs_->currentIndex();
+  for (int tab = 0; tab < kTabCount; ++tab)
+    page(tab)->setTabActive(tab == index);
+  const TabInfo& info = kTabs[static_cast<std::size_t>(std::max(index, 0))];
+  QString title = QString::fromLatin1(info.title);
+  if (index == kMainTab && state_.document.held() && !state_.document.currentPath().empty()) {
+    title = QStringLiteral("Kivo - %1").arg(QString::fromStdString(state_.document.currentPath()));
+  }
+  setWindowTitle(title);
+  setWindowIcon(PageIcon(info.icon));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (closed_) {
+    event->accept();
+    return;
+  }
+  if (!ConfirmDiscard()) {
+    event->ignore();
+    return;
+  }
+  ShowMessages(this, SaveSettings(state_.settings, state_.dataFilePath));
+  for (int tab : kCloseOrder)
+    page(tab)->closePage();
+  state_.document.Release();
+  closed_ = true;
+  event->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.size() == 1 && urls.front().isLocalFile())
+    event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.size() != 1 || !urls.front().isLocalFile())
+    return;
+  event->acceptProposedAction();
+  OpenChosen(urls.front().toLocalFile());
+}
+
+}  // namespace kivo::ui

@@ -1,0 +1,119 @@
+#pragma once
+// The main window: the menus, the nine tabs, and the commands that open,
+// save and re-open the ROM, identify it, configure the program and close it.
+
+#include <QMainWindow>
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/core/app_state.h"
+#include "ui/framework/page.h"
+
+class QAction;
+class QMenu;
+class QTabWidget;
+
+namespace kivo::ui {
+
+class MainPage;
+
+enum TabIndex {
+  kMainTab = 0,
+  kCharacterTab,
+  kEquipmentTab,
+  kFormationTab,
+  kMapsTab,
+  kMonsterTab,
+  kShopTab,
+  kSpellsTab,
+  kTextTab,
+  kTabCount,
+};
+
+// Menu command ids, kept as the actions' objectNames.
+enum CommandId {
+  kOpenCommand = 40006,
+  kReopenCommand = 40019,
+  kSaveCommand = 40020,
+  kExitCommand = 40013,
+  kCheckVersionCommand = 40007,
+  kConfigureCommand = 40008,
+  kCleanSlateCommand = 40017,
+  kCleanDataCommand = 40022,
+  kRomInfoCommand = 40038,
+  kAboutCommand = 40039,
+};
+
+inline constexpr const char* kNeedRomText = "A ROM must be open for this to proceed!";
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit MainWindow(AppState& state, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // Start-up: the settings file in `workingDir`, the palette and tables from
+  // their stored paths, then `fileArg` (as if chosen with File > Open) or the
+  // stored ROM.
+  void Start(const std::string& workingDir, const std::optional<std::string>& fileArg);
+
+  QTabWidget* tabs() const { return tabs_; }
+  MainPage* mainPage() const { return mainPage_; }
+  Page* page(int tab) const { return pages_[static_cast<std::size_t>(tab)]; }
+  QAction* action(int id) const;
+  QAction* saveAsAction() const { return saveAs_; }
+  // Puts `page` in place of the page of `tab` (the window takes ownership).
+  void ReplacePage(int tab, Page* page);
+
+  // The commands, as the menu runs them.
+  void ChooseAndOpen();
+  bool OpenChosen(const QString& path);
+  void Reopen();
+  bool Save();
+  void SaveAs();
+  void CheckVersion();
+  void Configure();
+  void CleanTheData();
+  void CleanTheSlate();
+  void RomInfo();
+  void About();
+
+  void RefreshAll(RefreshReason reason);
+  void SelectTab();
+  // True when Save would write something other than what was opened or last saved.
+  bool HasUnsavedEdits();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void CreateWidgets();
+  void CreateMenus();
+  void ConnectWidgets();
+  QAction* AddCommand(QMenu* menu, const QString& caption, int id);
+
+  bool OpenPath(const std::string& path);
+  bool FinishOpen(const OpenOutcome& outcome);
+  void UpdateRomState();
+  void StoreAllPages();
+  void TakeBaseline();
+  // Asks Save / Discard / Cancel when there are unsaved edits; false stops the command.
+  bool ConfirmDiscard();
+  PageContext Context(RefreshReason reason) const;
+
+  AppState& state_;
+  QTabWidget* tabs_ = nullptr;
+  MainPage* mainPage_ = nullptr;
+  std::array<Page*, kTabCount> pages_{};
+  std::vector<QAction*> actions_;
+  QAction* saveAs_ = nullptr;
+  QMenu* dumpMenu_ = nullptr;
+  std::vector<uint8_t> baseline_;
+  bool closed_ = false;
+};
+
+}  // namespace kivo::ui

@@ -1,0 +1,260 @@
+#include "ui/core/main_window.h"
+
+#include <QAction>
+#include <QTabWidget>
+#include <filesystem>
+
+#include "demo/image_builder.h"
+#include "support/temp_dir.h"
+#include "ui/core/main_page.h"
+#include "ui/ui_test.h"
+
+namespace kivo {
+namespace {
+
+using ui::MainWindow;
+
+// A page that records what the window asks of it and edits one byte on save.
+class ProbePage : public ui::Page {
+ public:
+  int refreshes = 0;
+  int saves = 0;
+  ui::RefreshReason lastReason = ui::RefreshReason::Opened;
+  RomDocument* document = nullptr;
+  std::optional<uint8_t> pendingEdit;  // written at 0x100 on the next save
+
+  void refresh(const ui::PageContext& context) override {
+    ++refreshes;
+    lastReason = context.reason;
+    document = context.document;
+  }
+  void save() override {
+    ++saves;
+    if (pendingEdit && document)
+      document->view().SetByte(0x100, *pendingEdit);
+    pendingEdit.reset();
+  }
+};
+
+class MainWindowTest : public test::UiTest {
+ protected:
+  test::TempDir dir;
+  ui::AppState state;
+  std::unique_ptr<MainWindow> window;
+  ProbePage* probe = nullptr;
+
+  void StartWindow(std::optional<std::string> file = std::nullopt) {
+    window = std::make_unique<MainWindow>(state);
+    probe = new ProbePage;
+    window->ReplacePage(ui::kCharacterTab, probe);
+    window->Start(dir.path().string(), file);
+  }
+
+  // A Kivo.dat in the working folder that remembers `rom`.
+  void RememberRom(const std::string& rom) {
+    SettingsBlock block;
+    block.ResetToDefaults();
+    block.SetPath(PathField::Rom, rom);
+    ASSERT_TRUE(SaveSettings(block, dir.File("Kivo.dat")).empty());
+  }
+
+  bool Enabled(int id) const { return window->action(id)->isEnabled(); }
+  bool FourItemsEnabled() const {
+    return Enabled(ui::kSaveCommand) && Enabled(ui::kCheckVersionCommand) &&
+           Enabled(ui::kCleanSlateCommand) && Enabled(ui::kReopenCommand);
+  }
+  bool FourItemsGreyed() const {
+    return !Enabled(ui::kSaveCommand) && !Enabled(ui::kCheckVersionCommand) &&
+           !Enabled(ui::kCleanSlateCommand) && !Enabled(ui::kReopenCommand);
+  }
+  bool EditorTabsEnabled() const {
+    for (int tab = ui::kCharacterTab; tab < ui::kTabCount; ++tab) {
+      if (!window->tabs()->isTabEnabled(tab))
+        return false;
+    }
+    return true;
+  }
+};
+
+TEST_F(MainWindowTest, FirstStartCreatesTheDataFileAndHoldsNoRom) {
+  StartWindow();
+  EXPECT_EQ(prompts->texts(), std::vector<QString>{"Data file does not exist, creating..."});
+  EXPECT_TRUE(std::filesystem::exists(dir.File("Kivo.dat")));
+  EXPECT_EQ(window->windowTitle(), "Kivo");
+  EXPECT_TRUE(FourItemsGreyed());
+  EXPECT_FALSE(window->tabs()->isTabEnabled(ui::kCharacterTab));
+  EXPECT_EQ(window->tabs()->count(), 9);
+  EXPECT_EQ(window->tabs()->tabText(4), "Maps");
+  for (int id : {40026, 40027, 40030, 40031, 40032, 40033, 40034, 40035, 40036}) {
+    EXPECT_FALSE(Enabled(id)) << id;
+  }
+  EXPECT_EQ(probe->refreshes, 0);
+
+  window->RomInfo();
+  EXPECT_EQ(prompts->messages.back().text, "A ROM must be open for this to proceed!");
+  EXPECT_EQ(prompts->messages.back().icon, MessageIcon::Warning);
+}
+
+TEST_F(MainWindowTest, AStoredRomThatCannotBeOpenedIsReported) {
+  RememberRom(dir.File("gone.nes"));
+  StartWindow();
+  EXPECT_EQ(prompts->texts(), std::vector<QString>{"Failed to open a rom. That's bad."});
+  EXPECT_FALSE(state.document.held());
+  EXPECT_TRUE(FourItemsGreyed());
+}
+
+TEST_F(MainWindowTest, StoredPaletteAndTablesAreLoadedAtStart) {
+  SettingsBlock block;
+  block.ResetToDefaults();
+  block.SetPath(PathField::Ff2StandardTable, dir.Write("std.tbl", std::string("41=A\n")));
+  block.SetPath(PathField::Ff2StandardDteTable, dir.File("missing-dte.tbl"));
+  block.SetPath(PathField::Palette, dir.File("missing.pal"));
+  block.SetPath(PathField::Ff1StandardTable, dir.File("ff1-is-not-loaded-at-start.tbl"));
+  ASSERT_TRUE(SaveSettings(block, dir.File("Kivo.dat")).empty());
+  StartWindow();
+  EXPECT_EQ(prompts->texts(),
+            (std::vector<QString>{
+                "Could not load the palette file. Colors will not display properly.",
+                "Could not load the standard DTE table.\nSome of the text will not display."}));
+  EXPECT_TRUE(state.table(TableKind::Ff2Standard).loaded);
+  EXPECT_EQ(state.table(TableKind::Ff2Standard).table[0x41], "A");
+}
+
+TEST_F(MainWindowTest, EachImageKindSetsTabsItemsAndPicture) {
+  StartWindow();
+  struct Case {
+    std::size_t size;
+    bool editable;
+    MainPicture picture;
+  };
+  for (const Case& c :
+       {Case{kStandaloneSize, true, MainPicture::Game},
+        Case{kCombinationSize, true, MainPicture::Game}, Case{kGbaSize, false, MainPicture::Gba},
+        Case{0x50000, true, MainPicture::Unknown}, Case{0x100, false, MainPicture::Unknown}}) {
+    SCOPED_TRACE(c.size);
+    const std::string path = dir.Write("rom.nes", demo::ImageBuilder(c.size).Build());
+    prompts->openFiles.push_back(QString::fromStdString(path));
+    window->ChooseAndOpen();
+    EXPECT_TRUE(state.document.held());
+    EXPECT_EQ(c.editable, FourItemsEnabled());
+    EXPECT_EQ(c.editable, !FourItemsGreyed());
+    EXPECT_EQ(c.editable, EditorTabsEnabled());
+    EXPECT_EQ(window->mainPage()->shownPicture(), c.picture);
+    EXPECT_EQ(window->mainPage()->shownPath(), QString::fromStdString(path));
+    EXPECT_EQ(state.settings.Path(PathField::Rom), path);
+    if (!c.editable) {
+      EXPECT_EQ(window->tabs()->currentIndex(), ui::kMainTab);
+    }
+  }
+  EXPECT_EQ(probe->refreshes, 3) << "only editable images refresh the pages";
+}
+
+TEST_F(MainWindowTest, CancellingTheOpenDialogChangesNothing) {
+  const std::string rom = dir.Write("game.nes", demo::ImageBuilder().Build());
+  RememberRom(rom);
+  StartWindow();
+  window->ChooseAndOpen();  // no file queued: cancelled
+  EXPECT_EQ(prompts->openFileDialogs, 1);
+  EXPECT_EQ(state.document.currentPath(), rom);
+  EXPECT_EQ(window->windowTitle(), QString::fromStdString("Kivo - " + rom));
+  EXPECT_EQ(prompts->fileFilters.back().front().description,
+            "Nintendo Entertainment System roms (*.nes)");
+  window->Reopen();
+  EXPECT_EQ(prompts->texts().back(),
+            "ROM has been reopened, all changes since last save have been discarded.");
+  EXPECT_EQ(prompts->messages.back().icon, MessageIcon::None);
+}
+
+TEST_F(MainWindowTest, SaveWritesEveryPageThenTheFile) {
+  const std::string rom = dir.Write("game.nes", demo::ImageBuilder().Build());
+  RememberRom(rom);
+  StartWindow();
+  ASSERT_TRUE(state.document.editable());
+  EXPECT_FALSE(window->HasUnsavedEdits());
+
+  probe->pendingEdit = 0x5A;
+  EXPECT_TRUE(window->Save());
+  std::vector<uint8_t> expected = demo::ImageBuilder().Build();
+  expected[0x100] = 0x5A;
+  EXPECT_EQ(test::TempDir::Read(rom), expected);
+  EXPECT_FALSE(window->HasUnsavedEdits());
+
+  // Saving to a place that cannot be written keeps the image and says so.
+  state.settings.SetPath(PathField::Rom, dir.File("missing/folder/game.nes"));
+  EXPECT_FALSE(window->Save());
+  EXPECT_EQ(prompts->texts().back(), "Cannot open rom for saving!");
+  EXPECT_EQ(test::TempDir::Read(rom), expected);
+}
+
+TEST_F(MainWindowTest, UnsavedEditsAreNeverDroppedSilently) {
+  const std::string rom = dir.Write("game.nes", demo::ImageBuilder().Build());
+  const std::string other = dir.Write("other.nes", demo::ImageBuilder().Byte(0x200, 9).Build());
+  RememberRom(rom);
+  StartWindow();
+
+  // Nothing changed: no question.
+  prompts->openFiles.push_back(QString::fromStdString(other));
+  window->ChooseAndOpen();
+  EXPECT_TRUE(prompts->questions.empty());
+  EXPECT_EQ(state.document.currentPath(), other);
+
+  // Cancel stops the command.
+  probe->pendingEdit = 1;
+  prompts->saveAnswers.push_back(ui::SaveChoice::Cancel);
+  window->Reopen();
+  ASSERT_EQ(prompts->questions.size(), 1u);
+  EXPECT_EQ(prompts->questions.back(), "Save changes to other.nes?");
+  EXPECT_EQ(state.document.view().Byte(0x100), 1) << "the edit is still there";
+
+  // Discard drops it.
+  prompts->saveAnswers.push_back(ui::SaveChoice::Discard);
+  window->Reopen();
+  EXPECT_EQ(state.document.view().Byte(0x100), 0);
+  EXPECT_EQ(test::TempDir::Read(other)[0x100], 0);
+
+  // Save writes it before going on.
+  probe->pendingEdit = 7;
+  prompts->saveAnswers.push_back(ui::SaveChoice::Save);
+  prompts->openFiles.push_back(QString::fromStdString(rom));
+  window->ChooseAndOpen();
+  EXPECT_EQ(test::TempDir::Read(dir.File("other.nes"))[0x100], 7);
+  EXPECT_EQ(state.document.currentPath(), rom);
+}
+
+TEST_F(MainWindowTest, ClosingAsksWritesSettingsAndCanBeCancelled) {
+  const std::string rom = dir.Write("game.nes", demo::ImageBuilder().Build());
+  RememberRom(rom);
+  StartWindow();
+  window->show();
+  state.settings.SetInt(settings::kSelectedMonster, 42);
+
+  probe->pendingEdit = 3;
+  prompts->saveAnswers.push_back(ui::SaveChoice::Cancel);
+  EXPECT_FALSE(window->close());
+  EXPECT_TRUE(state.document.held());
+
+  prompts->saveAnswers.push_back(ui::SaveChoice::Discard);
+  EXPECT_TRUE(window->close());
+  EXPECT_FALSE(state.document.held());
+  SettingsBlock reread;
+  EXPECT_TRUE(LoadSettings(reread, dir.path().string()).messages.empty());
+  EXPECT_EQ(reread.Int(settings::kSelectedMonster), 42);
+  EXPECT_EQ(test::TempDir::Read(rom)[0x100], 0);
+}
+
+TEST_F(MainWindowTest, TitlesFollowTheTabsAndAFileArgumentIsOpened) {
+  const std::string rom = dir.Write("arg.nes", demo::ImageBuilder().Release(3).Build());
+  StartWindow(rom);
+  EXPECT_EQ(state.settings.Path(PathField::Rom), rom);
+  EXPECT_EQ(window->windowTitle(), QString::fromStdString("Kivo - " + rom));
+  window->tabs()->setCurrentIndex(ui::kTextTab);
+  EXPECT_EQ(window->windowTitle(), "Kivo - Text Editor");
+  window->tabs()->setCurrentIndex(ui::kFormationTab);
+  EXPECT_EQ(window->windowTitle(), "Kivo - Formations Editor");
+
+  window->CheckVersion();
+  EXPECT_TRUE(prompts->texts().back().startsWith("This looks like Vask's translation, v1.03."));
+}
+
+}  // namespace
+}  // namespace kivo
