@@ -36,5 +36,6 @@ bool TakeFlag(Args& args, std::string_view flag);
 std::vector<Command> CoreCommands();
 std::vector<Command> TextCommands();
 std::vector<Command> MapCommands();
+std::vector<Command> DemoCommands();
 
 }  // namespace kivo::cli

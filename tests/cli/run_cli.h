@@ -2,6 +2,9 @@
 // Runs the built kivo-cli and captures what it prints.
 
 #include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
 #include <array>
 #include <cstdio>
 #include <string>
@@ -25,7 +28,10 @@ inline std::string QuoteArg(const std::string& s) {
 }
 
 inline CliResult RunCli(const std::string& args) {
-  const std::string errFile = std::string(::testing::TempDir()) + "kivo_cli_stderr.txt";
+  // A file of its own per run: tests run in parallel processes.
+  std::string errFile = std::string(::testing::TempDir()) + "kivo_cli_stderr_XXXXXX";
+  const int fd = mkstemp(errFile.data());
+  if (fd >= 0) close(fd);
   const std::string command = std::string(KIVO_CLI_PATH) + " " + args + " 2>" + QuoteArg(errFile);
   CliResult result;
   if (FILE* pipe = popen(command.c_str(), "r")) {
@@ -43,6 +49,7 @@ inline CliResult RunCli(const std::string& args) {
       result.err.append(buffer.data(), n);
     fclose(f);
   }
+  unlink(errFile.c_str());
   return result;
 }
 

@@ -1,0 +1,105 @@
+// kivo-screenshots: starts Kivo on a workspace and saves a picture of every
+// tab, for the README. Nothing may block, so every message is recorded and
+// printed instead of shown.
+//
+//   kivo-screenshots WORKSPACE OUTDIR
+//
+// writes OUTDIR/tab-<index>-<name>.png, one per tab.
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QPixmap>
+#include <QTabWidget>
+#include <QTimer>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "ui/core/app_state.h"
+#include "ui/core/main_window.h"
+#include "ui/framework/scripted_prompts.h"
+
+namespace {
+
+constexpr int kWidth = 900;
+constexpr int kHeight = 640;
+// Time for layouts and deferred painting to settle before a grab.
+constexpr int kSettleMs = 150;
+
+void Settle() {
+  QEventLoop loop;
+  QTimer::singleShot(kSettleMs, &loop, &QEventLoop::quit);
+  loop.exec();
+  QApplication::processEvents();
+}
+
+QString FileNameOf(int index, const QString& tabText) {
+  QString name;
+  for (const QChar c : tabText.toLower()) {
+    if (c.isLetterOrNumber())
+      name += c;
+    else if (c.isSpace() && !name.endsWith(QLatin1Char('-')))
+      name += QLatin1Char('-');
+  }
+  return QStringLiteral("tab-%1-%2.png").arg(index).arg(name);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Kivo"));
+  const QStringList args = QApplication::arguments();
+  if (args.size() != 3) {
+    std::fprintf(stderr, "usage: kivo-screenshots WORKSPACE OUTDIR\n");
+    return 2;
+  }
+  // OUTDIR is taken from where the program was started, before moving into the workspace.
+  const QString outDir = QFileInfo(args[2]).absoluteFilePath();
+  if (!QDir().mkpath(outDir)) {
+    std::fprintf(stderr, "kivo-screenshots: cannot create %s\n", qPrintable(outDir));
+    return 1;
+  }
+  if (!QDir::setCurrent(args[1])) {
+    std::fprintf(stderr, "kivo-screenshots: cannot enter %s\n", qPrintable(args[1]));
+    return 1;
+  }
+
+  auto owned = std::make_unique<kivo::ui::ScriptedPrompts>();
+  kivo::ui::ScriptedPrompts* prompts = owned.get();
+  kivo::ui::InstallPrompts(std::move(owned));
+
+  kivo::ui::AppState state;
+  kivo::ui::MainWindow window(state);
+  window.resize(kWidth, kHeight);
+  window.show();
+  window.Start(QDir::currentPath().toStdString(), std::nullopt);
+  Settle();
+
+  int failures = 0;
+  QTabWidget* tabs = window.tabs();
+  for (int i = 0; i < tabs->count(); ++i) {
+    if (!tabs->isTabEnabled(i)) {
+      std::fprintf(stderr, "kivo-screenshots: tab %d is disabled\n", i);
+      ++failures;
+      continue;
+    }
+    tabs->setCurrentIndex(i);
+    Settle();
+    const QString file = QDir(outDir).filePath(FileNameOf(i, tabs->tabText(i)));
+    if (window.grab().save(file)) {
+      std::printf("%s\n", qPrintable(file));
+    } else {
+      std::fprintf(stderr, "kivo-screenshots: cannot write %s\n", qPrintable(file));
+      ++failures;
+    }
+  }
+  // Start-up should have nothing to say on a good workspace; say it if it did.
+  for (const kivo::ui::RecordedMessage& m : prompts->messages)
+    std::fprintf(stderr, "message: %s\n", qPrintable(m.text));
+  tabs->setCurrentIndex(kivo::ui::kMainTab);
+  return failures == 0 && prompts->messages.empty() ? 0 : 1;
+}
