@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "demo/demo_characters.h"
 #include "demo/demo_tables.h"
 #include "demo/text_layout.h"
 #include "model/core/rom_document.h"
@@ -297,6 +298,7 @@ std::string DemoDialogueLabel(int set, int row) {
 void PlaceDemoImage(ImageBuilder& image) {
   image.Release(kDemoRelease);
   PlaceDemoText(image);
+  PlaceDemoCharacters(image, DemoStandardTable());
   PlaceDemoWorld(image);
 }
 

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/editors/character.h"  // where the character names lie
 #include "model/text/char_table.h"
 #include "model/text/codec.h"
 #include "model/text/labels.h"
@@ -40,12 +41,6 @@ inline constexpr int kFirstDialogueCategory = 11;
 inline constexpr int kLastDialogueCategory = 13;
 inline constexpr int kPrologueCategory = 14;
 inline constexpr int kEpilogueCategory = 15;
-
-// Character names: 6 bytes at the start of each 0x80-byte character record.
-inline constexpr std::size_t kCharacterNames = 0xF92;
-inline constexpr std::size_t kCharacterRecordSize = 0x80;
-inline constexpr std::size_t kCharacterNameSize = 6;
-inline constexpr int kCharacterCount = 9;
 
 // Miscellaneous row 9 has its own pointer, the item name table's entry 0x2F.
 inline constexpr int kMiscellaneousSingleRow = 9;

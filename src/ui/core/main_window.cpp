@@ -22,6 +22,7 @@
 #include "ui/core/main_page.h"
 #include "ui/core/placeholder_page.h"
 #include "ui/core/rom_info_dialog.h"
+#include "ui/editors/character_page.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/prompts.h"
 
@@ -65,6 +66,14 @@ const QList<FileFilter> kSaveRomFilters = {
     {QStringLiteral("Nintendo Entertainment System roms (*.nes)"), QStringLiteral("*.nes")},
 };
 
+// The editor page of each tab; tabs whose editor is not built yet get a placeholder.
+Page* MakePage(int tab, QWidget* parent) {
+  switch (tab) {
+    case kCharacterTab: return new CharacterPage(parent);
+    default: return new PlaceholderPage(parent);
+  }
+}
+
 }  // namespace
 
 MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
@@ -84,7 +93,7 @@ void MainWindow::CreateWidgets() {
   mainPage_ = new MainPage(tabs_);
   pages_[kMainTab] = mainPage_;
   for (int tab = kCharacterTab; tab < kTabCount; ++tab) {
-    pages_[static_cast<std::size_t>(tab)] = new PlaceholderPage(tabs_);
+    pages_[static_cast<std::size_t>(tab)] = MakePage(tab, tabs_);
   }
   for (int tab = 0; tab < kTabCount; ++tab) {
     const TabInfo& info = kTabs[static_cast<std::size_t>(tab)];

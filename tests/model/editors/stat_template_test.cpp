@@ -1,0 +1,63 @@
+#include "model/editors/stat_template.h"
+
+#include <gtest/gtest.h>
+
+#include "model/editors/character.h"
+
+namespace kivo {
+namespace {
+
+StatTemplate Values(int hp, int mp, int str, int vit, int agi, int evaCount, int evaPercent,
+                    int mag, int intl, int soul, int mEvaCount, int mEvaPercent) {
+  return {hp, mp, str, vit, agi, evaCount, evaPercent, mag, intl, soul, mEvaCount, mEvaPercent};
+}
+
+TEST(StatTemplate, KnownResults) {
+  // 125 points, slider in the middle.
+  EXPECT_EQ(ComputeStatTemplate(125, 0), Values(106, 67, 19, 13, 9, 1, 15, 16, 14, 12, 1, 20));
+  // 999 points at the "More magical" end: Str, Mag, Int, Soul and M.Eva % stop at 99.
+  EXPECT_EQ(ComputeStatTemplate(999, 49), Values(163, 931, 99, 96, 52, 2, 90, 99, 99, 99, 15, 99));
+  // 0 points: nothing, except the two counts, which are at least 1.
+  EXPECT_EQ(ComputeStatTemplate(0, -49), Values(0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0));
+  // More points than the template takes count as 999; the balance stays in range.
+  EXPECT_EQ(ComputeStatTemplate(1200, 49), ComputeStatTemplate(999, 49));
+  EXPECT_EQ(ComputeStatTemplate(999, 80), ComputeStatTemplate(999, 49));
+  EXPECT_EQ(ComputeStatTemplate(-5, 0), ComputeStatTemplate(0, 0));
+
+  // The physical end: the counts stay within 16 and the percentages within 99.
+  const StatTemplate physical = ComputeStatTemplate(999, -49);
+  EXPECT_EQ(physical.hp, 1534);  // 999 x (1.4 x 0.99 + 0.15) = 1534.46
+  EXPECT_EQ(physical.evasionCount, 11);
+  EXPECT_EQ(physical.evasionPercent, 99);
+  EXPECT_EQ(physical.strength, 99);
+
+  EXPECT_EQ(ClampTemplatePoints(1200), 999);
+  EXPECT_EQ(ClampTemplatePoints(-1), 0);
+  EXPECT_EQ(ClampTemplatePoints(500), 500);
+}
+
+TEST(StatTemplate, AppliedToARecord) {
+  CharacterRecord record;
+  record.hpCurrent = 5;
+  record.spells[0].spell = 0xC3;
+  record.skills[2].level = 7;
+  StatTemplate typed = ComputeStatTemplate(125, 0);
+  typed.hp = 70000;      // typed over the results: HP and MP pass as they are,
+  typed.strength = 300;  // the other ten as bytes
+  typed.evasionCount = 256;
+  ApplyStatTemplate(typed, record);
+  EXPECT_EQ(record.hpCurrent, 70000);
+  EXPECT_EQ(record.hpMax, 70000);
+  EXPECT_EQ(record.mpCurrent, 67);
+  EXPECT_EQ(record.mpMax, 67);
+  EXPECT_EQ(record.strength, 44);
+  EXPECT_EQ(record.evasionCount, 0);
+  EXPECT_EQ(record.magicDefencePercent, 20);
+  EXPECT_EQ(record.soul, 12);
+  // Spells, skills and equipment are not the template's.
+  EXPECT_EQ(record.spells[0].spell, 0xC3);
+  EXPECT_EQ(record.skills[2].level, 7);
+}
+
+}  // namespace
+}  // namespace kivo

@@ -1,0 +1,315 @@
+#include "ui/editors/character_page.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
+
+#include "demo/demo_image.h"
+#include "demo/demo_tables.h"
+#include "demo/text_layout.h"
+#include "ui/editors/stat_template_dialog.h"
+#include "ui/ui_test.h"
+
+namespace kivo {
+namespace {
+
+constexpr std::size_t Record(int index) {
+  return 0xF90 + 0x80 * static_cast<std::size_t>(index);
+}
+
+template <typename W>
+W* Find(QWidget& parent, int id) {
+  auto* w = parent.findChild<W*>(QString::number(id));
+  EXPECT_NE(w, nullptr) << id;
+  return w;
+}
+
+class CharacterPageTest : public test::UiTest {
+ protected:
+  RomDocument document;
+  SettingsBlock settings;
+  CharTable standard = demo::DemoStandardTable();
+  CharTable dte = demo::DemoDteTable();
+  std::unique_ptr<ui::CharacterPage> page;
+
+  // The demo image, then whatever the test changes in it.
+  demo::ImageBuilder DemoImage() {
+    demo::ImageBuilder image;
+    demo::PlaceDemoImage(image);
+    return image;
+  }
+
+  void Open(const demo::ImageBuilder& image) {
+    document.Adopt(image.Build(), "demo.nes");
+    if (!page)
+      page = std::make_unique<ui::CharacterPage>();
+    Refresh(ui::RefreshReason::Opened);
+  }
+
+  void Refresh(ui::RefreshReason reason) {
+    ui::PageContext context;
+    context.document = &document;
+    context.settings = &settings;
+    context.standardTable = &standard;
+    context.dteTable = &dte;
+    context.reason = reason;
+    page->refresh(context);
+  }
+
+  QLineEdit* Edit(int id) { return Find<QLineEdit>(*page, id); }
+  QComboBox* Combo(int id) { return Find<QComboBox>(*page, id); }
+  QListWidget* Characters() { return Find<QListWidget>(*page, 1028); }
+  QString Text(int id) { return Edit(id)->text(); }
+  void Type(int id, const QString& text) { Edit(id)->setText(text); }
+  uint8_t Byte(std::size_t offset) const { return document.view().Byte(offset); }
+};
+
+TEST_F(CharacterPageTest, RefreshFillsTheListsAndShowsTheRememberedCharacter) {
+  demo::ImageBuilder image = DemoImage();
+  demo::TextLayout(image, standard).Fixed(Record(2) + 2, 6, "      ");
+  settings.SetInt(settings::kSelectedCharacter, 4);
+  Open(image);
+
+  QListWidget* list = Characters();
+  ASSERT_EQ(list->count(), 9);
+  EXPECT_EQ(list->item(0)->text().toStdString(), demo::DemoCharacterName(0));
+  EXPECT_EQ(list->item(2)->text(), QStringLiteral("Guy"));  // six blanks: the default name
+  EXPECT_EQ(list->currentRow(), 4);
+  EXPECT_EQ(page->loadedIndex(), 4);
+
+  // Spell lists: "--none--" and 40 spells; equipment lists by their ranges.
+  QComboBox* slot1 = Combo(1132);
+  ASSERT_EQ(slot1->count(), 41);
+  EXPECT_EQ(slot1->itemText(0), QStringLiteral("--none--"));
+  EXPECT_EQ(slot1->itemText(1).toStdString(), demo::DemoSpellName(0));
+  EXPECT_EQ(slot1->itemText(40).toStdString(), demo::DemoSpellName(39));
+  const std::pair<int, int> lists[] = {{1176, 0x30}, {1177, 0x30}, {1178, 0x8D}, {1179, 0x6F},
+                                       {1180, 0x79}, {1181, 0x00}, {1182, 0x00}};
+  const int rows[] = {63, 63, 10, 10, 20, 191, 191};
+  for (int i = 0; i < 7; ++i) {
+    QComboBox* combo = Combo(lists[i].first);
+    ASSERT_EQ(combo->count(), rows[i] + 1) << lists[i].first;
+    EXPECT_EQ(combo->itemText(0), QStringLiteral("--none--"));
+    EXPECT_EQ(combo->itemText(rows[i]).toStdString(),
+              demo::DemoItemName(lists[i].second + rows[i]));
+  }
+
+  // Lyra's record, as the demo wrote it: healer, back row, staff in the right hand.
+  EXPECT_TRUE(Find<QCheckBox>(*page, 1030)->isChecked());
+  EXPECT_FALSE(Find<QCheckBox>(*page, 1029)->isChecked());
+  EXPECT_EQ(Combo(1176)->currentIndex(), 0x48 - 0x30);
+  EXPECT_EQ(Combo(1132)->currentText().toStdString(), demo::DemoSpellName(7));
+  EXPECT_EQ(Text(1062), QStringLiteral("6"));                 // spell level shown from 1
+  EXPECT_EQ(Text(1059), QStringLiteral("3"));                 // Cane level
+  EXPECT_FALSE(Find<QPushButton>(*page, 1027)->isEnabled());  // Edit sprite
+
+  // A remembered selection outside 0..8 shows the first character.
+  for (int stored : {9, -1, 0x7FFFFFFF}) {
+    settings.SetInt(settings::kSelectedCharacter, stored);
+    Refresh(ui::RefreshReason::Opened);
+    EXPECT_EQ(Characters()->currentRow(), 0) << stored;
+    EXPECT_EQ(page->loadedIndex(), 0);
+    EXPECT_EQ(settings.Int(settings::kSelectedCharacter), 0);
+  }
+}
+
+TEST_F(CharacterPageTest, SaveClampsAndRewritesIndexHandAndRow) {
+  demo::ImageBuilder image = DemoImage();
+  image.Byte(Record(3), 0x05).Byte(Record(3) + 0x75, 7).Byte(Record(3) + 0x15, 0xAB);
+  settings.SetInt(settings::kSelectedCharacter, 3);
+  Open(image);
+  EXPECT_FALSE(Find<QCheckBox>(*page, 1030)->isChecked());  // 7 reads as front row
+
+  Type(1183, QStringLiteral("70000"));
+  Type(1184, QStringLiteral(""));
+  Type(1187, QStringLiteral("150"));
+  Type(1056, QStringLiteral("0"));                 // Fist level
+  Type(1054, QStringLiteral("17"));                // Shield level
+  Type(1057, QStringLiteral("150"));               // Fist exp
+  Type(1062, QStringLiteral("12 and some text"));  // spell level boxes take any text
+  Type(1063, QStringLiteral("abc"));
+  Type(1191, QStringLiteral(""));  // evasion count: empty is stored as 1
+  page->save();
+
+  EXPECT_EQ(document.view().Word(Record(3) + 0x08), 0xFFFF);
+  EXPECT_EQ(document.view().Word(Record(3) + 0x0A), 0);
+  EXPECT_EQ(Byte(Record(3) + 0x10), 99);
+  EXPECT_EQ(Byte(Record(3) + 0x40), 0);
+  EXPECT_EQ(Byte(Record(3) + 0x41), 99);
+  EXPECT_EQ(Byte(Record(3) + 0x42), 15);
+  EXPECT_EQ(Byte(Record(3) + 0x50), 11);
+  EXPECT_EQ(Byte(Record(3) + 0x51), 0);
+  EXPECT_EQ(Byte(Record(3) + 0x70), 0);
+  EXPECT_EQ(Byte(Record(3)), 3);  // the record's own index
+  EXPECT_EQ(Byte(Record(3) + 0x75), 1);
+  EXPECT_EQ(Byte(Record(3) + 0x15), 0xAB);  // a byte no field names
+  // Save shows the record as stored.
+  EXPECT_EQ(Text(1183), QStringLiteral("65535"));
+  EXPECT_EQ(Text(1054), QStringLiteral("16"));
+
+  Find<QCheckBox>(*page, 1029)->setChecked(true);
+  Find<QCheckBox>(*page, 1030)->setChecked(true);
+  page->save();
+  EXPECT_EQ(Byte(Record(3)), 0x83);
+  EXPECT_EQ(Byte(Record(3) + 0x75), 0);
+}
+
+TEST_F(CharacterPageTest, HandExclusionBothWays) {
+  demo::ImageBuilder image = DemoImage();
+  // Both hands hold two-handed items: the right hand is checked first.
+  image.Byte(Record(0) + 0x1C, 0x6A).Byte(Record(0) + 0x1D, 0x6C);
+  settings.SetInt(settings::kSelectedCharacter, 0);
+  Open(image);
+  QComboBox* right = Combo(1176);
+  QComboBox* left = Combo(1177);
+  EXPECT_EQ(right->currentIndex(), 0x6A - 0x30);
+  EXPECT_EQ(left->currentIndex(), 0);
+
+  // Picking anything while the other hand holds a two-handed item undoes the pick.
+  left->setCurrentIndex(5);
+  EXPECT_EQ(left->currentIndex(), 0);
+  EXPECT_EQ(right->currentIndex(), 0x6A - 0x30);
+
+  // A newly picked two-handed item empties the other hand.
+  right->setCurrentIndex(3);
+  left->setCurrentIndex(10);
+  EXPECT_EQ(right->currentIndex(), 3);
+  left->setCurrentIndex(56);
+  EXPECT_EQ(right->currentIndex(), 0);
+  EXPECT_EQ(left->currentIndex(), 56);
+  page->save();
+  EXPECT_EQ(Byte(Record(0) + 0x1C), 0);
+  EXPECT_EQ(Byte(Record(0) + 0x1D), 0x68);
+}
+
+TEST_F(CharacterPageTest, MovingBetweenCharactersNeverLosesAnEdit) {
+  Open(DemoImage());
+  Characters()->setCurrentRow(1);
+  Type(1186, QStringLiteral("777"));
+  Combo(1179)->setCurrentIndex(4);
+  Find<QCheckBox>(*page, 1030)->setChecked(false);
+  Characters()->setCurrentRow(6);  // stores Mira, then shows Wren
+  EXPECT_EQ(page->loadedIndex(), 6);
+  EXPECT_EQ(settings.Int(settings::kSelectedCharacter), 6);
+  EXPECT_EQ(document.view().Word(Record(1) + 0x0E), 777);
+  EXPECT_EQ(Byte(Record(1) + 0x19), 0x73);
+  EXPECT_EQ(Byte(Record(1) + 0x75), 1);
+  EXPECT_NE(Text(1186), QStringLiteral("777"));
+
+  Type(1187, QStringLiteral("42"));
+  Characters()->setCurrentRow(1);
+  EXPECT_EQ(Text(1186), QStringLiteral("777"));
+  EXPECT_EQ(Byte(Record(6) + 0x10), 42);
+
+  // New tables: the pages stored first, and the character in view stays.
+  Type(1185, QStringLiteral("12"));
+  page->save();
+  Refresh(ui::RefreshReason::TablesChanged);
+  EXPECT_EQ(Characters()->currentRow(), 1);
+  EXPECT_EQ(Text(1185), QStringLiteral("12"));
+}
+
+TEST_F(CharacterPageTest, IdsWithoutARowAreKept) {
+  demo::ImageBuilder image = DemoImage();
+  image
+      .Byte(Record(5) + 0x19, 0x35)      // a weapon on the head
+      .Byte(Record(5) + 0x1B, 0x7A)      // body armour as gloves
+      .Byte(Record(5) + 0x30 + 4, 0x10)  // an item in a spell slot
+      .Byte(Record(5) + 0x1E, 0xC3);     // a spell on the belt
+  settings.SetInt(settings::kSelectedCharacter, 5);
+  Open(image);
+  EXPECT_EQ(Combo(1179)->currentIndex(), -1);
+  EXPECT_EQ(Combo(1179)->placeholderText(), QStringLiteral("(raw value 0x35)"));
+  EXPECT_EQ(Combo(1178)->currentIndex(), -1);
+  EXPECT_EQ(Combo(1163)->currentIndex(), -1);  // slot 5
+  EXPECT_EQ(Combo(1181)->currentIndex(), -1);
+
+  Type(1183, QStringLiteral("5"));
+  page->save();
+  EXPECT_EQ(Byte(Record(5) + 0x19), 0x35);
+  EXPECT_EQ(Byte(Record(5) + 0x1B), 0x7A);
+  EXPECT_EQ(Byte(Record(5) + 0x34), 0x10);
+  EXPECT_EQ(Byte(Record(5) + 0x1E), 0xC3);
+  EXPECT_EQ(Combo(1179)->currentIndex(), -1);
+
+  // Once the user picks a row, the row's id is stored.
+  Combo(1179)->setCurrentIndex(2);
+  Combo(1163)->setCurrentIndex(0);
+  page->save();
+  EXPECT_EQ(Byte(Record(5) + 0x19), 0x71);
+  EXPECT_EQ(Byte(Record(5) + 0x34), 0);
+  EXPECT_EQ(Combo(1179)->currentIndex(), 2);
+}
+
+TEST_F(CharacterPageTest, StatTemplate) {
+  settings.SetInt(settings::kSelectedCharacter, 2);
+  Open(DemoImage());
+  const QString hpBefore = Text(1183);
+  const uint16_t storedHp = document.view().Word(Record(2) + 0x08);
+
+  // Cancel changes nothing.
+  prompts->modalScripts.push_back([](QDialog&) { return ui::kDialogCancel; });
+  Find<QPushButton>(*page, 1658)->click();
+  EXPECT_TRUE(prompts->modalScripts.empty());
+  EXPECT_EQ(Text(1183), hpBefore);
+
+  prompts->modalScripts.push_back([](QDialog& d) {
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Stat Template"));
+    auto* points = Find<QLineEdit>(d, 1666);
+    auto* slider = Find<QSlider>(d, 1665);
+    EXPECT_EQ(points->text(), QStringLiteral("125"));
+    EXPECT_EQ(slider->minimum(), -49);
+    EXPECT_EQ(slider->maximum(), 49);
+    EXPECT_EQ(slider->value(), 0);
+    EXPECT_EQ(Find<QLineEdit>(d, 1672)->text(), QStringLiteral("106"));
+    EXPECT_EQ(Find<QLineEdit>(d, 1677)->text(), QStringLiteral("20"));
+
+    points->setText(QStringLiteral("1200"));  // rewritten as 999
+    EXPECT_EQ(points->text(), QStringLiteral("999"));
+    slider->setValue(49);
+    const int expected[][2] = {{1672, 163}, {1673, 931}, {1667, 99}, {1668, 96},
+                               {1669, 52},  {1670, 2},   {1671, 90}, {1678, 99},
+                               {1676, 99},  {1674, 99},  {1675, 15}, {1677, 99}};
+    for (const auto& [id, value] : expected)
+      EXPECT_EQ(Find<QLineEdit>(d, id)->text(), QString::number(value)) << id;
+
+    // Typing in a result box computes nothing.
+    Find<QLineEdit>(d, 1667)->setText(QStringLiteral("300"));
+    Find<QLineEdit>(d, 1672)->setText(QStringLiteral("70000"));
+    EXPECT_EQ(Find<QLineEdit>(d, 1668)->text(), QStringLiteral("96"));
+    Find<QPushButton>(d, ui::kDialogOk)->click();
+    return ui::kDialogCancel;  // ignored: OK ended it
+  });
+  Find<QPushButton>(*page, 1658)->click();
+  EXPECT_EQ(Text(1183), QStringLiteral("70000"));
+  EXPECT_EQ(Text(1184), QStringLiteral("70000"));
+  EXPECT_EQ(Text(1185), QStringLiteral("931"));
+  EXPECT_EQ(Text(1187), QStringLiteral("44"));  // 300 as a byte
+  EXPECT_EQ(Text(1191), QStringLiteral("2"));
+  EXPECT_EQ(Text(1192), QStringLiteral("90"));
+  EXPECT_EQ(Text(1042), QStringLiteral("15"));
+  EXPECT_EQ(Text(1193), QStringLiteral("99"));
+  // Only the fields changed; the next save writes them.
+  EXPECT_EQ(document.view().Word(Record(2) + 0x08), storedHp);
+  page->save();
+  EXPECT_EQ(document.view().Word(Record(2) + 0x08), 0xFFFF);
+  EXPECT_EQ(Byte(Record(2) + 0x10), 44);
+}
+
+TEST_F(CharacterPageTest, ZeroPointsInTheTemplate) {
+  ui::StatTemplateDialog dialog;
+  Find<QLineEdit>(dialog, 1666)->setText(QStringLiteral("0"));
+  const StatTemplate values = dialog.values();
+  EXPECT_EQ(values.hp, 0);
+  EXPECT_EQ(values.evasionCount, 1);
+  EXPECT_EQ(values.magicDefenceCount, 1);
+  EXPECT_EQ(values.soul, 0);
+  Find<QSlider>(dialog, 1665)->setValue(-49);
+  EXPECT_EQ(dialog.values(), ComputeStatTemplate(0, -49));
+}
+
+}  // namespace
+}  // namespace kivo

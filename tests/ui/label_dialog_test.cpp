@@ -1,0 +1,270 @@
+#include "ui/text/label_dialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <algorithm>
+#include <array>
+
+#include "model/core/settings.h"
+#include "model/text/labels.h"
+#include "ui/text/effect_label_dialog.h"
+#include "ui/ui_test.h"
+
+namespace kivo {
+namespace {
+
+using test::UiTest;
+
+template <typename W>
+W* Find(QWidget& parent, int id) {
+  auto* w = parent.findChild<W*>(QString::number(id));
+  EXPECT_NE(w, nullptr) << id;
+  return w;
+}
+
+void PressKey(QWidget* widget, int key) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+  QApplication::sendEvent(widget, &press);
+}
+
+// A script that types `text` into the label dialog and ends it with `key`.
+ui::ScriptedPrompts::ModalScript Answer(QString text, int key = Qt::Key_Return) {
+  return [text, key](QDialog& d) {
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Enter a new label"));
+    EXPECT_TRUE(d.findChildren<QPushButton*>().isEmpty());
+    auto* edit = Find<QLineEdit>(d, 1279);
+    edit->setText(text);
+    PressKey(edit, key);
+    EXPECT_FALSE(d.isVisible());
+    return ui::kDialogCancel;  // ignored: the key ended it
+  };
+}
+
+const LabelSet& Shops() {
+  return GetLabelSet(LabelSetId::Shops);
+}
+
+void FillShops(QListWidget& list, const SettingsBlock& settings) {
+  for (const std::string& text : RowTexts(settings, Shops()))
+    list.addItem(QString::fromStdString(text));
+}
+
+TEST_F(UiTest, LabelDialogReturnAndEscape) {
+  {
+    ui::LabelDialog dialog(QStringLiteral("Old"));
+    prompts->modalScripts.push_back([](QDialog& d) {
+      EXPECT_EQ(Find<QLineEdit>(d, 1279)->text(), QStringLiteral("Old"));
+      return ui::kDialogCancel;
+    });
+    EXPECT_EQ(prompts->RunModal(dialog), ui::kDialogCancel);
+  }
+  prompts->modalScripts.push_back(Answer(QStringLiteral("New name")));
+  EXPECT_EQ(ui::AskLabel(nullptr, QStringLiteral("Old")), QStringLiteral("New name"));
+  prompts->modalScripts.push_back(Answer(QStringLiteral("Typed"), Qt::Key_Escape));
+  EXPECT_EQ(ui::AskLabel(nullptr, QStringLiteral("Old")), std::nullopt);
+
+  ui::LabelDialog escaped(QStringLiteral("Old"));
+  prompts->modalScripts.push_back(Answer(QStringLiteral("Typed"), Qt::Key_Escape));
+  EXPECT_EQ(prompts->RunModal(escaped), ui::kDialogCancel);
+  EXPECT_EQ(escaped.label(), QString());
+}
+
+TEST_F(UiTest, ChangeListLabelCutsStoresAndKeepsTheSelection) {
+  SettingsBlock settings;
+  QListWidget list;
+  FillShops(list, settings);
+  list.setCurrentRow(3);
+
+  const QString exact(39, u'x');
+  prompts->modalScripts.push_back([](QDialog& d) {
+    EXPECT_EQ(Find<QLineEdit>(d, 1279)->text(), QStringLiteral("Altea - Mithril Weapon"));
+    return Answer(QString(39, u'x'))(d);
+  });
+  EXPECT_TRUE(ui::ChangeListLabel(nullptr, list, settings, Shops()));
+  EXPECT_EQ(list.item(3)->text(), exact);
+  EXPECT_EQ(settings.Field(Shops().fields, 3), exact.toStdString());
+  EXPECT_EQ(list.currentRow(), 3);
+  EXPECT_EQ(list.count(), 28);
+
+  // A 40th character is dropped; a character that would be cut in half too.
+  prompts->modalScripts.push_back(Answer(QString(40, u'y')));
+  ui::ChangeListLabel(nullptr, list, settings, Shops());
+  EXPECT_EQ(settings.Field(Shops().fields, 3), std::string(39, 'y'));
+  EXPECT_EQ(list.item(3)->text(), QString(39, u'y'));
+  const QString accented = QString(38, u'a') + QStringLiteral("\u00e9");  // 40 bytes
+  prompts->modalScripts.push_back(Answer(accented));
+  ui::ChangeListLabel(nullptr, list, settings, Shops());
+  EXPECT_EQ(settings.Field(Shops().fields, 3), std::string(38, 'a'));
+  const QString fits = QString(37, u'a') + QStringLiteral("\u00e9");  // 39 bytes
+  prompts->modalScripts.push_back(Answer(fits));
+  ui::ChangeListLabel(nullptr, list, settings, Shops());
+  EXPECT_EQ(QString::fromStdString(settings.Field(Shops().fields, 3)), fits);
+  EXPECT_EQ(list.item(3)->text(), fits);
+
+  // Cancel changes neither the list nor the settings block.
+  const SettingsBlock before = settings;
+  prompts->modalScripts.push_back(Answer(QStringLiteral("Cancelled"), Qt::Key_Escape));
+  EXPECT_FALSE(ui::ChangeListLabel(nullptr, list, settings, Shops()));
+  EXPECT_EQ(list.item(3)->text(), fits);
+  EXPECT_TRUE(std::ranges::equal(settings.bytes(), before.bytes()));
+
+  // No row selected: no dialog, nothing written.
+  list.setCurrentRow(-1);
+  prompts->modalScripts.push_back(Answer(QStringLiteral("Never")));
+  EXPECT_FALSE(ui::ChangeListLabel(nullptr, list, settings, Shops()));
+  EXPECT_EQ(prompts->modalScripts.size(), 1u);
+  EXPECT_TRUE(std::ranges::equal(settings.bytes(), before.bytes()));
+}
+
+TEST_F(UiTest, ChangeComboLabelRefusesTheAiDefaultRow) {
+  SettingsBlock settings;
+  const LabelSet& packs = GetLabelSet(LabelSetId::AiPacks);
+  QComboBox combo;
+  combo.addItem(QString::fromLatin1(kNoAiPackText.data(), kNoAiPackText.size()));
+  for (const std::string& text : RowTexts(settings, packs))
+    combo.addItem(QString::fromStdString(text));
+
+  combo.setCurrentIndex(0);
+  EXPECT_FALSE(ui::ChangeComboLabel(nullptr, combo, settings, packs));
+  ASSERT_EQ(prompts->messages.size(), 1u);
+  EXPECT_EQ(prompts->messages[0].text,
+            QStringLiteral("Sorry, you cannot change the default label."));
+  EXPECT_EQ(prompts->messages[0].icon, MessageIcon::Warning);
+  EXPECT_EQ(prompts->messages[0].caption, QStringLiteral("Kivo"));
+
+  combo.setCurrentIndex(2);  // pack 0x01, field 1
+  prompts->modalScripts.push_back(Answer(QStringLiteral("Skull pack")));
+  EXPECT_TRUE(ui::ChangeComboLabel(nullptr, combo, settings, packs));
+  EXPECT_EQ(combo.itemText(2), QStringLiteral("Skull pack"));
+  EXPECT_EQ(combo.currentIndex(), 2);
+  EXPECT_EQ(settings.Field(packs.fields, 1), "Skull pack");
+
+  // Pattern tables keep 29 characters.
+  const LabelSet& patterns = GetLabelSet(LabelSetId::PatternTables);
+  QComboBox tables;
+  for (const std::string& text : RowTexts(settings, patterns))
+    tables.addItem(QString::fromStdString(text));
+  tables.setCurrentIndex(15);
+  prompts->modalScripts.push_back(Answer(QString(30, u'p')));
+  ui::ChangeComboLabel(nullptr, tables, settings, patterns);
+  EXPECT_EQ(settings.Field(patterns.fields, 15), std::string(29, 'p'));
+}
+
+TEST_F(UiTest, ChangeLabelCommandFollowsTheSelection) {
+  QListWidget list;
+  QPushButton command;
+  ui::EnableWhileSelected(command, list);
+  EXPECT_FALSE(command.isEnabled());
+  list.addItems({QStringLiteral("a"), QStringLiteral("b")});
+  list.setCurrentRow(1);
+  EXPECT_TRUE(command.isEnabled());
+  {
+    const QSignalBlocker blocker(list);  // as pages fill their lists
+    list.clear();
+  }
+  EXPECT_FALSE(command.isEnabled());
+
+  QComboBox combo;
+  QPushButton comboCommand;
+  ui::EnableWhileSelected(comboCommand, combo);
+  EXPECT_FALSE(comboCommand.isEnabled());
+  {
+    const QSignalBlocker blocker(combo);
+    combo.addItem(QStringLiteral("a"));
+  }
+  EXPECT_TRUE(comboCommand.isEnabled());
+}
+
+// An effect list and seven ailment boxes as the Equipment and Monster pages have them.
+struct EffectWidgets {
+  QListWidget effects;
+  std::array<QCheckBox, 7> boxes;
+  std::array<QCheckBox*, 7> pointers{};
+  explicit EffectWidgets(const SettingsBlock& settings) {
+    for (const std::string& text : RowTexts(settings, GetLabelSet(LabelSetId::AddedEffects)))
+      effects.addItem(QString::fromStdString(text));
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+      boxes[i].setText(QStringLiteral("box %1").arg(i));
+      pointers[i] = &boxes[i];
+    }
+  }
+};
+
+TEST_F(UiTest, EffectLabelDialog) {
+  SettingsBlock settings;
+  const LabelSet& effects = GetLabelSet(LabelSetId::AddedEffects);
+  const LabelSet& permanent = GetLabelSet(LabelSetId::PermanentAilments);
+  const LabelSet& temporary = GetLabelSet(LabelSetId::TemporaryAilments);
+  SetLabel(settings, effects, 3, "Vampire bite");
+  EffectWidgets page(settings);
+  page.effects.setCurrentRow(1);
+
+  // Cancel: neither the list, the boxes nor the settings block change.
+  const SettingsBlock before = settings;
+  prompts->modalScripts.push_back([](QDialog& d) {
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Change added effect labels"));
+    Find<QLineEdit>(d, 1431)->setText(QStringLiteral("Typed"));
+    Find<QPushButton>(d, ui::kDialogCancel)->click();
+    return ui::kDialogOk;  // ignored
+  });
+  EXPECT_FALSE(ui::ChangeEffectLabels(nullptr, settings, page.effects, page.pointers));
+  EXPECT_TRUE(std::ranges::equal(settings.bytes(), before.bytes()));
+  EXPECT_EQ(page.boxes[0].text(), QStringLiteral("box 0"));
+  EXPECT_EQ(page.effects.item(0)->text(), QStringLiteral("Nothing"));
+
+  prompts->modalScripts.push_back([](QDialog& d) {
+    // Labels where there are some, defaults elsewhere.
+    EXPECT_EQ(Find<QLineEdit>(d, 1431)->text(), QStringLiteral("Nothing"));
+    EXPECT_EQ(Find<QLineEdit>(d, 1434)->text(), QStringLiteral("Vampire bite"));
+    EXPECT_EQ(Find<QLineEdit>(d, 1437)->text(), QStringLiteral("Healing"));
+    EXPECT_EQ(Find<QLineEdit>(d, 1438)->text(), QStringLiteral("Poison"));
+    EXPECT_EQ(Find<QLineEdit>(d, 1443)->text(), QStringLiteral("Confusion"));
+    EXPECT_EQ(Find<QLineEdit>(d, 1444)->text(), QStringLiteral("Blind"));
+    EXPECT_EQ(Find<QLineEdit>(d, 1450)->text(), QStringLiteral("Death"));
+    Find<QLineEdit>(d, 1432)->setText(QString(30, u'e'));                // cut to 29
+    Find<QLineEdit>(d, 1444)->setText(QStringLiteral("Darkness!!!!!"));  // 13: cut to 12
+    Find<QLineEdit>(d, 1439)->setText(QStringLiteral("Nap"));
+    Find<QPushButton>(d, ui::kDialogOk)->click();
+    return ui::kDialogCancel;  // ignored
+  });
+  EXPECT_TRUE(ui::ChangeEffectLabels(nullptr, settings, page.effects, page.pointers));
+
+  // Every field is written: untouched rows now hold their default names.
+  EXPECT_EQ(settings.Field(effects.fields, 0), "Nothing");
+  EXPECT_EQ(settings.Field(effects.fields, 1), std::string(29, 'e'));
+  EXPECT_EQ(settings.Field(effects.fields, 3), "Vampire bite");
+  EXPECT_EQ(settings.Field(permanent.fields, 0), "Darkness!!!!");
+  EXPECT_EQ(settings.Field(permanent.fields, 6), "Death");
+  EXPECT_EQ(settings.Field(temporary.fields, 1), "Nap");
+  EXPECT_EQ(settings.Field(temporary.fields, 5), "Confusion");
+
+  // Row 1 selected: the seven boxes show the permanent ailments.
+  EXPECT_EQ(page.effects.count(), 7);
+  EXPECT_EQ(page.effects.currentRow(), 1);
+  EXPECT_EQ(page.effects.item(1)->text(), QString(29, u'e'));
+  EXPECT_EQ(page.boxes[0].text(), QStringLiteral("Darkness!!!!"));
+  EXPECT_EQ(page.boxes[6].text(), QStringLiteral("Death"));
+
+  // Row 2 selected: the last six show the temporary ones, the first keeps its caption.
+  page.effects.setCurrentRow(2);
+  page.boxes[0].setText(QStringLiteral("hidden"));
+  ui::ShowEffectLabels(settings, page.effects, page.pointers);
+  EXPECT_EQ(page.boxes[0].text(), QStringLiteral("hidden"));
+  EXPECT_EQ(page.boxes[1].text(), QStringLiteral("Poison"));
+  EXPECT_EQ(page.boxes[2].text(), QStringLiteral("Nap"));
+
+  // Another row: the captions stay as they are.
+  page.effects.setCurrentRow(4);
+  page.boxes[2].setText(QStringLiteral("as was"));
+  ui::ShowEffectLabels(settings, page.effects, page.pointers);
+  EXPECT_EQ(page.boxes[2].text(), QStringLiteral("as was"));
+}
+
+}  // namespace
+}  // namespace kivo
