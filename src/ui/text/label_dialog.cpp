@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QVBoxLayout>
 #include <functional>
 
@@ -103,13 +104,21 @@ void FollowModel(QAbstractButton& command, QAbstractItemModel& model,
 }  // namespace
 
 void EnableWhileSelected(QAbstractButton& command, QListWidget& list) {
-  auto update = [&command, &list] { command.setEnabled(list.currentRow() >= 0); };
+  // Either widget may go first when a page is torn down; the guards see to it
+  // that neither is touched after that.
+  auto update = [button = QPointer(&command), view = QPointer(&list)] {
+    if (button && view)
+      button->setEnabled(view->currentRow() >= 0);
+  };
   QObject::connect(list.selectionModel(), &QItemSelectionModel::currentChanged, &command, update);
   FollowModel(command, *list.model(), update);
 }
 
 void EnableWhileSelected(QAbstractButton& command, QComboBox& combo) {
-  auto update = [&command, &combo] { command.setEnabled(combo.currentIndex() >= 0); };
+  auto update = [button = QPointer(&command), box = QPointer(&combo)] {
+    if (button && box)
+      button->setEnabled(box->currentIndex() >= 0);
+  };
   QObject::connect(&combo, &QComboBox::currentIndexChanged, &command, update);
   FollowModel(command, *combo.model(), update);
 }

@@ -1,0 +1,315 @@
+#include <QCoreApplication>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSlider>
+#include <vector>
+
+#include "demo/image_builder.h"
+#include "model/core/settings.h"
+#include "model/gfx/battle_palettes.h"
+#include "model/gfx/palette.h"
+#include "ui/gfx/colour_grid.h"
+#include "ui/gfx/custom_colours_dialog.h"
+#include "ui/gfx/palette_grid.h"
+#include "ui/gfx/palettes_dialog.h"
+#include "ui/gfx/select_colour_dialog.h"
+#include "ui/gfx/swatch_row.h"
+#include "ui/ui_test.h"
+
+namespace kivo {
+namespace {
+
+using demo::ImageBuilder;
+using test::UiTest;
+
+template <typename W>
+W* Find(QWidget& parent, int id) {
+  auto* w = parent.findChild<W*>(QString::number(id));
+  EXPECT_NE(w, nullptr) << id;
+  return w;
+}
+
+void Press(QWidget& widget, QPoint at, Qt::MouseButton button = Qt::LeftButton,
+           QEvent::Type type = QEvent::MouseButtonPress) {
+  QMouseEvent event(type, QPointF(at), widget.mapToGlobal(QPointF(at)), button, button,
+                    Qt::NoModifier);
+  QCoreApplication::sendEvent(&widget, &event);
+}
+
+// The colour painted at (x, y) of the widget.
+QRgb PaintedAt(QWidget& widget, int x, int y) {
+  return widget.grab().toImage().pixel(x, y);
+}
+
+int ClickOk(QDialog& dialog) {
+  Find<QPushButton>(dialog, ui::kDialogOk)->click();
+  return ui::kDialogOk;
+}
+
+// Every colour distinct, so a painted pixel names the colour number it shows.
+MasterPalette DistinctPalette() {
+  MasterPalette palette;
+  for (int n = 0; n < kNesColourCount; ++n)
+    palette[static_cast<uint8_t>(n)] = ColourEntry{static_cast<uint8_t>(n), 0x80, 0x40, 0xFF};
+  return palette;
+}
+
+TEST_F(UiTest, SelectColourPicksFromTheGrid) {
+  const MasterPalette palette = DistinctPalette();
+  prompts->modalScripts.push_back([&](QDialog& dialog) {
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Select a new color"));
+    auto* grid = dialog.findChild<ui::ColourGrid*>();
+    EXPECT_NE(dialog.findChild<QLabel*>(), nullptr);
+    EXPECT_EQ(dialog.findChild<QLabel*>()->text(), QStringLiteral("Current color:"));
+    EXPECT_EQ(grid->current(), 0x21);
+    // At (84, 10) unless the caption needs more room.
+    const QRect current = grid->currentSwatchRect();
+    EXPECT_EQ(current.y(), 10);
+    EXPECT_GE(current.x(), 84);
+    EXPECT_EQ(current.size(), QSize(16, 16));
+    EXPECT_LE(dialog.findChild<QLabel*>()->geometry().right(), current.x() - 1);
+    EXPECT_EQ(PaintedAt(*grid, current.x() + 2, 12), palette.Argb(0x21));
+    EXPECT_EQ(PaintedAt(*grid, 8 + 16 * 5, 40 + 16 * 2), palette.Argb(0x25));
+
+    Press(*grid, {8, 40});
+    EXPECT_EQ(grid->current(), 0x00);
+    EXPECT_EQ(PaintedAt(*grid, current.x() + 15, 25), palette.Argb(0x00));
+    Press(*grid, {263, 103});
+    EXPECT_EQ(grid->current(), 0x3F);
+    Press(*grid, {50, 20});   // beside the current colour
+    Press(*grid, {7, 103});   // just left of the grid
+    Press(*grid, {20, 104});  // just below it
+    Press(*grid, {24, 40}, Qt::RightButton);
+    EXPECT_EQ(grid->current(), 0x3F);
+    return ClickOk(dialog);
+  });
+  EXPECT_EQ(ui::SelectColour(nullptr, palette, 0x21), std::optional<uint8_t>(0x3F));
+
+  // Escape or the close box: nothing, whatever was picked.
+  prompts->modalScripts.push_back([](QDialog& dialog) {
+    Press(*dialog.findChild<ui::ColourGrid*>(), {8, 40});
+    return ui::kDialogCancel;
+  });
+  EXPECT_EQ(ui::SelectColour(nullptr, palette, 0x21), std::nullopt);
+
+  // OK without a pick gives back the stored byte as it is, even above 0x3F,
+  // and shows it masked.
+  prompts->modalScripts.push_back([&](QDialog& dialog) {
+    auto* grid = dialog.findChild<ui::ColourGrid*>();
+    const QPoint swatch = grid->currentSwatchRect().center();
+    EXPECT_EQ(PaintedAt(*grid, swatch.x(), swatch.y()), palette.Argb(0x05));
+    return ClickOk(dialog);
+  });
+  EXPECT_EQ(ui::SelectColour(nullptr, palette, 0x45), std::optional<uint8_t>(0x45));
+}
+
+TEST_F(UiTest, BattlePaletteSwatchPickWritesAtOnce) {
+  const MasterPalette palette = DistinctPalette();
+  for (ImageBuilder image : {ImageBuilder::Standalone(), ImageBuilder::Combination()}) {
+    image.Bytes(0x1710 + 5, {0x0F}).Bytes(0x1790 + 5, {0x11}).Bytes(0x1810 + 5, {0x16});
+    const RomView rom = image.view();
+    const std::vector<uint8_t> before = image.Build();
+
+    prompts->modalScripts.push_back([](QDialog& dialog) {
+      auto* grid = dialog.findChild<ui::ColourGrid*>();
+      EXPECT_EQ(grid->current(), 0x16);  // opened with the stored colour
+      Press(*grid, {8 + 16 * 0x0A + 3, 40 + 16 * 2 + 3});
+      return ui::kDialogCancel;
+    });
+    EXPECT_FALSE(ui::PickBattlePaletteColour(nullptr, rom, palette, 5, 2));
+    EXPECT_EQ(image.Build(), before);
+
+    prompts->modalScripts.push_back([](QDialog& dialog) {
+      Press(*dialog.findChild<ui::ColourGrid*>(), {8 + 16 * 0x0A + 3, 40 + 16 * 2 + 3});
+      return ClickOk(dialog);
+    });
+    EXPECT_TRUE(ui::PickBattlePaletteColour(nullptr, rom, palette, 5, 2));
+    std::vector<uint8_t> expected = before;
+    expected[image.baseShift() + 0x1810 + 5] = 0x2A;
+    EXPECT_EQ(image.Build(), expected);
+
+    // No fourth colour: no dialog, no write.
+    EXPECT_FALSE(ui::PickBattlePaletteColour(nullptr, rom, palette, 5, 3));
+    EXPECT_EQ(image.Build(), expected);
+  }
+  EXPECT_TRUE(prompts->modalScripts.empty());
+}
+
+TEST_F(UiTest, PalettesPicksAPaletteButNotAGap) {
+  const MasterPalette palette = DistinctPalette();
+  ImageBuilder image = ImageBuilder::Combination();
+  for (int p = 0; p < kBattlePaletteCount; ++p) {
+    for (int k = 0; k < 3; ++k)
+      image.Byte(0x1710 + 0x80 * k + p, static_cast<uint8_t>((p + 20 * k) & 0x3F));
+  }
+  image.Byte(0x1790 + 0x25, 0x7E);  // masked to 0x3E for display
+  const ConstRomView rom = image.view();
+  const std::vector<uint8_t> before = image.Build();
+
+  prompts->modalScripts.push_back([&](QDialog& dialog) {
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Palettes"));
+    auto* grid = dialog.findChild<ui::PaletteGrid*>();
+    EXPECT_EQ(Find<QLineEdit>(dialog, 1280)->text(), QStringLiteral("12"));
+    EXPECT_EQ(Find<QLineEdit>(dialog, 1281)->text(), QStringLiteral("12"));
+    const QRect original = grid->originalSwatches();
+    const QRect current = grid->currentSwatches();
+    EXPECT_EQ(original.y(), 10);
+    EXPECT_EQ(current.y(), 36);
+    EXPECT_GE(original.x(), 120);
+    EXPECT_EQ(current.x(), original.x());
+    EXPECT_EQ(PaintedAt(*grid, original.x() + 16 + 4, 10 + 4), palette.Argb(0x12 + 20));
+    // Palette 0x25 in group 2, row 5; its middle colour is masked.
+    EXPECT_EQ(PaintedAt(*grid, 24 + 128, 60 + 80), palette.Argb(0x25));
+    EXPECT_EQ(PaintedAt(*grid, 24 + 128 + 16, 60 + 80), palette.Argb(0x3E));
+    EXPECT_EQ(PaintedAt(*grid, 24 + 128 + 47, 60 + 95), palette.Argb(0x25 + 40));
+
+    Press(*grid, {24 + 64 * 2 + 16, 60 + 16 * 5});
+    EXPECT_EQ(grid->current(), 0x25);
+    EXPECT_EQ(Find<QLineEdit>(dialog, 1281)->text(), QStringLiteral("25"));
+    EXPECT_EQ(Find<QLineEdit>(dialog, 1280)->text(), QStringLiteral("12"));
+    EXPECT_EQ(PaintedAt(*grid, current.x(), 36), palette.Argb(0x25));
+    EXPECT_EQ(PaintedAt(*grid, original.x(), 10), palette.Argb(0x12));
+
+    Press(*grid, {24 + 48, 60});  // a gap
+    Press(*grid, {10, 70});       // left of the groups
+    Press(*grid, original.center());
+    Press(*grid, {24, 60 + 256});
+    EXPECT_EQ(grid->current(), 0x25);
+    EXPECT_EQ(Find<QLineEdit>(dialog, 1281)->text(), QStringLiteral("25"));
+
+    Press(*grid, {24 + 64 * 7 + 40, 60 + 16 * 15 + 1});
+    EXPECT_EQ(Find<QLineEdit>(dialog, 1281)->text(), QStringLiteral("7F"));
+    return ClickOk(dialog);
+  });
+  EXPECT_EQ(ui::ChooseBattlePalette(nullptr, rom, palette, 0x12), std::optional<uint8_t>(0x7F));
+
+  prompts->modalScripts.push_back([](QDialog& dialog) {
+    Press(*dialog.findChild<ui::PaletteGrid*>(), {24 + 64 * 2 + 16, 60 + 16 * 5});
+    Find<QPushButton>(dialog, ui::kDialogCancel)->click();
+    return ui::kDialogOk;  // the button's result wins
+  });
+  EXPECT_EQ(ui::ChooseBattlePalette(nullptr, rom, palette, 0x12), std::nullopt);
+
+  // A stored number past the table: shown as stored, painted as palette
+  // 0x13, and given back unchanged when nothing is picked.
+  prompts->modalScripts.push_back([&](QDialog& dialog) {
+    EXPECT_EQ(Find<QLineEdit>(dialog, 1280)->text(), QStringLiteral("93"));
+    auto* grid = dialog.findChild<ui::PaletteGrid*>();
+    const QPoint swatch = grid->currentSwatches().topLeft();
+    EXPECT_EQ(PaintedAt(*grid, swatch.x(), swatch.y()), palette.Argb(0x13));
+    return ClickOk(dialog);
+  });
+  EXPECT_EQ(ui::ChooseBattlePalette(nullptr, rom, palette, 0x93), std::optional<uint8_t>(0x93));
+  EXPECT_EQ(image.Build(), before);  // the dialog only reads
+}
+
+TEST_F(UiTest, SwatchRowShowsAndReportsColours) {
+  const MasterPalette palette = DistinctPalette();
+  ImageBuilder image = ImageBuilder::Combination();
+  image.Byte(0x1710 + 0x40, 0x01).Byte(0x1790 + 0x40, 0x42).Byte(0x1810 + 0x40, 0x03);
+
+  ui::SwatchRow row;
+  EXPECT_EQ(row.sizeHint(), QSize(48, 16));
+  row.resize(row.sizeHint());
+  std::vector<int> clicked;
+  std::vector<int> doubled;
+  QObject::connect(&row, &ui::SwatchRow::swatchClicked, [&](int k) { clicked.push_back(k); });
+  QObject::connect(&row, &ui::SwatchRow::swatchDoubleClicked, [&](int k) { doubled.push_back(k); });
+
+  row.SetMasterPalette(&palette);
+  row.ShowBattlePalette(image.view(), 0x40);
+  EXPECT_EQ(row.colours(), (std::vector<uint8_t>{0x01, 0x42, 0x03}));
+  EXPECT_EQ(PaintedAt(row, 0, 0), palette.Argb(0x01));
+  EXPECT_EQ(PaintedAt(row, 31, 15), palette.Argb(0x02));
+  EXPECT_EQ(PaintedAt(row, 47, 8), palette.Argb(0x03));
+
+  Press(row, {16, 0});
+  Press(row, {47, 15});
+  Press(row, {20, 8}, Qt::RightButton);
+  Press(row, {2, 2}, Qt::LeftButton, QEvent::MouseButtonDblClick);
+  EXPECT_EQ(clicked, (std::vector<int>{1, 2}));
+  EXPECT_EQ(doubled, (std::vector<int>{0}));
+
+  // Blank (a weapon without a palette): background colour, clicks ignored.
+  row.Clear();
+  Press(row, {8, 8});
+  EXPECT_EQ(clicked.size(), 2u);
+  EXPECT_NE(PaintedAt(row, 8, 8), palette.Argb(0x01));
+
+  // A longer row given fewer colours shows and reports only those.
+  ui::SwatchRow world(16);
+  EXPECT_EQ(world.sizeHint(), QSize(256, 16));
+  world.SetMasterPalette(&palette);
+  const std::vector<uint8_t> four = {0x0F, 0x10, 0x20, 0x30};
+  world.SetColours(four);
+  QObject::connect(&world, &ui::SwatchRow::swatchClicked, [&](int k) { clicked.push_back(k); });
+  Press(world, {16 * 3 + 1, 1});
+  Press(world, {16 * 10 + 1, 1});
+  EXPECT_EQ(clicked, (std::vector<int>{1, 2, 3}));
+}
+
+TEST_F(UiTest, CustomColoursStoreOnEntryChangeAndOk) {
+  SettingsBlock settings;
+  settings.ResetToDefaults();
+  const Rgb grid = settings.CustomColour(3);
+  ASSERT_EQ(grid, (Rgb{0xFF, 0x00, 0xFF}));
+
+  prompts->modalScripts.push_back([&](QDialog& dialog) {
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Customizing colors"));
+    auto* list = Find<QListWidget>(dialog, 1526);
+    QStringList rows;
+    for (int i = 0; i < list->count(); ++i)
+      rows << list->item(i)->text();
+    EXPECT_EQ(rows, (QStringList{"Left click", "Right click", "Viewing area", "Grid"}));
+    EXPECT_EQ(list->currentRow(), 0);
+    QSlider* red = Find<QSlider>(dialog, 1523);
+    QSlider* green = Find<QSlider>(dialog, 1524);
+    QSlider* blue = Find<QSlider>(dialog, 1525);
+    for (QSlider* s : {red, green, blue}) {
+      EXPECT_EQ(s->minimum(), 0);
+      EXPECT_EQ(s->maximum(), 255);
+    }
+    EXPECT_EQ(red->value(), 0xFF);
+    EXPECT_EQ(green->value(), 0);
+
+    list->setCurrentRow(3);  // Grid
+    EXPECT_EQ(blue->value(), 0xFF);
+    red->setValue(200);
+    EXPECT_EQ(settings.CustomColour(3), grid);  // not yet stored
+    list->setCurrentRow(0);                     // Left click: Grid stored
+    EXPECT_EQ(settings.CustomColour(3), (Rgb{200, 0x00, 0xFF}));
+    EXPECT_EQ(red->value(), 0xFF);
+    green->setValue(77);
+    list->setCurrentRow(3);
+    EXPECT_EQ(red->value(), 200);
+    EXPECT_EQ(settings.CustomColour(0), (Rgb{0xFF, 77, 0x00}));
+
+    blue->setValue(10);  // never stored: the dialog is cancelled
+    for (int id : {1528, 1529, 1530})
+      EXPECT_EQ(Find<QLineEdit>(dialog, id)->text(), QString()) << id;
+    return ui::kDialogCancel;
+  });
+  EXPECT_FALSE(ui::CustomiseColours(nullptr, settings));
+  EXPECT_EQ(settings.CustomColour(3), (Rgb{200, 0x00, 0xFF}));
+  EXPECT_EQ(settings.CustomColour(0), (Rgb{0xFF, 77, 0x00}));
+
+  // OK stores the entry being edited; the others stay as they were.
+  prompts->modalScripts.push_back([&](QDialog& dialog) {
+    Find<QListWidget>(dialog, 1526)->setCurrentRow(2);
+    Find<QSlider>(dialog, 1525)->setValue(33);
+    return ClickOk(dialog);
+  });
+  const Rgb rightClick = settings.CustomColour(1);
+  EXPECT_TRUE(ui::CustomiseColours(nullptr, settings));
+  EXPECT_EQ(settings.CustomColour(2), (Rgb{0x00, 0xFF, 33}));
+  EXPECT_EQ(settings.CustomColour(1), rightClick);
+  EXPECT_EQ(settings.CustomColour(3), (Rgb{200, 0x00, 0xFF}));
+}
+
+}  // namespace
+}  // namespace kivo
