@@ -4,6 +4,11 @@
 #include <string_view>
 
 #include "demo/demo_characters.h"
+#include "demo/demo_equipment.h"
+#include "demo/demo_formations.h"
+#include "demo/demo_monsters.h"
+#include "demo/demo_shops.h"
+#include "demo/demo_spells.h"
 #include "demo/demo_tables.h"
 #include "demo/text_layout.h"
 #include "model/core/rom_document.h"
@@ -299,6 +304,11 @@ void PlaceDemoImage(ImageBuilder& image) {
   image.Release(kDemoRelease);
   PlaceDemoText(image);
   PlaceDemoCharacters(image, DemoStandardTable());
+  PlaceDemoEquipment(image);
+  PlaceDemoMonsters(image);
+  PlaceDemoFormations(image);
+  PlaceDemoShops(image);
+  PlaceDemoSpells(image);
   PlaceDemoWorld(image);
 }
 

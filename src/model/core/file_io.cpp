@@ -4,23 +4,31 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
+#include <algorithm>
 #include <climits>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <new>
 #include <stdexcept>
 
 namespace kivo {
 namespace {
 
-struct FileCloser {
-  void operator()(std::FILE* f) const {
-    if (f)
-      std::fclose(f);
+thread_local ScopedWriteFault* activeFault = nullptr;
+
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0)
+      close(fd_);
   }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
 };
 
 std::string Folder(const std::string& path) {
@@ -48,27 +56,20 @@ std::string Reason(const char* what) {
   return std::string(what) + ": " + std::strerror(errno);
 }
 
-}  // namespace
-
-FileBytes ReadWholeFile(const std::string& path) {
+// Reads up to `limit` bytes of a regular file. O_NONBLOCK makes opening a
+// FIFO return at once instead of waiting for a writer; it has no effect on a
+// regular file, the only kind read further.
+FileBytes ReadRegularFile(const std::string& path, std::size_t limit) {
   FileBytes result;
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+  const Descriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   struct stat st {};
-  if (!file || fstat(fileno(file.get()), &st) != 0 || S_ISDIR(st.st_mode)) {
+  if (file.get() < 0 || fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0) {
     result.error = ReadError::CannotOpen;
     return result;
   }
-  if (std::fseek(file.get(), 0, SEEK_END) != 0) {
-    result.error = ReadError::CannotOpen;
-    return result;
-  }
-  const long length = std::ftell(file.get());
-  if (length < 0 || std::fseek(file.get(), 0, SEEK_SET) != 0) {
-    result.error = ReadError::CannotOpen;
-    return result;
-  }
+  const auto length = static_cast<std::size_t>(st.st_size);
   try {
-    result.bytes.resize(static_cast<std::size_t>(length));
+    result.bytes.resize(std::min(length, limit));
   } catch (const std::bad_alloc&) {
     result.error = ReadError::TooLarge;
     return result;
@@ -76,11 +77,62 @@ FileBytes ReadWholeFile(const std::string& path) {
     result.error = ReadError::TooLarge;
     return result;
   }
-  if (std::fread(result.bytes.data(), 1, result.bytes.size(), file.get()) != result.bytes.size()) {
+  std::size_t done = 0;
+  while (done < result.bytes.size()) {
+    const ssize_t n = read(file.get(), result.bytes.data() + done, result.bytes.size() - done);
+    if (n < 0 && errno == EINTR)
+      continue;
+    if (n <= 0)
+      break;
+    done += static_cast<std::size_t>(n);
+  }
+  // A file that shrank while being read, or a read error, gives no bytes
+  // rather than a part that would pass for the whole.
+  if (done != result.bytes.size()) {
     result.bytes.clear();
     result.error = ReadError::CannotOpen;
   }
   return result;
+}
+
+}  // namespace
+
+FileBytes ReadWholeFile(const std::string& path) {
+  return ReadRegularFile(path, static_cast<std::size_t>(-1));
+}
+
+FileBytes ReadFileStart(const std::string& path, std::size_t maxBytes) {
+  return ReadRegularFile(path, maxBytes);
+}
+
+std::string_view WriteStepName(WriteStep step) {
+  switch (step) {
+    case WriteStep::CreateTemporary:
+      return "create the temporary file";
+    case WriteStep::Write:
+      return "write";
+    case WriteStep::Flush:
+      return "flush";
+    case WriteStep::Rename:
+      return "rename";
+  }
+  return "write";
+}
+
+ScopedWriteFault::ScopedWriteFault(WriteStep step, int error)
+    : step_(step), error_(error), previous_(activeFault) {
+  activeFault = this;
+}
+
+ScopedWriteFault::~ScopedWriteFault() {
+  activeFault = previous_;
+}
+
+std::optional<int> ScopedWriteFault::ErrorAt(WriteStep step) {
+  if (activeFault == nullptr || activeFault->step_ != step)
+    return std::nullopt;
+  ++activeFault->failures_;
+  return activeFault->error_;
 }
 
 std::string SafeWriteFile(const std::string& path, std::span<const uint8_t> bytes) {
@@ -88,7 +140,11 @@ std::string SafeWriteFile(const std::string& path, std::span<const uint8_t> byte
     return "no file name";
   const std::string target = ResolveTarget(path);
   std::string temp = Folder(target) + "/.kivo-XXXXXX";
-  const int fd = mkstemp(temp.data());
+  int fd = -1;
+  if (const auto error = ScopedWriteFault::ErrorAt(WriteStep::CreateTemporary))
+    errno = *error;
+  else
+    fd = mkstemp(temp.data());
   if (fd < 0)
     return Reason("cannot create a temporary file");
 
@@ -111,15 +167,26 @@ std::string SafeWriteFile(const std::string& path, std::span<const uint8_t> byte
   if (fchmod(fd, mode) != 0)
     return fail("cannot set permissions");
 
+  const std::optional<int> writeError = ScopedWriteFault::ErrorAt(WriteStep::Write);
+  const std::size_t stopAt = writeError ? bytes.size() / 2 : bytes.size();
   std::size_t written = 0;
-  while (written < bytes.size()) {
-    const ssize_t n = write(fd, bytes.data() + written, bytes.size() - written);
+  while (written < stopAt) {
+    const ssize_t n = write(fd, bytes.data() + written, stopAt - written);
     if (n < 0) {
       if (errno == EINTR)
         continue;
       return fail("cannot write");
     }
     written += static_cast<std::size_t>(n);
+  }
+  if (writeError) {
+    errno = *writeError;
+    return fail("cannot write");
+  }
+
+  if (const auto error = ScopedWriteFault::ErrorAt(WriteStep::Flush)) {
+    errno = *error;
+    return fail("cannot flush to disk");
   }
   if (fsync(fd) != 0)
     return fail("cannot flush to disk");
@@ -128,13 +195,16 @@ std::string SafeWriteFile(const std::string& path, std::span<const uint8_t> byte
     unlink(temp.c_str());
     return reason;
   }
-  if (rename(temp.c_str(), target.c_str()) != 0) {
+  const std::optional<int> renameError = ScopedWriteFault::ErrorAt(WriteStep::Rename);
+  if (renameError || rename(temp.c_str(), target.c_str()) != 0) {
+    if (renameError)
+      errno = *renameError;
     std::string reason = Reason("cannot replace the file");
     unlink(temp.c_str());
     return reason;
   }
   // Make the rename itself durable.
-  const int dir = open(Folder(target).c_str(), O_RDONLY | O_DIRECTORY);
+  const int dir = open(Folder(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dir >= 0) {
     fsync(dir);
     close(dir);

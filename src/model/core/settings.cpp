@@ -24,14 +24,23 @@ void SettingsBlock::ResetToDefaults() {
   SetInt(kMapWindowHeight, 259);
 }
 
+namespace {
+
+// Written so that no offset, however large, wraps round to pass the check.
+bool HoldsInt(std::size_t offset) {
+  return offset <= kSize && kSize - offset >= 4;
+}
+
+}  // namespace
+
 int32_t SettingsBlock::Int(std::size_t offset) const {
-  if (offset + 4 > kSize)
+  if (!HoldsInt(offset))
     return 0;
   return static_cast<int32_t>(ReadLe32(bytes_, offset));
 }
 
 void SettingsBlock::SetInt(std::size_t offset, int32_t value) {
-  if (offset + 4 > kSize)
+  if (!HoldsInt(offset))
     return;
   WriteLe32(bytes_, offset, static_cast<uint32_t>(value));
 }

@@ -1,8 +1,6 @@
 #include "model/gfx/palette.h"
 
-#include <cstdio>
-#include <memory>
-
+#include "model/core/file_io.h"
 #include "model/gfx/ntsc_palette.h"
 
 namespace kivo {
@@ -25,18 +23,14 @@ uint32_t MasterPalette::Argb(uint8_t number) const {
 }
 
 PaletteLoadOutcome LoadPaletteFile(MasterPalette& palette, const std::string& path) {
-  const PaletteLoadOutcome failed{false, {Message{kPaletteLoadFailedText, MessageIcon::Warning}}};
   // Only the first 192 bytes matter, so a huge file is never read whole.
-  // Reading into a buffer first means a read error (a folder, a device that
-  // fails) leaves the palette untouched rather than half loaded.
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                       &std::fclose);
+  // Reading into a buffer first means a read error (a folder, a FIFO, a
+  // device) leaves the palette untouched rather than half loaded.
+  const FileBytes file = ReadFileStart(path, kPaletteFileSize);
   if (!file)
-    return failed;
-  uint8_t bytes[kPaletteFileSize];
-  const std::size_t count = std::fread(bytes, 1, sizeof bytes, file.get());
-  if (std::ferror(file.get()))
-    return failed;
+    return {false, {Message{kPaletteLoadFailedText, MessageIcon::Warning}}};
+  const std::span<const uint8_t> bytes = file.bytes;
+  const std::size_t count = bytes.size();
 
   // Record i is red, green, blue of colour i; a short file covers fewer components.
   for (std::size_t k = 0; k < count; ++k) {

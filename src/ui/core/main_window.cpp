@@ -23,8 +23,14 @@
 #include "ui/core/placeholder_page.h"
 #include "ui/core/rom_info_dialog.h"
 #include "ui/editors/character_page.h"
+#include "ui/editors/monster_page.h"
+#include "ui/editors/equipment_page.h"
+#include "ui/editors/formation_page.h"
+#include "ui/editors/shop_page.h"
+#include "ui/editors/spells_page.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/prompts.h"
+#include "ui/text/text_page.h"
 
 namespace kivo::ui {
 namespace {
@@ -70,6 +76,12 @@ const QList<FileFilter> kSaveRomFilters = {
 Page* MakePage(int tab, QWidget* parent) {
   switch (tab) {
     case kCharacterTab: return new CharacterPage(parent);
+    case kMonsterTab: return new MonsterPage(parent);
+    case kEquipmentTab: return new EquipmentPage(parent);
+    case kFormationTab: return new FormationPage(parent);
+    case kShopTab: return new ShopPage(parent);
+    case kSpellsTab: return new SpellsPage(parent);
+    case kTextTab: return new TextPage(parent);
     default: return new PlaceholderPage(parent);
   }
 }

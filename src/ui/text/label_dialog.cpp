@@ -103,21 +103,26 @@ void FollowModel(QAbstractButton& command, QAbstractItemModel& model,
 
 }  // namespace
 
+// The widgets are held as plain QObjects and cast on use: while a page is torn
+// down its list may still signal from a base-class destructor, when it is no
+// longer a QListWidget, and must not be touched as one.
 void EnableWhileSelected(QAbstractButton& command, QListWidget& list) {
-  // Either widget may go first when a page is torn down; the guards see to it
-  // that neither is touched after that.
-  auto update = [button = QPointer(&command), view = QPointer(&list)] {
-    if (button && view)
-      button->setEnabled(view->currentRow() >= 0);
+  auto update = [button = QPointer<QObject>(&command), view = QPointer<QObject>(&list)] {
+    auto* b = qobject_cast<QAbstractButton*>(button.data());
+    auto* l = qobject_cast<QListWidget*>(view.data());
+    if (b && l)
+      b->setEnabled(l->currentRow() >= 0);
   };
   QObject::connect(list.selectionModel(), &QItemSelectionModel::currentChanged, &command, update);
   FollowModel(command, *list.model(), update);
 }
 
 void EnableWhileSelected(QAbstractButton& command, QComboBox& combo) {
-  auto update = [button = QPointer(&command), box = QPointer(&combo)] {
-    if (button && box)
-      button->setEnabled(box->currentIndex() >= 0);
+  auto update = [button = QPointer<QObject>(&command), box = QPointer<QObject>(&combo)] {
+    auto* b = qobject_cast<QAbstractButton*>(button.data());
+    auto* c = qobject_cast<QComboBox*>(box.data());
+    if (b && c)
+      b->setEnabled(c->currentIndex() >= 0);
   };
   QObject::connect(&combo, &QComboBox::currentIndexChanged, &command, update);
   FollowModel(command, *combo.model(), update);

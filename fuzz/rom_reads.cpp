@@ -1,0 +1,171 @@
+#include "rom_reads.h"
+
+#include <algorithm>
+#include <array>
+#include <memory>
+
+#include "model/core/ines_header.h"
+#include "model/core/version.h"
+#include "model/gfx/metatiles.h"
+#include "model/gfx/tile_canvas.h"
+#include "model/map/world_map.h"
+#include "model/text/codec.h"
+#include "model/text/labels.h"
+#include "model/text/name_tables.h"
+#include "model/text/spell_names.h"
+#include "model/text/text_categories.h"
+
+namespace kivo::fuzz {
+namespace {
+
+std::span<const uint8_t> Image(const RomReadContext& c) {
+  return c.document.image();
+}
+
+uint32_t Shift(const RomReadContext& c) {
+  return c.document.baseShift();
+}
+
+void ReadRelease(RomReadContext& c) {
+  const auto image = Image(c);
+  IdentifyVersion(image, Shift(c));
+  if (const std::optional<int> row = MatchRelease(image, Shift(c)))
+    c.Expect(*row >= 0 && *row < kReleaseCount, "a matched release is a row of the table");
+  const InesHeader header = DecodeInesHeader(image);
+  const std::size_t held = std::min<std::size_t>(image.size(), header.bytes.size());
+  c.Expect(std::equal(header.bytes.begin(), header.bytes.begin() + held, image.begin()),
+           "the header shows the image's first bytes");
+  c.Expect(!header.magic || image.size() >= kHeaderSize, "a short image has no valid header");
+}
+
+void ReadKeywordCache(RomReadContext& c) {
+  BuildKeywordNames(Image(c), Shift(c), c.dteTable, c.settings);
+  c.Expect(c.settings.Field(settings::kKeywordNameCache, 0).empty(), "keyword 0 is empty");
+  for (int i = 1; i < settings::kKeywordNameCache.count; ++i) {
+    c.Expect(c.settings.Field(settings::kKeywordNameCache, i).size() <= kKeywordNameBytes,
+             "a keyword name fits its field");
+  }
+}
+
+void ReadSpellCache(RomReadContext& c) {
+  RebuildSpellNameCache(Image(c), Shift(c), c.dteTable, c.settings);
+  c.Expect(SpellCacheName(c.settings, 0) == kAttackName, "spell cache field 0 is Attack");
+  for (int i = 0; i <= settings::kSpellNameCache.count; ++i)
+    c.Expect(SpellCacheName(c.settings, i).size() <= kSpellNameBytes, "a spell name fits");
+}
+
+void ReadNameTables(RomReadContext& c) {
+  const PointerTable tables[] = {
+      kItemNameTable,
+      kSpellNameTable,
+      kMonsterNameTable,
+      kBattleMessageTable,
+      ItemNameRange(kItemIds),
+      ItemNameRange(kWeaponIds),
+      ItemNameRange(kArmourIds),
+      ItemNameRange(kSpellScrollIds),
+      ItemNameRange(kSpellIds),
+      ItemNameRange(kMiscellaneousWordIds),
+      ItemNameRange(kKeywordIds),
+      ItemNameRange(kAllItemIds),
+  };
+  for (const PointerTable& table : tables) {
+    const auto names = DecodeNames(Image(c), Shift(c), table, c.dteTable);
+    c.Expect(names.size() == static_cast<std::size_t>(table.count), "one name per entry");
+  }
+}
+
+void ReadTextCategories(RomReadContext& c) {
+  const KeywordNames keywords = ReadKeywordNames(c.settings);
+  for (int category = 0; category < kTextCategoryCount; ++category) {
+    const TextCategory& info = GetTextCategory(category);
+    const std::vector<std::string> rows =
+        EntryRowTexts(Image(c), Shift(c), category, c.dteTable, c.settings);
+    const int expected = info.kind == CategoryKind::NotEditable ? 0 : info.rows;
+    c.Expect(rows.size() == static_cast<std::size_t>(expected), "one list row per entry");
+    for (int row = 0; row < expected; ++row) {
+      const TextEntry entry =
+          ReadTextEntry(Image(c), Shift(c), category, row, c.dteTable, keywords);
+      c.Expect(entry.location.pointerLocation ==
+                   (entry.location.hasPointer ? PointerLocation(category, row, Shift(c)) : 0),
+               "the entry's pointer is where the page shows it");
+      if (info.kind != CategoryKind::Dialogue) {
+        c.Expect(!entry.finger, "only dialogue has a finger value");
+        c.Expect(row < static_cast<int>(rows.size()) && entry.text == rows[row],
+                 "the list row and the edit box show the same text");
+      }
+    }
+  }
+}
+
+void ReadLabelLists(RomReadContext& c) {
+  for (int id = 0; id < kLabelSetCount; ++id) {
+    const LabelSet& set = GetLabelSet(static_cast<LabelSetId>(id));
+    c.Expect(RowTexts(c.settings, set).size() == static_cast<std::size_t>(set.rows),
+             "one row per label field");
+  }
+}
+
+void ReadWorldMap(RomReadContext& c) {
+  auto grid = std::make_unique<WorldMapGrid>();
+  grid->fill(0);
+  DecodeWorldMap(c.document.view(), *grid);
+  c.Expect(std::all_of(grid->begin(), grid->end(), [](uint8_t m) { return m <= kMetatileMask; }),
+           "every decoded cell is a metatile number");
+  // The map page shows the free room, so it encodes what it decoded; the
+  // encoding must give the same map back.
+  auto encoding = std::make_unique<WorldMapEncoding>();
+  const std::size_t size = CompressedSize(*grid, *encoding);
+  c.Expect(size <= kEncodedMapCapacity, "the encoding fits its buffer");
+  auto again = std::make_unique<WorldMapGrid>();
+  DecodeEncodedMap(*encoding, *again);
+  c.Expect(*again == *grid, "the map decodes to itself after encoding");
+  FreeMapBytes(size);
+}
+
+void ReadMetatiles(RomReadContext& c) {
+  const ConstRomView view = c.document.view();
+  const MetatileSet set = MetatileSet::Read(view);
+  TileCanvas canvas(kMetatileCanvasWidth, kMetatileCanvasHeight);
+  DrawMetatiles(canvas, c.palette, view, set);
+  const auto pixels = canvas.pixels();
+  c.Expect(
+      std::all_of(pixels.begin(), pixels.end(), [](uint8_t p) { return p < kCanvasColourCount; }),
+      "every metatile pixel has a colour");
+  TileCanvas sheet(kSheetSize, kSheetSize);
+  sheet.DrawSheet(ReadWorldTiles(view), 0);
+}
+
+// The caches come first: the name lists and dialogue read them. A page that
+// lands adds a read of every record it shows (every index, through the
+// record's read) with the checks its lists rely on.
+constexpr std::array kReads = {
+    RomRead{"release and header", ReadRelease},
+    RomRead{"keyword name cache", ReadKeywordCache, true},
+    RomRead{"spell name cache", ReadSpellCache, true},
+    RomRead{"name tables", ReadNameTables, true},
+    RomRead{"text categories", ReadTextCategories, true},
+    RomRead{"label lists", ReadLabelLists},
+    RomRead{"world map", ReadWorldMap},
+    RomRead{"metatiles", ReadMetatiles},
+};
+
+}  // namespace
+
+void RomReadContext::Expect(bool holds, std::string_view what) {
+  if (!holds)
+    problems.emplace_back(what);
+}
+
+std::span<const RomRead> RomReads() {
+  return kReads;
+}
+
+void RunRomReads(RomReadContext& context, bool withText) {
+  for (const RomRead& read : RomReads()) {
+    if (withText || !read.decodesText)
+      read.run(context);
+  }
+}
+
+}  // namespace kivo::fuzz

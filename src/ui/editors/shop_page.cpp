@@ -1,0 +1,292 @@
+#include "ui/editors/shop_page.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <utility>
+
+#include "model/text/labels.h"
+#include "model/text/name_tables.h"
+#include "ui/editors/stored_value.h"
+#include "ui/framework/list_helpers.h"
+#include "ui/framework/numeric_edit.h"
+#include "ui/text/label_dialog.h"
+
+namespace kivo::ui {
+namespace {
+
+struct SlotIds {
+  int item, price, toBuy, toSell;
+};
+constexpr std::array<SlotIds, kShopSlotCount> kSlotIds = {{
+    {1223, 1227, 1408, 1427},
+    {1224, 1228, 1409, 1428},
+    {1225, 1229, 1410, 1429},
+    {1226, 1230, 1411, 1430},
+}};
+
+// The number an edit holds; nothing when its text starts with no number, so
+// that an emptied box keeps the stored value instead of storing 0.
+std::optional<int> NumberIn(const QLineEdit* edit) {
+  static const QRegularExpression kNumber(QStringLiteral("^\\s*[+-]?[0-9]"));
+  if (!kNumber.match(edit->text()).hasMatch())
+    return std::nullopt;
+  return ReadDecimal(*edit);
+}
+
+const CharTable& EmptyTable() {
+  static const CharTable table{};
+  return table;
+}
+
+const LabelSet& ShopLabels() {
+  return GetLabelSet(LabelSetId::Shops);
+}
+
+}  // namespace
+
+ShopPage::ShopPage(QWidget* parent) : Page(parent) {
+  CreateWidgets();
+  ConnectWidgets();
+}
+
+// The command goes first, so the list being torn down never updates it.
+ShopPage::~ShopPage() {
+  delete changeLabel_;
+}
+
+void ShopPage::CreateWidgets() {
+  auto* location = new QGroupBox(tr("Location:"), this);
+  shops_ = WithId(new QListWidget(location), 1221);
+  changeLabel_ = WithId(new QPushButton(tr("Change label"), location), 1222);
+  auto* left = new QVBoxLayout(location);
+  left->addWidget(shops_, 1);
+  left->addWidget(changeLabel_, 0, Qt::AlignLeft);
+
+  auto* goods = new QGroupBox(tr("Goods"), this);
+  auto* grid = new QGridLayout(goods);
+  grid->addWidget(new QLabel(tr("Item:"), goods), 0, 0);
+  grid->addWidget(new QLabel(tr("Price:"), goods), 0, 1);
+  grid->addWidget(new QLabel(tr("To buy:"), goods), 0, 2);
+  grid->addWidget(new QLabel(tr("To sell:"), goods), 0, 3);
+  const int digitsWidth = fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 14;
+  for (int k = 0; k < kShopSlotCount; ++k) {
+    const SlotIds& ids = kSlotIds[k];
+    SlotWidgets& slot = slots_[k];
+    slot.item = WithId(new QComboBox(goods), ids.item);
+    slot.item->setMinimumContentsLength(14);
+    slot.item->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    slot.price = WithId(new QComboBox(goods), ids.price);
+    slot.price->setMinimumContentsLength(6);
+    slot.price->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    slot.toBuy = WithId(new QLineEdit(goods), ids.toBuy);
+    slot.toSell = WithId(new QLineEdit(goods), ids.toSell);
+    for (QLineEdit* edit : {slot.toBuy, slot.toSell}) {
+      AllowDigitsOnly(*edit);
+      edit->setFixedWidth(digitsWidth);
+    }
+    grid->addWidget(slot.item, k + 1, 0);
+    grid->addWidget(slot.price, k + 1, 1);
+    grid->addWidget(slot.toBuy, k + 1, 2);
+    grid->addWidget(slot.toSell, k + 1, 3);
+  }
+  startingGil_ = WithId(new QLineEdit(goods), 1379);
+  AllowDigitsOnly(*startingGil_);
+  startingGil_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 14);
+  auto* gil = new QHBoxLayout;
+  gil->addWidget(new QLabel(tr("Starting gil:"), goods));
+  gil->addWidget(startingGil_);
+  gil->addStretch();
+  grid->addLayout(gil, kShopSlotCount + 1, 0, 1, 4);
+  grid->setRowStretch(kShopSlotCount + 2, 1);
+  grid->setColumnStretch(0, 1);
+
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(location);
+  layout->addWidget(goods, 1);
+}
+
+void ShopPage::ConnectWidgets() {
+  connect(shops_, &QListWidget::currentRowChanged, this, &ShopPage::ShopSelected);
+  connect(changeLabel_, &QPushButton::clicked, this, &ShopPage::ChangeLabel);
+  EnableWhileSelected(*changeLabel_, *shops_);
+  for (int k = 0; k < kShopSlotCount; ++k) {
+    connect(slots_[k].item, &QComboBox::currentIndexChanged, this, [this, k] { ShowToSell(k); });
+    connect(slots_[k].price, &QComboBox::currentIndexChanged, this, [this, k] { ShowToBuy(k); });
+    connect(slots_[k].toBuy, &QLineEdit::textChanged, this, [this, k] { UpdatePriceRowText(k); });
+  }
+}
+
+std::vector<QSignalBlocker> ShopPage::BlockSignals() {
+  std::vector<QSignalBlocker> blockers;
+  blockers.emplace_back(shops_);
+  for (const SlotWidgets& slot : slots_) {
+    blockers.emplace_back(slot.item);
+    blockers.emplace_back(slot.price);
+  }
+  return blockers;
+}
+
+void ShopPage::refresh(const PageContext& context) {
+  context_ = context;
+  if (!context_.document || !context_.settings)
+    return;
+  if (context.reason == RefreshReason::TablesChanged && loaded_ >= 0) {
+    // New names only: the shown shop, its picks and its typed prices stay.
+    RebuildShopList();
+    RebuildItemNames();
+    return;
+  }
+  {
+    const auto blockers = BlockSignals();
+    for (const SlotWidgets& slot : slots_) {
+      slot.item->clear();
+      slot.price->clear();
+    }
+  }
+  RebuildShopList();
+  RebuildItemNames();
+  int index = context_.settings->Int(settings::kSelectedShop);
+  if (!IsShopIndex(index))
+    index = 0;  // never address a record outside the 28 shops
+  Load(index);
+}
+
+void ShopPage::RebuildShopList() {
+  const QSignalBlocker blocker(shops_);
+  const int current = shops_->currentRow();
+  shops_->clear();
+  for (const std::string& text : RowTexts(*context_.settings, ShopLabels()))
+    shops_->addItem(QString::fromStdString(text));
+  shops_->setCurrentRow(current);
+}
+
+void ShopPage::RebuildItemNames() {
+  const auto blockers = BlockSignals();
+  const CharTable& dte = context_.dteTable ? *context_.dteTable : EmptyTable();
+  const ConstRomView view = std::as_const(*context_.document).view();
+  const std::size_t shift = view.baseShift();
+  const PointerTable names = ItemNameRange(kAllItemIds);
+  for (const SlotWidgets& slot : slots_) {
+    const int current = slot.item->currentIndex();
+    slot.item->clear();
+    FillNameCombo(view.image(), *slot.item, names.count, 0, names.offset + shift,
+                  names.textBase + shift, dte);
+    slot.item->setCurrentIndex(current);
+  }
+}
+
+void ShopPage::RebuildPriceRows() {
+  const auto blockers = BlockSignals();
+  const ConstRomView view = std::as_const(*context_.document).view();
+  for (const SlotWidgets& slot : slots_) {
+    if (slot.price->count() != kPriceRowCount) {
+      slot.price->clear();
+      for (int r = 0; r < kPriceRowCount; ++r)
+        slot.price->addItem(QString());
+    }
+    for (int r = 0; r < kPriceRowCount; ++r)
+      slot.price->setItemText(r, QString::number(ReadPrice(view, PriceByteOfRow(r))));
+  }
+}
+
+void ShopPage::Load(int index) {
+  loaded_ = index;
+  const ConstRomView view = std::as_const(*context_.document).view();
+  record_ = ShopRecord::Read(view, index);
+  context_.settings->SetInt(settings::kSelectedShop, index);
+  // Rows show the prices as stored, including those just stored from
+  // another slot.
+  RebuildPriceRows();
+  const auto blockers = BlockSignals();
+  shops_->setCurrentRow(index);
+  for (int k = 0; k < kShopSlotCount; ++k) {
+    const ShopSlot& stored = record_.goods[k];
+    ShowStoredValue(*slots_[k].item, ItemRowOf(stored.item), stored.item);
+    ShowStoredValue(*slots_[k].price, PriceRowOf(stored.priceByte), stored.priceByte);
+    ShowToSell(k);
+    ShowToBuy(k);
+  }
+  startingGil_->setText(QString::number(ReadStartingGil(view)));
+}
+
+uint8_t ShopPage::ItemEntry(int k) const {
+  const std::optional<int> row = PickedRow(*slots_[k].item);
+  return row ? ItemOfRow(*row) : record_.goods[k].item;
+}
+
+uint8_t ShopPage::PriceEntry(int k) const {
+  const std::optional<int> row = PickedRow(*slots_[k].price);
+  return row ? PriceByteOfRow(*row) : record_.goods[k].priceByte;
+}
+
+void ShopPage::ShowToSell(int k) {
+  if (!context_.document)
+    return;
+  const ConstRomView view = std::as_const(*context_.document).view();
+  slots_[k].toSell->setText(QString::number(ReadPrice(view, ItemEntry(k))));
+}
+
+void ShopPage::ShowToBuy(int k) {
+  if (!context_.document)
+    return;
+  const ConstRomView view = std::as_const(*context_.document).view();
+  slots_[k].toBuy->setText(QString::number(ReadPrice(view, PriceEntry(k))));
+}
+
+void ShopPage::UpdatePriceRowText(int k) {
+  if (!context_.document)
+    return;
+  // A box holding no number keeps the stored price, so the row shows that.
+  const std::optional<int> typed = NumberIn(slots_[k].toBuy);
+  const int value = typed ? ClampPrice(*typed)
+                          : ReadPrice(std::as_const(*context_.document).view(), PriceEntry(k));
+  ReplaceComboEntry(*slots_[k].price, QString::number(value), -1);
+}
+
+ShopFields ShopPage::ReadFields() const {
+  ShopFields fields;
+  for (int k = 0; k < kShopSlotCount; ++k) {
+    const SlotWidgets& slot = slots_[k];
+    fields.goods[k] = {PickedRow(*slot.item), PickedRow(*slot.price), NumberIn(slot.toSell),
+                       NumberIn(slot.toBuy)};
+  }
+  fields.startingGil = NumberIn(startingGil_);
+  return fields;
+}
+
+void ShopPage::StoreLoaded() {
+  if (loaded_ < 0 || !context_.document || !context_.document->editable())
+    return;
+  StoreShop(context_.document->view(), loaded_, ReadFields());
+}
+
+void ShopPage::save() {
+  if (loaded_ < 0 || !context_.document || !context_.document->editable())
+    return;
+  StoreLoaded();
+  Load(loaded_);
+}
+
+void ShopPage::ShopSelected(int row) {
+  if (!IsShopIndex(row) || loaded_ < 0)
+    return;
+  StoreLoaded();
+  Load(row);
+}
+
+void ShopPage::ChangeLabel() {
+  if (!context_.settings)
+    return;
+  ChangeListLabel(this, *shops_, *context_.settings, ShopLabels());
+}
+
+}  // namespace kivo::ui

@@ -1,0 +1,73 @@
+#pragma once
+// The Shop page: the 28 shops with their four goods, the shared price table
+// ("To buy" and "To sell") and the party's starting gil.
+
+#include <array>
+#include <vector>
+
+#include "model/editors/shop.h"
+#include "ui/framework/page.h"
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSignalBlocker;
+
+namespace kivo::ui {
+
+class ShopPage : public Page {
+  Q_OBJECT
+ public:
+  explicit ShopPage(QWidget* parent = nullptr);
+  ~ShopPage() override;
+
+  void refresh(const PageContext& context) override;
+  // Stores the shown shop, then shows it again as stored.
+  void save() override;
+
+  // The shop the fields show (-1 before the first refresh).
+  int loadedIndex() const { return loaded_; }
+
+ private:
+  struct SlotWidgets {
+    QComboBox* item = nullptr;
+    QComboBox* price = nullptr;
+    QLineEdit* toBuy = nullptr;
+    QLineEdit* toSell = nullptr;
+  };
+
+  void CreateWidgets();
+  void ConnectWidgets();
+  std::vector<QSignalBlocker> BlockSignals();
+
+  void RebuildShopList();
+  void RebuildItemNames();
+  void RebuildPriceRows();
+  // Shows shop `index` and makes it the loaded and the remembered one.
+  void Load(int index);
+  ShopFields ReadFields() const;
+  void StoreLoaded();
+
+  // The price entry a slot's edits stand for: the picked row's, else the
+  // stored byte's, which is where the value goes back.
+  uint8_t ItemEntry(int slot) const;
+  uint8_t PriceEntry(int slot) const;
+  void ShowToSell(int slot);
+  void ShowToBuy(int slot);
+  void UpdatePriceRowText(int slot);
+
+  void ShopSelected(int row);
+  void ChangeLabel();
+
+  PageContext context_;
+  int loaded_ = -1;
+  ShopRecord record_;  // as read when loaded: the bytes no row shows
+
+  QListWidget* shops_ = nullptr;
+  QPushButton* changeLabel_ = nullptr;
+  std::array<SlotWidgets, kShopSlotCount> slots_{};
+  QLineEdit* startingGil_ = nullptr;
+};
+
+}  // namespace kivo::ui

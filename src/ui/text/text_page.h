@@ -1,0 +1,73 @@
+#pragma once
+// The Text page: the game's names, battle messages, character names and
+// dialogue, shown one entry at a time and written back in place.
+
+#include <optional>
+
+#include "model/text/codec.h"
+#include "model/text/text_entry_store.h"
+#include "ui/framework/page.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace kivo::ui {
+
+class TextPage : public Page {
+  Q_OBJECT
+ public:
+  explicit TextPage(QWidget* parent = nullptr);
+
+  // Opened: starts at "Items", row 0, discarding what the boxes hold.
+  // TablesChanged: decodes again and keeps the category and entry in view.
+  void refresh(const PageContext& context) override;
+  // Stores the entry on screen, then shows it again as stored.
+  void save() override;
+
+ private:
+  void CreateWidgets();
+  QLayout* CreateEntryFields();
+  void ConnectWidgets();
+
+  bool ready() const;
+  const CharTable& standardTable() const;
+  const CharTable& dteTable() const;
+
+  void FillCategories();
+  // Fills the entry list of `category` ("Prologue" and "Epilogue" fall back
+  // to "Items") and selects `row` (row 0 when the category has no such row).
+  void FillEntries(int category, int row = 0);
+  void ShowEntry();
+  void StoreEntry();
+  // The boxes as they are now; the text from the box of `category`.
+  EntryBoxes ReadBoxes(int category) const;
+  void UpdateByteCount();
+
+  void CategorySelected(int row);
+  void EntrySelected(int row);
+  void PreferDteClicked(bool checked);
+  void ChangeLabel();
+
+  PageContext context_;
+  KeywordNames keywords_{};
+  int category_ = -1;                // whose entries the entry list holds
+  std::optional<ShownEntry> shown_;  // what Store entry writes back
+
+  QListWidget* categories_ = nullptr;
+  QListWidget* entries_ = nullptr;
+  QLineEdit* pointer_ = nullptr;
+  QLineEdit* value_ = nullptr;
+  QLineEdit* location_ = nullptr;
+  QCheckBox* preferDte_ = nullptr;
+  QLineEdit* text_ = nullptr;
+  QPlainTextEdit* dialogue_ = nullptr;
+  QLineEdit* finger_ = nullptr;
+  QPushButton* changeLabel_ = nullptr;
+  QLabel* byteCount_ = nullptr;
+};
+
+}  // namespace kivo::ui

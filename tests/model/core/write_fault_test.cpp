@@ -1,0 +1,157 @@
+// Every step of the safe write failing in turn, for every kind of file the
+// program writes: the target keeps its bytes, no temporary file is left and
+// the caller gets the message the user sees.
+
+#include <filesystem>
+#include <map>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "model/core/file_io.h"
+#include "model/core/rom_document.h"
+#include "model/core/settings.h"
+#include "model/core/settings_reset.h"
+#include "support/temp_dir.h"
+
+namespace kivo {
+namespace {
+
+namespace fs = std::filesystem;
+using Snapshot = std::map<std::string, std::vector<uint8_t>>;
+
+// Every file in the folder with its bytes: equal snapshots mean the target
+// is byte-identical and nothing was left beside it.
+Snapshot Take(const fs::path& folder) {
+  Snapshot files;
+  for (const auto& entry : fs::directory_iterator(folder))
+    files[entry.path().filename().string()] = test::TempDir::Read(entry.path().string());
+  return files;
+}
+
+std::vector<uint8_t> Pattern(std::size_t size, uint8_t seed) {
+  std::vector<uint8_t> bytes(size);
+  for (std::size_t i = 0; i < size; ++i)
+    bytes[i] = static_cast<uint8_t>(seed + i * 13);
+  return bytes;
+}
+
+SettingsBlock Customised() {
+  SettingsBlock block;
+  block.ResetToDefaults();
+  block.SetPath(PathField::Rom, "/games/ff2.nes");
+  block.SetInt(settings::kSelectedMonster, 17);
+  return block;
+}
+
+TEST(WriteFault, EachStepFailsWithItsReasonAndLeavesTheFolderAsItWas) {
+  test::TempDir dir;
+  const std::string target = dir.Write("file.bin", Pattern(3000, 1));
+  for (const WriteStep step : kWriteSteps) {
+    SCOPED_TRACE(std::string(WriteStepName(step)));
+    const Snapshot before = Take(dir.path());
+    ScopedWriteFault fault(step);
+    const std::string reason = SafeWriteFile(target, Pattern(5000, 2));
+    EXPECT_NE(reason.find("No space left on device"), std::string::npos) << reason;
+    EXPECT_EQ(Take(dir.path()), before);
+    EXPECT_EQ(fault.failures(), 1);
+    // A file that does not exist yet is not made either.
+    EXPECT_NE(SafeWriteFile(dir.File("new.bin"), Pattern(10, 3)), "");
+    EXPECT_EQ(Take(dir.path()), before);
+  }
+  // With no fault alive the same writes succeed.
+  EXPECT_EQ(SafeWriteFile(target, Pattern(5000, 2)), "");
+  EXPECT_EQ(test::TempDir::Read(target), Pattern(5000, 2));
+
+  // The newest fault wins while it lives, and a fault stays on its thread.
+  {
+    ScopedWriteFault outer(WriteStep::Rename);
+    {
+      ScopedWriteFault inner(WriteStep::Flush, EIO);
+      EXPECT_NE(SafeWriteFile(target, Pattern(8, 4)).find("Input/output error"), std::string::npos);
+      EXPECT_EQ(outer.failures(), 0);
+    }
+    std::string elsewhere = "not run";
+    std::thread([&] { elsewhere = SafeWriteFile(target, Pattern(8, 5)); }).join();
+    EXPECT_EQ(elsewhere, "");
+    EXPECT_NE(SafeWriteFile(target, Pattern(8, 6)), "");
+    EXPECT_EQ(outer.failures(), 1);
+  }
+  EXPECT_EQ(test::TempDir::Read(target), Pattern(8, 5));
+}
+
+TEST(WriteFault, RomSaveKeepsTheFileAndSaysSo) {
+  test::TempDir dir;
+  const std::vector<uint8_t> original = Pattern(kStandaloneSize, 7);
+  const std::string rom = dir.Write("game.nes", original);
+  RomDocument document;
+  ASSERT_TRUE(document.Open(rom).ok);
+  document.view().SetByte(0x100, 0x99);  // an edit the failed save must not write
+
+  for (const WriteStep step : kWriteSteps) {
+    SCOPED_TRACE(std::string(WriteStepName(step)));
+    const Snapshot before = Take(dir.path());
+    ScopedWriteFault fault(step);
+    EXPECT_EQ(document.Save(rom), (Messages{{kSaveFailedText, MessageIcon::Warning}}));
+    EXPECT_EQ(Take(dir.path()), before);
+    EXPECT_EQ(document.view().Byte(0x100), 0x99) << "the edit stays in the image";
+  }
+  EXPECT_EQ(test::TempDir::Read(rom), original);
+  EXPECT_TRUE(document.Save(rom).empty());
+  EXPECT_EQ(test::TempDir::Read(rom)[0x100], 0x99);
+}
+
+TEST(WriteFault, KivoDatKeepsItsBytesAtExitCleaningAndRecreation) {
+  test::TempDir dir;
+  const std::string dataFile = dir.File(settings::kDataFileName);
+  SettingsBlock saved = Customised();
+  ASSERT_TRUE(SaveSettings(saved, dataFile).empty());
+  const std::vector<uint8_t> original = test::TempDir::Read(dataFile);
+
+  for (const WriteStep step : kWriteSteps) {
+    SCOPED_TRACE(std::string(WriteStepName(step)));
+    const Snapshot before = Take(dir.path());
+    ScopedWriteFault fault(step);
+
+    // At exit.
+    SettingsBlock changed = Customised();
+    changed.SetInt(settings::kSelectedMonster, 18);
+    EXPECT_EQ(SaveSettings(changed, dataFile),
+              (Messages{{kSettingsNotFoundText, MessageIcon::Warning}}));
+    EXPECT_EQ(Take(dir.path()), before);
+
+    // Clean the data: the resets stay in memory, the file keeps the old bytes.
+    std::array<bool, kSettingsResetCount> ticked{};
+    ticked.fill(true);
+    const CleanOutcome cleaned = CleanSettings(changed, ticked, dataFile);
+    EXPECT_FALSE(cleaned.written);
+    EXPECT_EQ(cleaned.messages, (Messages{{kCleanDoneText, MessageIcon::None},
+                                          {kCleanWriteFailedText, MessageIcon::Error}}));
+    EXPECT_EQ(changed.Path(PathField::Rom), "");
+    EXPECT_EQ(Take(dir.path()), before);
+    EXPECT_EQ(fault.failures(), 2);
+  }
+  EXPECT_EQ(test::TempDir::Read(dataFile), original);
+
+  // A damaged Kivo.dat that cannot be replaced stays as it was, and the
+  // program runs on defaults after saying so.
+  std::vector<uint8_t> damaged = original;
+  damaged[3] ^= 0xFF;
+  dir.Write(settings::kDataFileName, damaged);
+  for (const WriteStep step : kWriteSteps) {
+    SCOPED_TRACE(std::string(WriteStepName(step)));
+    const Snapshot before = Take(dir.path());
+    ScopedWriteFault fault(step);
+    SettingsBlock block;
+    const SettingsLoadResult loaded = LoadSettings(block, dir.path().string());
+    EXPECT_EQ(loaded.messages, (Messages{{kSettingsBadHeaderText, MessageIcon::Warning},
+                                         {kSettingsCannotCreateText, MessageIcon::Warning}}));
+    EXPECT_EQ(Take(dir.path()), before);
+    SettingsBlock defaults;
+    defaults.ResetToDefaults();
+    EXPECT_TRUE(std::equal(block.bytes().begin(), block.bytes().end(), defaults.bytes().begin()));
+  }
+}
+
+}  // namespace
+}  // namespace kivo

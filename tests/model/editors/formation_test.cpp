@@ -1,0 +1,82 @@
+#include "model/editors/formation.h"
+
+#include <gtest/gtest.h>
+
+#include "demo/image_builder.h"
+
+namespace kivo {
+namespace {
+
+using demo::ImageBuilder;
+
+constexpr std::size_t Record(int f) {
+  return 0x2C630 + 8 * static_cast<std::size_t>(f);
+}
+constexpr std::size_t kExtra = 0x2CA30, kMonsterSetTable = 0x2CAB0, kQuantityTable = 0x2CBB0;
+
+TEST(FormationRecord, ReadsAndWritesEveryFieldAtTheShiftedOffsets) {
+  for (ImageBuilder image : {ImageBuilder::Standalone(), ImageBuilder::Combination()}) {
+    image.Bytes(Record(127), {0xA5, 0x1F, 0xE2, 0x43, 0x7F, 0x3F, 0x79, 0x02})
+        .Byte(kExtra + 127, 0xC4);
+    const FormationRecord r = FormationRecord::Read(image.view(), 127);
+    EXPECT_EQ(r.usesPalette2, (std::array<bool, 4>{true, false, true, false}));
+    EXPECT_EQ(r.patternTable, 5);
+    EXPECT_EQ(r.pictures, (std::array<int, 4>{1, 15, 14, 2}));
+    EXPECT_EQ(r.palettes, (std::array<uint8_t, 2>{0x43, 0x7F}));
+    EXPECT_EQ(r.monsterSet, 0x3F);
+    EXPECT_EQ(r.quantitySet(false), 0x79);
+    EXPECT_EQ(r.quantitySet(true), 0x02);
+    EXPECT_EQ(ReadFormationExtra(image.view(), 127), 0xC4);
+
+    const std::vector<uint8_t> before = image.Build();
+    r.Write(image.view(), 127);
+    EXPECT_EQ(image.Build(), before);  // read then written: not a byte changes
+  }
+}
+
+TEST(FormationRecord, ClampsAndNeverWritesOutsideTheTables) {
+  ImageBuilder image;
+  FormationRecord r;
+  r.pictures = {20, -3, 15, 7};
+  r.patternTable = 40;
+  r.usesPalette2 = {false, true, false, true};
+  r.Write(image.view(), 0);
+  EXPECT_EQ(image.view().Byte(Record(0)), 0x50 | 0x0F);
+  EXPECT_EQ(image.view().Byte(Record(0) + 1), 0xF0);
+  EXPECT_EQ(image.view().Byte(Record(0) + 2), 0xF7);
+
+  // Formations, sets and rows past their tables are neither read nor written.
+  const std::vector<uint8_t> before = image.Build();
+  r.Write(image.view(), 128);
+  r.Write(image.view(), -1);
+  WriteFormationExtra(image.view(), 128, 0x55);
+  WriteMonsterSet(image.view(), 64, {1, 2, 3, 4});
+  WriteMonsterSet(image.view(), -1, {1, 2, 3, 4});
+  WriteQuantitySet(image.view(), 122, {});
+  WriteQuantitySet(image.view(), -1, {});
+  EXPECT_EQ(image.Build(), before);
+  EXPECT_EQ(ReadMonsterSet(image.view(), 64), (MonsterSet{}));
+  EXPECT_EQ(FormationRecord::Read(image.view(), 200), FormationRecord{});
+}
+
+TEST(FormationSets, MonsterAndQuantityRowsKeepTheirLayoutAndClamp) {
+  for (ImageBuilder image : {ImageBuilder::Standalone(), ImageBuilder::Combination()}) {
+    image.Bytes(kMonsterSetTable + 4 * 63, {0x10, 0x11, 0x7F, 0x00})
+        .Bytes(kQuantityTable + 4 * 121, {0x31, 0xF0, 0x00, 0x42});
+    EXPECT_EQ(ReadMonsterSet(image.view(), 63), (MonsterSet{0x10, 0x11, 0x7F, 0x00}));
+    const QuantitySet q = ReadQuantitySet(image.view(), 121);
+    EXPECT_EQ(q[0], (QuantityRange{1, 3}));
+    EXPECT_EQ(q[1], (QuantityRange{0, 15}));
+    EXPECT_EQ(q[3], (QuantityRange{2, 4}));
+
+    // A quantity of 20 is stored as 15, a negative one as 0.
+    WriteQuantitySet(image.view(), 121, {{{20, 20}, {-1, 3}, {0, 0}, {15, 1}}});
+    EXPECT_EQ(image.view().Bytes(kQuantityTable + 4 * 121, 4),
+              (std::vector<uint8_t>{0xFF, 0x30, 0x00, 0x1F}));
+    WriteMonsterSet(image.view(), 0, {5, 6, 7, 8});
+    EXPECT_EQ(image.view().Bytes(kMonsterSetTable, 4), (std::vector<uint8_t>{5, 6, 7, 8}));
+  }
+}
+
+}  // namespace
+}  // namespace kivo

@@ -1,0 +1,109 @@
+#include "model/editors/shop.h"
+
+#include <gtest/gtest.h>
+
+#include "demo/image_builder.h"
+
+namespace kivo {
+namespace {
+
+using demo::ImageBuilder;
+
+constexpr std::size_t kShop5 = 0x3861D + 8 * 5;
+constexpr std::size_t Entry(int entry) {
+  return 0x38010 + 2 * static_cast<std::size_t>(entry);
+}
+
+TEST(ShopRecord, ReadsAndWritesEightBytesAtTheShiftedOffset) {
+  for (ImageBuilder image : {ImageBuilder::Standalone(), ImageBuilder::Combination()}) {
+    image.Bytes(kShop5, {0x31, 0xC0, 0xBF, 0xFF, 0x00, 0xC0, 0x98, 0xC5});
+    ShopRecord r = ShopRecord::Read(image.view(), 5);
+    EXPECT_EQ(r.goods[0], (ShopSlot{0x31, 0xC0}));
+    EXPECT_EQ(r.goods[1], (ShopSlot{0xBF, 0xFF}));
+    EXPECT_EQ(r.goods[2], (ShopSlot{0x00, 0xC0}));
+    EXPECT_EQ(r.goods[3], (ShopSlot{0x98, 0xC5}));
+
+    r.goods[2] = {0x01, 0xD0};
+    r.Write(image.view(), 5);
+    EXPECT_EQ(image.view().Byte(kShop5 + 4), 0x01);
+    EXPECT_EQ(image.view().Byte(kShop5 + 5), 0xD0);
+    EXPECT_EQ(image.view().Byte(kShop5 + 8), 0x00);  // shop 6 untouched
+  }
+  // Shops outside 0..27 neither read nor write.
+  ImageBuilder image;
+  const std::vector<uint8_t> before = image.Build();
+  ShopRecord{{{{1, 0xC1}, {2, 0xC2}, {3, 0xC3}, {4, 0xC4}}}}.Write(image.view(), 28);
+  ShopRecord{{{{1, 0xC1}, {2, 0xC2}, {3, 0xC3}, {4, 0xC4}}}}.Write(image.view(), -1);
+  EXPECT_EQ(image.Build(), before);
+  EXPECT_EQ(ShopRecord::Read(image.view(), 28), ShopRecord{});
+}
+
+TEST(ShopRows, MapBytesToRowsAndLeaveOthersWithout) {
+  EXPECT_EQ(ItemRowOf(0x01), 0);
+  EXPECT_EQ(ItemRowOf(0xBF), 190);
+  EXPECT_EQ(ItemRowOf(0x00), std::nullopt);  // an empty slot
+  EXPECT_EQ(ItemRowOf(0xC0), std::nullopt);
+  EXPECT_EQ(ItemOfRow(190), 0xBF);
+  EXPECT_EQ(PriceRowOf(0xC0), 0);
+  EXPECT_EQ(PriceRowOf(0xFF), 63);
+  EXPECT_EQ(PriceRowOf(0xBF), std::nullopt);
+  EXPECT_EQ(PriceByteOfRow(63), 0xFF);
+}
+
+TEST(ShopPrices, ClampPricesAndStartingGil) {
+  ImageBuilder image;
+  WritePrice(image.view(), 0xC5, 70000);
+  EXPECT_EQ(ReadPrice(image.view(), 0xC5), 65535);
+  WritePrice(image.view(), 0xC5, -3);
+  EXPECT_EQ(ReadPrice(image.view(), 0xC5), 0);
+  WritePrice(image.view(), 0xFF, 0x1234);
+  EXPECT_EQ(image.view().Byte(Entry(0xFF)), 0x34);
+  EXPECT_EQ(image.view().Byte(Entry(0xFF) + 1), 0x12);
+
+  WriteStartingGil(image.view(), 12345678);
+  EXPECT_EQ(image.view().Bytes(0xB0C, 4), (std::vector<uint8_t>{0x7F, 0x96, 0x98, 0x00}));
+  EXPECT_EQ(ReadStartingGil(image.view()), 9999999);
+  WriteStartingGil(image.view(), -5);
+  EXPECT_EQ(ReadStartingGil(image.view()), 0);
+}
+
+TEST(StoreShop, WritesSlotsInOrderSoTheLaterSlotWins) {
+  ImageBuilder image;
+  image.Bytes(kShop5, {0x31, 0xC0, 0x32, 0xC1, 0x00, 0xC2, 0x05, 0x10})
+      .Word(Entry(0x10), 777)
+      .Word(Entry(0xC2), 50);
+  ShopFields f;
+  // Slots 0 and 3 name item 0x40 with different "To sell" values.
+  f.goods[0] = {0x3F, 0, 100, 200};
+  f.goods[3] = {0x3F, 5, 300, 400};
+  // Slot 1 names price row 0, as slot 0 does.
+  f.goods[1] = {1, 0, 10, 250};
+  // Slot 2: an empty slot nobody picked; its edits hold no number.
+  f.goods[2] = {std::nullopt, std::nullopt, std::nullopt, std::nullopt};
+  f.startingGil = 12345678;
+  StoreShop(image.view(), 5, f);
+
+  const ConstRomView v = image.view();
+  EXPECT_EQ(ReadPrice(v, 0x40), 300);  // slot 3 wins over slot 0
+  EXPECT_EQ(ReadPrice(v, 0xC0), 250);  // slot 1 wins over slot 0
+  EXPECT_EQ(ReadPrice(v, 0xC5), 400);
+  EXPECT_EQ(ReadPrice(v, 0xC2), 50);  // no number: kept
+  EXPECT_EQ(v.Bytes(kShop5, 8),
+            (std::vector<uint8_t>{0x40, 0xC0, 0x02, 0xC0, 0x00, 0xC2, 0x40, 0xC5}));
+  EXPECT_EQ(ReadStartingGil(v), 9999999);
+
+  // Bytes without a row stay as stored when the user picks nothing, and
+  // their prices go back to the entries they name.
+  image.Bytes(kShop5, {0xC3, 0x10, 0x01, 0xC0, 0x01, 0xC0, 0x01, 0xC0});
+  ShopFields keep;
+  keep.goods[0] = {std::nullopt, std::nullopt, 9, 888};
+  StoreShop(image.view(), 5, keep);
+  EXPECT_EQ(v.Byte(kShop5), 0xC3);
+  EXPECT_EQ(v.Byte(kShop5 + 1), 0x10);
+  EXPECT_EQ(ReadPrice(v, 0xC3), 9);
+  EXPECT_EQ(ReadPrice(v, 0x10), 888);
+  EXPECT_EQ(ReadStartingGil(v), 9999999);  // no number: kept
+}
+
+}  // namespace
+}  // namespace kivo

@@ -1,0 +1,297 @@
+#include "model/text/text_entry_store.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "demo/demo_image.h"
+#include "demo/demo_tables.h"
+#include "demo/image_builder.h"
+#include "demo/text_layout.h"
+#include "model/core/rom_view.h"
+#include "model/core/settings.h"
+#include "model/text/name_tables.h"
+
+namespace kivo {
+namespace {
+
+using demo::ImageBuilder;
+using demo::TextLayout;
+
+constexpr int kItems = 0;
+constexpr int kKeywords = 6;
+constexpr int kDialogue1 = 11;
+
+std::vector<uint8_t> Bytes(std::span<const uint8_t> image, std::size_t at, std::size_t count) {
+  return {image.begin() + at, image.begin() + at + count};
+}
+
+// One image and the tables of the fixture, and the store as the page runs it.
+struct Store {
+  CharTable standard = demo::FixtureTable();
+  CharTable dte = demo::FixtureDteTable();
+  KeywordNames keywords{};
+  std::vector<uint8_t> image;
+  uint32_t shift = 0;
+
+  explicit Store(const ImageBuilder& builder) : image(builder.Build()), shift(builder.baseShift()) {
+    standard[0x16] = dte[0x16] = "[F]";
+  }
+
+  ShownEntry Show(int category, int row) const {
+    return ShowTextEntry(image, shift, category, row, dte, keywords);
+  }
+  // Shows the entry, lets `edit` change its boxes, stores with `table`.
+  bool Edit(int category, int row, const std::function<void(EntryBoxes&)>& edit,
+            const CharTable* table = nullptr) {
+    const ShownEntry shown = Show(category, row);
+    EntryBoxes now = shown.boxes;
+    edit(now);
+    return StoreTextEntry(image, shown, now, table ? *table : standard, keywords);
+  }
+  std::vector<uint8_t> At(std::size_t offset, std::size_t count) const {
+    return Bytes(image, offset + shift, count);
+  }
+};
+
+TEST(TextEntryStore, BrowsingAndSavingWriteNothing) {
+  // The demo image's dialogue was encoded with the DTE table; storing it back
+  // with the standard table, or with no table at all, would change it.
+  const std::vector<uint8_t> before = demo::BuildDemoImage();
+  const CharTable standard = demo::DemoStandardTable();
+  const CharTable dte = demo::DemoDteTable();
+  const CharTable empty{};
+  SettingsBlock settings;
+  BuildKeywordNames(before, 0, dte, settings);
+  const KeywordNames keywords = ReadKeywordNames(settings);
+  for (const CharTable* table : {&standard, &empty}) {
+    std::vector<uint8_t> image = before;
+    for (int category = 0; category < kTextCategoryCount; ++category) {
+      for (int row = 0; row < GetTextCategory(category).rows; ++row) {
+        const ShownEntry shown = ShowTextEntry(image, 0, category, row, *table, keywords);
+        ASSERT_FALSE(StoreTextEntry(image, shown, shown.boxes, *table, keywords))
+            << category << " " << row;
+        // Nothing changed, so the count is the stored length.
+        const EntryByteCount count = CountEntryBytes(image.size(), shown, shown.boxes, dte, {});
+        EXPECT_EQ(count.bytes, count.was);
+        EXPECT_FALSE(count.longer || count.cut);
+      }
+    }
+    EXPECT_TRUE(image == before);
+  }
+  // A store of an entry never shown writes nothing either.
+  std::vector<uint8_t> image = before;
+  EXPECT_FALSE(StoreTextEntry(image, ShownEntry{}, EntryBoxes{"x", "1", "1"}, standard, keywords));
+  EXPECT_FALSE(StoreTextEntry(image, ShowTextEntry(image, 0, kPrologueCategory, 0, dte, keywords),
+                              EntryBoxes{"x", "1", "1"}, standard, keywords));
+  EXPECT_TRUE(image == before);
+}
+
+TEST(TextEntryStore, CharacterNamesAreSixBytesWithoutPointer) {
+  ImageBuilder builder = ImageBuilder::Combination();
+  Store s(builder);
+  TextLayout(builder, s.standard).Fixed(0xF92, 6, "Firion").Fixed(0xF92 + 0x80, 6, "Maria");
+  builder.Fill(0xF92 + 0x80 * 2 - 2, 2, 0x77).Fill(0xF92 + 0x80 * 2 + 6, 2, 0x77);
+  s.image = builder.Build();
+
+  const ShownEntry firion = s.Show(kCharactersCategory, 0);
+  EXPECT_EQ(firion.pointerBox, "-----");
+  EXPECT_EQ(firion.boxes.value, "----");
+  EXPECT_EQ(firion.boxes.finger, "--");
+  EXPECT_EQ(firion.locationBox, "40F92");
+  EXPECT_EQ(firion.boxes.text, "Firion");
+  EXPECT_EQ(firion.storedBytes, 6u);
+
+  const auto before = s.image;
+  // A typed Value: never becomes a pointer for a name.
+  EXPECT_TRUE(s.Edit(kCharactersCategory, 0, [](EntryBoxes& b) {
+    b.text = "Leon";
+    b.value = "1234";
+  }));
+  EXPECT_EQ(s.At(0xF92, 6), (std::vector<uint8_t>{0x95, 0xA8, 0xB2, 0xB1, 0xFF, 0xFF}));
+  EXPECT_EQ(s.Show(kCharactersCategory, 0).boxes.text, "Leon  ");
+
+  // Emptied: six 0xFF. Too long: the first six bytes, nothing beyond.
+  s.Edit(kCharactersCategory, 1, [](EntryBoxes& b) { b.text.clear(); });
+  EXPECT_EQ(s.At(0xF92 + 0x80, 6), std::vector<uint8_t>(6, 0xFF));
+  const ShownEntry guy = s.Show(kCharactersCategory, 2);
+  EntryBoxes longName = guy.boxes;
+  longName.text = "Gordonia";
+  const EntryWrite write = PlanEntryWrite(s.image.size(), guy, longName, s.standard, s.keywords);
+  EXPECT_TRUE(write.nameCut);
+  EXPECT_FALSE(write.pointer.has_value());
+  const EntryByteCount count = CountEntryBytes(s.image.size(), guy, longName, s.standard, {});
+  EXPECT_EQ(count.bytes, 6u);
+  EXPECT_EQ(count.was, 6u);
+  EXPECT_TRUE(count.cut);
+  EXPECT_FALSE(count.longer);
+  ApplyEntryWrite(s.image, guy, write);
+  EXPECT_EQ(s.At(0xF92 + 0x80 * 2 - 2, 10),
+            (std::vector<uint8_t>{0x77, 0x77, 0x90, 0xB2, 0xB5, 0xA7, 0xB2, 0xB1, 0x77, 0x77}));
+  // Only the name bytes of the three records changed; no pointer anywhere.
+  std::size_t changed = 0;
+  for (std::size_t i = 0; i < before.size(); ++i)
+    changed += before[i] != s.image[i];
+  EXPECT_LE(changed, 18u);
+}
+
+TEST(TextEntryStore, ANewPointerTakesEffectWhenShownAgain) {
+  ImageBuilder builder;
+  Store s(builder);
+  TextLayout names(builder, s.standard);
+  names.Strings(kItemNameTable.offset, kItemTextBase, 0x28500, {"Potion", "Ether"}, 1);
+  names.String(0x28600, "Elixir");
+  s.image = builder.Build();
+
+  const ShownEntry potion = s.Show(kItems, 0);
+  EXPECT_EQ(potion.pointerBox, "28212");
+  EXPECT_EQ(potion.boxes.value, "84F0");
+  EXPECT_EQ(potion.locationBox, "28500");
+  EXPECT_EQ(potion.storedBytes, 7u);
+
+  // The typed text goes where the entry was read from, the pointer moves.
+  EXPECT_TRUE(s.Edit(kItems, 0, [](EntryBoxes& b) {
+    b.text = "Tonic";
+    b.value = "85f0";
+  }));
+  EXPECT_EQ(s.At(0x28212, 2), (std::vector<uint8_t>{0xF0, 0x85}));
+  EXPECT_EQ(s.At(0x28500, 6), (std::vector<uint8_t>{0x9D, 0xB2, 0xB1, 0xAC, 0xA6, 0x00}));
+  EXPECT_EQ(s.At(0x28507, 1), std::vector<uint8_t>{0x8E});  // "Ether" untouched
+  const ShownEntry again = s.Show(kItems, 0);
+  EXPECT_EQ(again.boxes.text, "Elixir");
+  EXPECT_EQ(again.locationBox, "28600");
+
+  // Value: without a number keeps the pointer; out of range is clamped.
+  for (const char* typed : {"", "--", "zz", " "}) {
+    s.Edit(kItems, 0, [typed](EntryBoxes& b) { b.value = typed; });
+    EXPECT_EQ(s.At(0x28212, 2), (std::vector<uint8_t>{0xF0, 0x85})) << typed;
+  }
+  s.Edit(kItems, 0, [](EntryBoxes& b) { b.value = "12345"; });
+  EXPECT_EQ(s.At(0x28212, 2), (std::vector<uint8_t>{0xFF, 0xFF}));
+  s.Edit(kItems, 0, [](EntryBoxes& b) { b.value = "-5"; });
+  EXPECT_EQ(s.At(0x28212, 2), (std::vector<uint8_t>{0x00, 0x00}));
+}
+
+TEST(TextEntryStore, PreferDteAndSharedPointers) {
+  ImageBuilder builder;
+  Store s(builder);
+  TextLayout names(builder, s.standard);
+  names.Strings(kItemNameTable.offset, kItemTextBase, 0x28500, {"The", "Ether"}, 1);
+  names.Pointer(kItemNameTable.offset, 3, kItemTextBase, 0x28500);  // row 2 shares row 0's text
+  s.image = builder.Build();
+
+  SettingsBlock settings;
+  EXPECT_EQ(&StoreTable(settings, kItems, s.standard, s.dte), &s.standard);
+  settings.SetPreferDte(kItems, true);
+  EXPECT_EQ(&StoreTable(settings, kItems, s.standard, s.dte), &s.dte);
+  EXPECT_EQ(&StoreTable(settings, kItems + 1, s.standard, s.dte), &s.standard);
+
+  // "the sea": one code per character without DTE, pairs with it.
+  EXPECT_EQ(EncodeEntryText(kItems, "the sea", s.standard, s.keywords, 0),
+            (std::vector<uint8_t>{0xB7, 0xAB, 0xA8, 0xFF, 0xB6, 0xA8, 0xA4, 0x00}));
+  EXPECT_EQ(EncodeEntryText(kItems, "the sea", s.dte, s.keywords, 0),
+            (std::vector<uint8_t>{0x1B, 0x1A, 0xB6, 0xA8, 0xA4, 0x00}));
+
+  // A longer text overwrites what follows; the count says so.
+  const ShownEntry the = s.Show(kItems, 0);
+  EntryBoxes now = the.boxes;
+  now.text = "The sea";
+  const EntryByteCount count = CountEntryBytes(s.image.size(), the, now, s.standard, {});
+  EXPECT_EQ(count.bytes, 8u);
+  EXPECT_EQ(count.was, 4u);
+  EXPECT_TRUE(count.longer);
+  StoreTextEntry(s.image, the, now, s.standard, s.keywords);
+  EXPECT_EQ(s.Show(kItems, 2).boxes.text, "The sea");
+  EXPECT_EQ(s.Show(kItems, 1).boxes.text, "sea");  // "Ether" was overwritten
+}
+
+TEST(TextEntryStore, DialogueFingerKeywordsAndLineBreaks) {
+  ImageBuilder builder = ImageBuilder::Combination();
+  Store s(builder);
+  s.keywords[0xF1] = "Wild rose";
+  TextLayout dialogue(builder, s.dte);
+  dialogue.Keywords(&s.keywords, 0x05);
+  dialogue.Strings(0x18010, 0x10010, 0x18300, {"[F]Hi", "No finger"});
+  builder.Bytes(0x18400, {0x16, 0x00, 0x18, 0x00, 0x8A, 0x00});  // operands of 0x00
+  dialogue.Pointer(0x18010, 2, 0x10010, 0x18400);
+  s.image = builder.Build();
+
+  const ShownEntry hi = s.Show(kDialogue1, 0);
+  EXPECT_EQ(hi.boxes.finger, "5");
+  EXPECT_EQ(hi.storedBytes, 5u);
+  EXPECT_EQ(s.Show(kDialogue1, 1).boxes.finger, "--");
+  EXPECT_EQ(s.Show(kDialogue1, 2).storedBytes, 6u);
+
+  // A line break as the multi-line box gives it back, and a keyword name.
+  EXPECT_TRUE(s.Edit(kDialogue1, 1, [](EntryBoxes& b) { b.text = "A\nWild rose"; }));
+  EXPECT_EQ(s.At(0x18300 + 5, 5), (std::vector<uint8_t>{0x8A, 0x01, 0x18, 0xF1, 0x00}));
+  const ShownEntry edited = s.Show(kDialogue1, 1);
+  EXPECT_EQ(edited.boxes.text, "A\r\nWild rose");
+
+  // Finger: "--", empty or text keep the decoded finger; a string without
+  // one takes 0x00; a number is clamped to a byte.
+  for (const char* typed : {"--", "", "zz"}) {
+    s.Edit(kDialogue1, 0, [typed](EntryBoxes& b) { b.finger = typed; });
+    EXPECT_EQ(s.At(0x18300, 2), (std::vector<uint8_t>{0x16, 0x05})) << typed;
+  }
+  s.Edit(kDialogue1, 0, [](EntryBoxes& b) { b.finger = "1f"; });
+  EXPECT_EQ(s.At(0x18300, 2), (std::vector<uint8_t>{0x16, 0x1F}));
+  s.Edit(kDialogue1, 0, [](EntryBoxes& b) { b.finger = "100"; });
+  EXPECT_EQ(s.At(0x18300, 2), (std::vector<uint8_t>{0x16, 0xFF}));
+  s.Edit(kDialogue1, 1, [](EntryBoxes& b) { b.text = "[F]A"; });
+  EXPECT_EQ(s.At(0x18305, 4), (std::vector<uint8_t>{0x16, 0x00, 0x8A, 0x00}));
+
+  // In a name the Finger box means nothing, so changing it rewrites nothing.
+  const auto before = s.image;
+  EXPECT_FALSE(s.Edit(kKeywords, 0, [](EntryBoxes& b) { b.finger = "7"; }));
+  EXPECT_TRUE(s.image == before);
+}
+
+TEST(TextEntryStore, TextsAreCutAtTheEndOfTheImage) {
+  // An image that ends inside the item text bank.
+  ImageBuilder builder(0x30000);
+  Store s(builder);
+  TextLayout names(builder, s.standard);
+  names.Pointer(kItemNameTable.offset, 1, kItemTextBase, 0x30000 - 3);
+  names.Pointer(kItemNameTable.offset, 2, kItemTextBase, 0x30000);
+  builder.Bytes(0x30000 - 3, {0x8A, 0x8B, 0x8C});  // no terminator before the end
+  s.image = builder.Build();
+
+  const ShownEntry last = s.Show(kItems, 0);
+  EXPECT_EQ(last.boxes.text, "ABC");
+  EXPECT_EQ(last.storedBytes, 3u);
+  EntryBoxes now = last.boxes;
+  now.text = "Hello";
+  const EntryByteCount count = CountEntryBytes(s.image.size(), last, now, s.standard, {});
+  EXPECT_EQ(count.bytes, 3u);
+  EXPECT_TRUE(count.cut);
+  EXPECT_TRUE(StoreTextEntry(s.image, last, now, s.standard, s.keywords));
+  EXPECT_EQ(s.image.size(), 0x30000u);
+  EXPECT_EQ(s.At(0x30000 - 3, 3), (std::vector<uint8_t>{0x91, 0xA8, 0xAF}));
+
+  // A text that starts at the very end has no room at all.
+  const ShownEntry outside = s.Show(kItems, 1);
+  EXPECT_EQ(outside.storedBytes, 0u);
+  now = outside.boxes;
+  now.text = "Hello";
+  const EntryWrite write = PlanEntryWrite(s.image.size(), outside, now, s.standard, s.keywords);
+  ASSERT_TRUE(write.text.has_value());
+  EXPECT_TRUE(write.text->empty());
+  EXPECT_TRUE(write.cutAtImageEnd);
+}
+
+TEST(TextEntryStore, HexNumbersAsTheBoxesReadThem) {
+  EXPECT_EQ(FormatHexText(0), "0");
+  EXPECT_EQ(FormatHexText(0x84F0), "84F0");
+  EXPECT_EQ(ScanHex("1a"), 0x1A);
+  EXPECT_EQ(ScanHex("  0x1Fz"), 0x1F);
+  EXPECT_EQ(ScanHex("0x"), 0);  // the 0 before a lone x
+  EXPECT_EQ(ScanHex("-10"), -0x10);
+  EXPECT_EQ(ScanHex("FFFFFFFFFF"), 0x7FFFFFFF);
+  EXPECT_EQ(ScanHex("--"), std::nullopt);
+  EXPECT_EQ(ScanHex(""), std::nullopt);
+  EXPECT_EQ(ScanHex("x1"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace kivo

@@ -1,0 +1,445 @@
+#include "ui/editors/equipment_page.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "demo/demo_equipment.h"
+#include "demo/demo_image.h"
+#include "demo/demo_tables.h"
+#include "model/gfx/palette.h"
+#include "ui/framework/dialog.h"
+#include "ui/gfx/colour_grid.h"
+#include "ui/gfx/palette_grid.h"
+#include "ui/gfx/swatch_row.h"
+#include "ui/ui_test.h"
+
+namespace kivo {
+namespace {
+
+constexpr std::size_t Weapon(int row) {
+  return 0x30106 + 9 * static_cast<std::size_t>(row);
+}
+constexpr std::size_t Armour(int row) {
+  return 0x30010 + 6 * static_cast<std::size_t>(row);
+}
+constexpr std::size_t SpellRecord(int m) {
+  return 0x30346 + 5 * static_cast<std::size_t>(m);
+}
+constexpr std::size_t kPalettes = 0x2CD8E;
+constexpr std::size_t BattleColour(int palette, int k) {
+  return 0x1710 + 0x80 * static_cast<std::size_t>(k) + static_cast<std::size_t>(palette);
+}
+
+constexpr int kIronSwordPalette = demo::kDemoMaterialPalettes + 2;
+
+template <typename W>
+W* Find(QWidget& parent, int id) {
+  auto* w = parent.findChild<W*>(QString::number(id));
+  EXPECT_NE(w, nullptr) << id;
+  return w;
+}
+
+class EquipmentPageTest : public test::UiTest {
+ protected:
+  RomDocument document;
+  SettingsBlock settings;
+  MasterPalette palette;
+  CharTable standard = demo::DemoStandardTable();
+  CharTable dte = demo::DemoDteTable();
+  std::unique_ptr<ui::EquipmentPage> page;
+
+  demo::ImageBuilder DemoImage() {
+    demo::ImageBuilder image;
+    demo::PlaceDemoImage(image);
+    return image;
+  }
+
+  void Open(const demo::ImageBuilder& image) {
+    document.Adopt(image.Build(), "demo.nes");
+    if (!page)
+      page = std::make_unique<ui::EquipmentPage>();
+    Refresh(ui::RefreshReason::Opened);
+  }
+
+  void Refresh(ui::RefreshReason reason) {
+    ui::PageContext context;
+    context.document = &document;
+    context.settings = &settings;
+    context.standardTable = &standard;
+    context.dteTable = &dte;
+    context.palette = &palette;
+    context.reason = reason;
+    page->refresh(context);
+  }
+
+  QLineEdit* Edit(int id) { return Find<QLineEdit>(*page, id); }
+  QComboBox* Combo(int id) { return Find<QComboBox>(*page, id); }
+  QCheckBox* Box(int id) { return Find<QCheckBox>(*page, id); }
+  QListWidget* List(int id) { return Find<QListWidget>(*page, id); }
+  QPushButton* Button(int id) { return Find<QPushButton>(*page, id); }
+  QListWidget* Weapons() { return List(1454); }
+  QListWidget* Armours() { return List(1456); }
+  QListWidget* Effects() { return List(1194); }
+  QString PaletteText() { return Find<QLabel>(*page, 1453)->text(); }
+  QString ElementCaption() { return Find<QGroupBox>(*page, 1455)->title(); }
+  uint8_t Byte(std::size_t offset) const { return std::as_const(document).view().Byte(offset); }
+  std::vector<uint8_t> Bytes(std::size_t offset, std::size_t count) const {
+    return std::as_const(document).view().Bytes(offset, count);
+  }
+  std::vector<uint8_t> Image() const {
+    const std::span<const uint8_t> image = std::as_const(document).image();
+    return {image.begin(), image.end()};
+  }
+  // Ailment box `box` (0..6) as the user sees it.
+  bool Shown(int box) { return !Box(1125 + box)->isHidden(); }
+  bool Ticked(int box) { return Box(1125 + box)->isChecked(); }
+
+  void ClickSwatch(int k) {
+    QTest::mouseClick(&page->swatches(), Qt::LeftButton, {}, QPoint(16 * k + 8, 8));
+  }
+};
+
+TEST_F(EquipmentPageTest, RefreshFillsEveryListAndSelectsTheRememberedRows) {
+  demo::ImageBuilder image = DemoImage();
+  image.Bytes(SpellRecord(5), {0x50, 9});  // past the 71 cache fields
+  settings.SetInt(settings::kSelectedWeapon, demo::kDemoIronSwordRow);
+  settings.SetInt(settings::kSelectedArmour, 7);
+  settings.SetField(settings::kSpellNameCache, 1, "Stale name");
+  Open(image);
+
+  ASSERT_EQ(Weapons()->count(), 64);
+  EXPECT_EQ(Weapons()->item(0)->text(), QStringLiteral("Unequipped"));
+  EXPECT_EQ(Weapons()->item(1)->text().toStdString(), demo::DemoItemName(0x31));
+  EXPECT_EQ(Weapons()->item(63)->text().toStdString(), demo::DemoItemName(0x6F));
+  ASSERT_EQ(Armours()->count(), 41);
+  EXPECT_EQ(Armours()->item(0)->text(), QStringLiteral("Unequipped"));
+  EXPECT_EQ(Armours()->item(40)->text().toStdString(), demo::DemoItemName(0x97));
+  EXPECT_EQ(Weapons()->currentRow(), demo::kDemoIronSwordRow);
+  EXPECT_EQ(Armours()->currentRow(), 7);
+  EXPECT_EQ(page->loadedWeapon(), demo::kDemoIronSwordRow);
+  EXPECT_EQ(page->loadedArmour(), 7);
+
+  // The spell name cache is rebuilt from this image on every refresh.
+  EXPECT_EQ(settings.Field(settings::kSpellNameCache, 0), "Attack");
+  EXPECT_EQ(settings.Field(settings::kSpellNameCache, 1), demo::DemoSpellName(0));
+
+  QComboBox* cast = Combo(1064);
+  ASSERT_EQ(cast->count(), 136);
+  EXPECT_EQ(cast->itemText(0), QStringLiteral("--none--"));
+  EXPECT_EQ(cast->itemText(1).toStdString(), demo::DemoSpellName(0) + " 1");
+  EXPECT_EQ(cast->itemText(6), QStringLiteral("(raw value 0x50) 9"));
+  EXPECT_EQ(cast->itemText(114), QStringLiteral("Attack 4"));  // bytes 0 and 4
+  EXPECT_EQ(cast->itemText(135), QStringLiteral("Unused"));    // byte 0 is 0xFF
+
+  ASSERT_EQ(Effects()->count(), 7);
+  EXPECT_EQ(Effects()->item(0)->text(), QStringLiteral("Nothing"));
+  EXPECT_EQ(Effects()->item(5)->text(), QStringLiteral("Ripper dagger effect"));
+  ASSERT_EQ(Combo(1013)->count(), 7);
+  EXPECT_EQ(Combo(1013)->itemText(0), QStringLiteral("--none--"));
+  EXPECT_EQ(Combo(1013)->itemText(6), QStringLiteral("Magic"));
+  ASSERT_EQ(Combo(1199)->count(), 8);
+  EXPECT_EQ(Combo(1199)->itemText(7), QStringLiteral("Bow"));
+
+  // The Iron Sword: a palette, no cast spell, no effect.
+  EXPECT_EQ(Combo(1199)->currentText(), QStringLiteral("Sword"));
+  EXPECT_EQ(PaletteText(), QString::number(kIronSwordPalette, 16).toUpper());
+  EXPECT_TRUE(Button(1200)->isEnabled());
+  EXPECT_EQ(cast->currentIndex(), 0);
+  EXPECT_EQ(Effects()->currentRow(), 0);
+  for (int box = 0; box < 7; ++box)
+    EXPECT_FALSE(Shown(box));
+  EXPECT_EQ(page->swatches().colours(),
+            (std::vector<uint8_t>{Byte(BattleColour(kIronSwordPalette, 0)),
+                                  Byte(BattleColour(kIronSwordPalette, 1)),
+                                  Byte(BattleColour(kIronSwordPalette, 2))}));
+
+  // A second refresh leaves every list with exactly its rows; remembered
+  // rows outside the tables select row 0.
+  for (auto [weapon, armour] : {std::pair{64, 41}, std::pair{-1, -1}, std::pair{0x7FFFFFFF, 99}}) {
+    settings.SetInt(settings::kSelectedWeapon, weapon);
+    settings.SetInt(settings::kSelectedArmour, armour);
+    Refresh(ui::RefreshReason::Opened);
+    EXPECT_EQ(Weapons()->count(), 64);
+    EXPECT_EQ(Armours()->count(), 41);
+    EXPECT_EQ(Combo(1064)->count(), 136);
+    EXPECT_EQ(Effects()->count(), 7);
+    EXPECT_EQ(Combo(1013)->count(), 7);
+    EXPECT_EQ(Combo(1199)->count(), 8);
+    EXPECT_EQ(Weapons()->currentRow(), 0);
+    EXPECT_EQ(Armours()->currentRow(), 0);
+    EXPECT_EQ(page->loadedWeapon(), 0);
+    EXPECT_EQ(page->loadedArmour(), 0);
+    EXPECT_EQ(settings.Int(settings::kSelectedWeapon), 0);
+  }
+  // "Unequipped" has no picture palette.
+  EXPECT_EQ(PaletteText(), QStringLiteral("--"));
+}
+
+TEST_F(EquipmentPageTest, SaveClampsAndMovingBetweenRecordsKeepsEveryEdit) {
+  Open(DemoImage());
+  Weapons()->setCurrentRow(demo::kDemoIronSwordRow);
+  Armours()->setCurrentRow(9);
+
+  Edit(1195)->setText(QStringLiteral("300"));  // Attack
+  Edit(1196)->setText(QStringLiteral("-5"));   // Accuracy
+  Edit(1197)->setText(QStringLiteral("12"));
+  Edit(1198)->setText(QStringLiteral("x"));  // not a number: 0
+  Box(1464)->setChecked(true);               // Ice
+  Box(1208)->setChecked(true);               // Undead
+  Combo(1064)->setCurrentIndex(3);           // spell record 2
+  Edit(1015)->setText(QStringLiteral("77"));
+  Combo(1013)->setCurrentIndex(0);  // "--none--"
+  Box(1020)->setChecked(true);      // Mind, bit 0x04
+
+  // Picking another armour row stores the weapon edits as well.
+  Armours()->setCurrentRow(10);
+  EXPECT_EQ(Bytes(Weapon(demo::kDemoIronSwordRow), 9),
+            (std::vector<uint8_t>{5, 0, 255, 12, 0, 0x80, 0x80, 0x00, 2}));
+  EXPECT_EQ(Byte(Armour(9)), 77);
+  EXPECT_EQ(Byte(Armour(9) + 3) & 0x04, 0x04);
+  EXPECT_EQ(Byte(Armour(9) + 4), 0xFF);
+  EXPECT_EQ(settings.Int(settings::kSelectedArmour), 10);
+  EXPECT_EQ(Edit(1195)->text(), QStringLiteral("255"));  // shown as stored
+
+  // Picking another weapon row stores the armour edits.
+  Edit(1017)->setText(QStringLiteral("256"));
+  Combo(1013)->setCurrentIndex(6);  // Magic
+  Weapons()->setCurrentRow(1);
+  EXPECT_EQ(Byte(Armour(10) + 5), 255);
+  EXPECT_EQ(Byte(Armour(10) + 4), 5);
+  EXPECT_EQ(settings.Int(settings::kSelectedWeapon), 1);
+
+  // The shell's Save writes both and shows them again.
+  Edit(1016)->setText(QStringLiteral("4"));
+  Edit(1195)->setText(QStringLiteral("99"));
+  page->save();
+  EXPECT_EQ(Byte(Armour(10) + 1), 4);
+  EXPECT_EQ(Byte(Weapon(1) + 2), 99);
+  EXPECT_EQ(Edit(1195)->text(), QStringLiteral("99"));
+}
+
+TEST_F(EquipmentPageTest, StoredValuesWithoutARowAreKept) {
+  demo::ImageBuilder image = DemoImage();
+  image.Byte(Weapon(12), 9).Byte(Weapon(12) + 8, 135);
+  image.Byte(Weapon(13), 0xFE).Byte(Weapon(13) + 8, 0xFE);
+  image.Byte(Armour(3) + 4, 6).Byte(Armour(4) + 4, 0xFE);
+  settings.SetInt(settings::kSelectedWeapon, 12);
+  settings.SetInt(settings::kSelectedArmour, 3);
+  Open(image);
+
+  EXPECT_EQ(Combo(1199)->currentIndex(), -1);
+  EXPECT_EQ(Combo(1199)->placeholderText(), QStringLiteral("(raw value 0x09)"));
+  EXPECT_EQ(Combo(1064)->currentIndex(), -1);
+  EXPECT_EQ(Combo(1064)->placeholderText(), QStringLiteral("(raw value 0x87)"));
+  EXPECT_EQ(Combo(1013)->currentIndex(), -1);
+  EXPECT_EQ(ElementCaption(), QStringLiteral("Elemental attack"));
+
+  page->save();
+  EXPECT_EQ(Byte(Weapon(12)), 9);
+  EXPECT_EQ(Byte(Weapon(12) + 8), 135);
+  EXPECT_EQ(Byte(Armour(3) + 4), 6);
+
+  Weapons()->setCurrentRow(13);
+  Armours()->setCurrentRow(4);
+  page->save();
+  EXPECT_EQ(Byte(Weapon(13)), 0xFE);
+  EXPECT_EQ(Byte(Weapon(13) + 8), 0xFE);
+  EXPECT_EQ(Byte(Armour(4) + 4), 0xFE);
+
+  // A picked row replaces the stored value.
+  Combo(1199)->setCurrentIndex(7);
+  Combo(1064)->setCurrentIndex(135);
+  Combo(1013)->setCurrentIndex(1);
+  page->save();
+  EXPECT_EQ(Byte(Weapon(13)), 7);
+  EXPECT_EQ(Byte(Weapon(13) + 8), 134);
+  EXPECT_EQ(Byte(Armour(4) + 4), 0);
+  EXPECT_EQ(Combo(1199)->placeholderText(), QString());
+}
+
+TEST_F(EquipmentPageTest, AilmentBoxesFollowTheEffectRowAndTheImage) {
+  Open(DemoImage());
+  Weapons()->setCurrentRow(demo::kDemoBlindKnifeRow);  // byte 7 = 0x03
+
+  EXPECT_EQ(Effects()->currentRow(), 1);
+  for (int box = 0; box < 7; ++box)
+    EXPECT_TRUE(Shown(box)) << box;
+  EXPECT_TRUE(Ticked(0));
+  EXPECT_FALSE(Ticked(1));
+  EXPECT_EQ(Box(1125)->text(), QStringLiteral("Blind"));
+  EXPECT_EQ(Box(1131)->text(), QStringLiteral("Death"));
+  page->save();
+  EXPECT_EQ(Byte(Weapon(demo::kDemoBlindKnifeRow) + 7), 0x03);  // unchanged
+
+  // Ticking Envenom, showing "Drain HP" and coming back shows the image.
+  Box(1126)->setChecked(true);
+  Effects()->setCurrentRow(3);
+  for (int box = 0; box < 7; ++box) {
+    EXPECT_FALSE(Shown(box));
+    EXPECT_FALSE(Ticked(box));
+  }
+  Effects()->setCurrentRow(1);
+  EXPECT_TRUE(Ticked(0));
+  EXPECT_FALSE(Ticked(1));
+  Box(1126)->setChecked(true);
+  Effects()->setCurrentRow(3);
+  page->save();
+  EXPECT_EQ(Byte(Weapon(demo::kDemoBlindKnifeRow) + 7), 0x04);
+
+  // Row 2 hides the first box and names the temporary ailments.
+  Weapons()->setCurrentRow(demo::kDemoSleepBowRow);  // 0x4A
+  EXPECT_EQ(Effects()->currentRow(), 2);
+  EXPECT_FALSE(Shown(0));
+  EXPECT_TRUE(Shown(1));
+  EXPECT_EQ(Box(1126)->text(), QStringLiteral("Poison"));
+  EXPECT_EQ(Box(1127)->text(), QStringLiteral("Sleep"));
+  EXPECT_TRUE(Ticked(2));
+  EXPECT_TRUE(Ticked(5));
+  EXPECT_FALSE(Ticked(1));
+  Box(1131)->setChecked(true);  // Confusion
+  page->save();
+  EXPECT_EQ(Byte(Weapon(demo::kDemoSleepBowRow) + 7), 0xCA);
+
+  // Labels: new captions and rows; ticks not yet saved stay.
+  Box(1126)->setChecked(true);
+  prompts->modalScripts.push_back([](QDialog& dialog) {
+    Find<QLineEdit>(dialog, 1433)->setText(QStringLiteral("Daze"));   // effect row 2
+    Find<QLineEdit>(dialog, 1438)->setText(QStringLiteral("Venom"));  // temporary 0x04
+    dialog.accept();
+    return ui::kDialogOk;
+  });
+  Button(1452)->click();
+  EXPECT_EQ(Effects()->item(2)->text(), QStringLiteral("Daze"));
+  EXPECT_EQ(Effects()->currentRow(), 2);
+  EXPECT_EQ(Box(1126)->text(), QStringLiteral("Venom"));
+  EXPECT_TRUE(Ticked(1));
+  page->save();
+  EXPECT_EQ(Byte(Weapon(demo::kDemoSleepBowRow) + 7), 0xCE);
+
+  // A byte with bits no box shows keeps them while its row stays.
+  Weapons()->setCurrentRow(20);
+  document.view().SetByte(Weapon(21) + 7, 0x0C);
+  Weapons()->setCurrentRow(21);
+  EXPECT_EQ(Effects()->currentRow(), 3);
+  page->save();
+  EXPECT_EQ(Byte(Weapon(21) + 7), 0x0C);
+}
+
+TEST_F(EquipmentPageTest, ShieldsCallTheirElementsDefence) {
+  Open(DemoImage());
+  Weapons()->setCurrentRow(demo::kDemoWoodShieldRow);
+  EXPECT_EQ(Combo(1199)->currentText(), QStringLiteral("Shield"));
+  EXPECT_EQ(ElementCaption(), QStringLiteral("Elemental defense"));
+
+  Box(1458)->setChecked(true);
+  Combo(1199)->setCurrentIndex(5);  // Sword
+  EXPECT_EQ(ElementCaption(), QStringLiteral("Elemental attack"));
+  EXPECT_TRUE(Box(1458)->isChecked());
+  EXPECT_FALSE(Box(1457)->isChecked());
+}
+
+TEST_F(EquipmentPageTest, RowsBelowTenHaveNoPicturePalette) {
+  demo::ImageBuilder image = DemoImage();
+  image.Byte(kPalettes + 5, 0x33);
+  Open(image);
+  Weapons()->setCurrentRow(5);
+
+  EXPECT_EQ(PaletteText(), QStringLiteral("--"));
+  EXPECT_FALSE(Button(1200)->isEnabled());
+  EXPECT_TRUE(page->swatches().colours().empty());
+  EXPECT_EQ(page->weaponPalette(), std::nullopt);
+  prompts->modalScripts.push_back([](QDialog&) { return ui::kDialogOk; });
+  ClickSwatch(0);
+  EXPECT_EQ(prompts->modalScripts.size(), 1u);  // no dialog opened
+  prompts->modalScripts.clear();
+
+  const std::vector<uint8_t> before = Image();
+  page->save();
+  EXPECT_EQ(Byte(kPalettes + 5), 0x33);
+  EXPECT_EQ(Image(), before);  // nothing was edited
+
+  // "Edit Gfx" does nothing at all.
+  Button(1124)->click();
+  EXPECT_TRUE(prompts->messages.empty());
+  EXPECT_EQ(Image(), before);
+}
+
+TEST_F(EquipmentPageTest, ChangePalReachesTheImageOnlyOnSave) {
+  Open(DemoImage());
+  const int row = demo::kDemoIronSwordRow;
+  Weapons()->setCurrentRow(row);
+
+  // Cancel keeps the number.
+  prompts->modalScripts.push_back([](QDialog& dialog) {
+    dialog.findChild<ui::PaletteGrid*>()->ClickAt({24 + 64 * 2 + 16, 60 + 16 * 5});
+    return ui::kDialogCancel;
+  });
+  Button(1200)->click();
+  EXPECT_EQ(page->weaponPalette(), kIronSwordPalette);
+
+  prompts->modalScripts.push_back([](QDialog& dialog) {
+    auto* grid = dialog.findChild<ui::PaletteGrid*>();
+    EXPECT_EQ(grid->original(), kIronSwordPalette);
+    grid->ClickAt({24 + 64 * 2 + 16, 60 + 16 * 5});
+    return ui::kDialogOk;
+  });
+  Button(1200)->click();
+  EXPECT_EQ(PaletteText(), QStringLiteral("25"));
+  EXPECT_EQ(page->swatches().colours()[0], Byte(BattleColour(0x25, 0)));
+  EXPECT_EQ(Byte(kPalettes + row), kIronSwordPalette);
+
+  // Moving to another weapon is a Save.
+  Weapons()->setCurrentRow(row + 1);
+  EXPECT_EQ(Byte(kPalettes + row), 0x25);
+  Weapons()->setCurrentRow(row);
+  EXPECT_EQ(PaletteText(), QStringLiteral("25"));
+}
+
+TEST_F(EquipmentPageTest, SwatchColourIsWrittenAtOnce) {
+  Open(DemoImage());
+  Weapons()->setCurrentRow(demo::kDemoIronSwordRow);
+  const std::size_t colour = BattleColour(kIronSwordPalette, 1);
+  const uint8_t stored = Byte(colour);
+
+  prompts->modalScripts.push_back([&](QDialog& dialog) {
+    auto* grid = dialog.findChild<ui::ColourGrid*>();
+    EXPECT_EQ(grid->current(), stored);
+    grid->ClickAt({8 + 16 * 0x0A + 3, 40 + 16 * 2 + 3});  // 0x2A
+    return ui::kDialogOk;
+  });
+  ClickSwatch(1);
+  EXPECT_TRUE(prompts->modalScripts.empty());
+  EXPECT_EQ(Byte(colour), 0x2A);  // before any Save
+  EXPECT_EQ(page->swatches().colours()[1], 0x2A);
+
+  // Cancel writes nothing.
+  prompts->modalScripts.push_back([](QDialog& dialog) {
+    dialog.findChild<ui::ColourGrid*>()->ClickAt({8, 40});
+    return ui::kDialogCancel;
+  });
+  ClickSwatch(1);
+  EXPECT_EQ(Byte(colour), 0x2A);
+
+  // Leaving the weapon and coming back shows the new colour.
+  Weapons()->setCurrentRow(1);
+  Weapons()->setCurrentRow(demo::kDemoIronSwordRow);
+  EXPECT_EQ(page->swatches().colours()[1], 0x2A);
+}
+
+TEST_F(EquipmentPageTest, NewTablesKeepTheShownRecords) {
+  Open(DemoImage());
+  Weapons()->setCurrentRow(40);
+  Armours()->setCurrentRow(20);
+  Refresh(ui::RefreshReason::TablesChanged);
+  EXPECT_EQ(page->loadedWeapon(), 40);
+  EXPECT_EQ(page->loadedArmour(), 20);
+}
+
+}  // namespace
+}  // namespace kivo

@@ -1,0 +1,333 @@
+#include "ui/editors/formation_page.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "demo/demo_formations.h"
+#include "demo/demo_image.h"
+#include "demo/demo_tables.h"
+#include "model/gfx/palette.h"
+#include "ui/framework/dialog.h"
+#include "ui/gfx/colour_grid.h"
+#include "ui/gfx/palette_grid.h"
+#include "ui/gfx/swatch_row.h"
+#include "ui/ui_test.h"
+
+namespace kivo {
+namespace {
+
+constexpr std::size_t Record(int f) {
+  return 0x2C630 + 8 * static_cast<std::size_t>(f);
+}
+constexpr std::size_t kExtra = 0x2CA30;
+constexpr std::size_t MonsterSetRow(int m) {
+  return 0x2CAB0 + 4 * static_cast<std::size_t>(m);
+}
+constexpr std::size_t QuantityRow(int q) {
+  return 0x2CBB0 + 4 * static_cast<std::size_t>(q);
+}
+constexpr std::size_t BattleColour(int palette, int k) {
+  return 0x1710 + 0x80 * static_cast<std::size_t>(k) + static_cast<std::size_t>(palette);
+}
+
+constexpr int kList = 1478, kFormation2 = 1260, kMonsterIndex = 1265, kQuantityIndex = 1266;
+constexpr int kPattern = 1259, kUnknown = 1274, kPalette1 = 1273, kPalette2 = 1272;
+constexpr int Enemy(int k) {
+  return 1267 + k;
+}
+constexpr int Least(int k) {
+  return 1466 + 2 * k;
+}
+constexpr int Greatest(int k) {
+  return 1467 + 2 * k;
+}
+constexpr int Picture(int k) {
+  return 1474 + k;
+}
+constexpr int UsesPalette2(int k) {
+  return 1275 + k;
+}
+
+template <typename W>
+W* Find(QWidget& parent, int id) {
+  auto* w = parent.findChild<W*>(QString::number(id));
+  EXPECT_NE(w, nullptr) << id;
+  return w;
+}
+
+class FormationPageTest : public test::UiTest {
+ protected:
+  RomDocument document;
+  SettingsBlock settings;
+  MasterPalette palette;
+  CharTable standard = demo::DemoStandardTable();
+  CharTable dte = demo::DemoDteTable();
+  std::unique_ptr<ui::FormationPage> page;
+
+  static demo::ImageBuilder DemoImage() {
+    demo::ImageBuilder image;
+    demo::PlaceDemoImage(image);
+    return image;
+  }
+
+  void Open(const demo::ImageBuilder& image) {
+    document.Adopt(image.Build(), "demo.nes");
+    if (!page)
+      page = std::make_unique<ui::FormationPage>();
+    ui::PageContext context;
+    context.document = &document;
+    context.settings = &settings;
+    context.standardTable = &standard;
+    context.dteTable = &dte;
+    context.palette = &palette;
+    page->refresh(context);
+  }
+
+  QLineEdit* Edit(int id) { return Find<QLineEdit>(*page, id); }
+  QComboBox* Combo(int id) { return Find<QComboBox>(*page, id); }
+  QCheckBox* Box(int id) { return Find<QCheckBox>(*page, id); }
+  QListWidget* Formations() { return Find<QListWidget>(*page, kList); }
+  QPushButton* Button(int id) { return Find<QPushButton>(*page, id); }
+  QString Text(int id) { return Find<QLabel>(*page, id)->text(); }
+  uint8_t Byte(std::size_t offset) const { return std::as_const(document).view().Byte(offset); }
+  std::vector<uint8_t> Image() const {
+    const std::span<const uint8_t> image = std::as_const(document).image();
+    return {image.begin(), image.end()};
+  }
+  void ClickSwatch(int which, int k) {
+    QTest::mouseClick(&page->swatches(which), Qt::LeftButton, {}, QPoint(16 * k + 8, 8));
+  }
+};
+
+TEST_F(FormationPageTest, RefreshFillsTheListsAndShowsTheRememberedFormation) {
+  settings.SetInt(settings::kSelectedFormation, 10);
+  settings.SetField(settings::kFormationLabels, 2, "Goblin ambush");
+  settings.SetField(settings::kPatternTableLabels, 1, "Forest");
+  Open(DemoImage());
+
+  ASSERT_EQ(Formations()->count(), 128);
+  EXPECT_EQ(Formations()->item(0)->text(), QStringLiteral("Formation 0"));
+  EXPECT_EQ(Formations()->item(2)->text(), QStringLiteral("Goblin ambush"));
+  EXPECT_EQ(Formations()->item(127)->text(), QStringLiteral("Formation 127"));
+  ASSERT_EQ(Combo(kMonsterIndex)->count(), 64);
+  EXPECT_EQ(Combo(kMonsterIndex)->itemText(63), QStringLiteral("Index 63"));
+  ASSERT_EQ(Combo(kQuantityIndex)->count(), 122);
+  EXPECT_EQ(Combo(kQuantityIndex)->itemText(121), QStringLiteral("Index 121"));
+  ASSERT_EQ(Combo(kPattern)->count(), 16);
+  EXPECT_EQ(Combo(kPattern)->itemText(0), QStringLiteral("Pattern 0"));
+  EXPECT_EQ(Combo(kPattern)->itemText(1), QStringLiteral("Forest"));
+  EXPECT_EQ(Combo(Enemy(0))->itemText(0).toStdString(), demo::DemoMonsterName(0));
+  EXPECT_EQ(Combo(Enemy(3))->itemText(127).toStdString(), demo::DemoMonsterName(127));
+
+  // Formation 10 of the demo: monster set 10 (leader 20), quantity set 10.
+  EXPECT_EQ(Formations()->currentRow(), 10);
+  EXPECT_FALSE(Box(kFormation2)->isChecked());
+  EXPECT_EQ(Combo(kMonsterIndex)->currentIndex(), 10);
+  EXPECT_EQ(Combo(kQuantityIndex)->currentIndex(), 10);
+  const std::array<int, 4> monsters = {20, 21, 21, 22};
+  const std::array<int, 4> least = {1, 2, 0, 1};
+  for (int k = 0; k < 4; ++k) {
+    EXPECT_EQ(Combo(Enemy(k))->currentIndex(), monsters[k]) << k;
+    EXPECT_EQ(Edit(Least(k))->text().toInt(), least[k]) << k;
+    EXPECT_EQ(Edit(Greatest(k))->text().toInt(), least[k] + 3) << k;
+    EXPECT_EQ(Edit(Picture(k))->text().toInt(), 10 + k) << k;
+    EXPECT_EQ(Box(UsesPalette2(k))->isChecked(), k == 1 || k == 3) << k;
+  }
+  EXPECT_EQ(Combo(kPattern)->currentIndex(), 10);
+  EXPECT_EQ(Text(kPalette1), QStringLiteral("4A"));
+  EXPECT_EQ(Text(kPalette2), QStringLiteral("42"));
+  EXPECT_EQ(Edit(kUnknown)->text(), QStringLiteral("8A"));
+  EXPECT_EQ(page->swatches(1).colours(),
+            (std::vector<uint8_t>{Byte(BattleColour(0x42, 0)), Byte(BattleColour(0x42, 1)),
+                                  Byte(BattleColour(0x42, 2))}));
+
+  // "Formation 2" comes from the settings; a remembered formation outside
+  // the list selects row 0; a second refresh leaves every box its rows.
+  for (int remembered : {128, -1, 0x7FFFFFFF}) {
+    settings.SetInt(settings::kSelectedFormation, remembered);
+    settings.SetFlag(settings::kFormation2, true);
+    Open(DemoImage());
+    EXPECT_EQ(Formations()->count(), 128);
+    EXPECT_EQ(Combo(kMonsterIndex)->count(), 64);
+    EXPECT_EQ(Combo(kQuantityIndex)->count(), 122);
+    EXPECT_EQ(Combo(kPattern)->count(), 16);
+    for (int k = 0; k < 4; ++k)
+      EXPECT_EQ(Combo(Enemy(k))->count(), 128);
+    EXPECT_EQ(Formations()->currentRow(), 0);
+    EXPECT_EQ(page->loadedIndex(), 0);
+    EXPECT_EQ(settings.Int(settings::kSelectedFormation), 0);
+    EXPECT_TRUE(Box(kFormation2)->isChecked());
+    EXPECT_EQ(Combo(kQuantityIndex)->currentIndex(), 7);  // byte 7
+  }
+}
+
+TEST_F(FormationPageTest, Formation2StoresTheQuantityIndexIntoTheByteThatWasShown) {
+  settings.SetInt(settings::kSelectedFormation, 10);
+  Open(DemoImage());
+  ASSERT_EQ(Byte(Record(10) + 6), 10);
+  ASSERT_EQ(Byte(Record(10) + 7), 17);
+
+  Combo(kQuantityIndex)->setCurrentIndex(30);
+  Box(kFormation2)->click();  // checked now
+  EXPECT_EQ(Byte(Record(10) + 6), 30);
+  EXPECT_EQ(Byte(Record(10) + 7), 17);
+  EXPECT_EQ(Combo(kQuantityIndex)->currentIndex(), 17);
+  EXPECT_TRUE(settings.Flag(settings::kFormation2));
+
+  Combo(kQuantityIndex)->setCurrentIndex(40);
+  Box(kFormation2)->click();  // unchecked again
+  EXPECT_EQ(Byte(Record(10) + 6), 30);
+  EXPECT_EQ(Byte(Record(10) + 7), 40);
+  EXPECT_EQ(Combo(kQuantityIndex)->currentIndex(), 30);
+  EXPECT_FALSE(settings.Flag(settings::kFormation2));
+}
+
+TEST_F(FormationPageTest, SetEditsReachEveryFormationSharingTheRow) {
+  settings.SetInt(settings::kSelectedFormation, demo::kDemoSharedSetFormation);
+  Open(DemoImage());
+  const int partner = demo::kDemoSharedSetPartner;
+
+  // Enemy 1 of the shared monster set changes for both formations.
+  Combo(Enemy(0))->setCurrentIndex(100);
+  Formations()->setCurrentRow(partner);
+  EXPECT_EQ(Byte(MonsterSetRow(3)), 100);
+  EXPECT_EQ(Combo(kMonsterIndex)->currentIndex(), 3);
+  EXPECT_EQ(Combo(Enemy(0))->currentIndex(), 100);
+
+  // Edits go to the row selected when the store runs: another set row for
+  // this formation, then enemy 1 of that row.
+  Combo(kMonsterIndex)->setCurrentIndex(7);
+  EXPECT_EQ(Combo(Enemy(0))->currentIndex(), 14);  // the row's own monsters show
+  Combo(Enemy(0))->setCurrentIndex(99);
+  Formations()->setCurrentRow(7);
+  EXPECT_EQ(Byte(Record(partner) + 5), 7);
+  EXPECT_EQ(Byte(MonsterSetRow(3)), 100);
+  EXPECT_EQ(Combo(Enemy(0))->currentIndex(), 99);
+
+  // Quantities and pictures clamp to 0..15; a picture shows its clamped value.
+  Edit(Least(0))->setText(QStringLiteral("20"));
+  Edit(Greatest(0))->setText(QStringLiteral("20"));
+  Edit(Least(1))->setText(QStringLiteral("3"));
+  Edit(Picture(2))->setText(QStringLiteral("20"));
+  page->save();
+  EXPECT_EQ(Byte(QuantityRow(7)), 0xFF);
+  EXPECT_EQ(Byte(QuantityRow(7) + 1) & 0x0F, 3);
+  EXPECT_EQ(Byte(Record(7) + 2) >> 4, 15);
+  EXPECT_EQ(Edit(Picture(2))->text(), QStringLiteral("15"));
+  EXPECT_EQ(Edit(Least(0))->text(), QStringLiteral("15"));
+}
+
+TEST_F(FormationPageTest, EditsWithoutANumberAndIndexesWithoutARowKeepTheImage) {
+  demo::ImageBuilder image = DemoImage();
+  image.Byte(Record(20) + 5, 0x50).Byte(Record(20) + 6, 125);
+  settings.SetInt(settings::kSelectedFormation, 20);
+  Open(image);
+
+  // Set indexes beyond the rows: nothing selected, nothing to edit.
+  EXPECT_EQ(Combo(kMonsterIndex)->currentIndex(), -1);
+  EXPECT_EQ(Combo(kQuantityIndex)->currentIndex(), -1);
+  EXPECT_FALSE(Combo(Enemy(0))->isEnabled());
+  EXPECT_FALSE(Edit(Least(0))->isEnabled());
+  Edit(Picture(0))->clear();
+  Edit(kUnknown)->setText(QStringLiteral("zz"));
+  const std::vector<uint8_t> before = Image();
+  page->save();
+  EXPECT_EQ(Image(), before);                                // no byte of any table changed
+  EXPECT_EQ(Edit(Picture(0))->text(), QStringLiteral("4"));  // shown again as stored
+
+  // An empty quantity edit keeps its nibble; "Unknown:" keeps the low byte.
+  Formations()->setCurrentRow(21);
+  const uint8_t quantity = Byte(QuantityRow(21));
+  Edit(Least(0))->clear();
+  Edit(Greatest(0))->setText(QStringLiteral("9"));
+  Edit(kUnknown)->setText(QStringLiteral("1ff"));
+  page->save();
+  EXPECT_EQ(Byte(QuantityRow(21)), 0x90 | (quantity & 0x0F));
+  EXPECT_EQ(Byte(kExtra + 21), 0xFF);
+  EXPECT_EQ(Edit(kUnknown)->text(), QStringLiteral("FF"));
+}
+
+TEST_F(FormationPageTest, PalettesAndSwatches) {
+  settings.SetInt(settings::kSelectedFormation, demo::kDemoSharedSetFormation);
+  Open(DemoImage());
+  ASSERT_EQ(Byte(Record(3) + 4), demo::kDemoSharedPalette);
+  ASSERT_EQ(Byte(Record(11) + 4), demo::kDemoSharedPalette);
+
+  // A swatch of palette 2 writes at once, for every formation using it.
+  prompts->modalScripts.push_back([](QDialog& dialog) {
+    dialog.findChild<ui::ColourGrid*>()->ClickAt({8 + 16 * 0x0A + 3, 40 + 16 * 2 + 3});  // 0x2A
+    return ui::kDialogOk;
+  });
+  ClickSwatch(1, 0);
+  EXPECT_TRUE(prompts->modalScripts.empty());
+  EXPECT_EQ(Byte(BattleColour(demo::kDemoSharedPalette, 0)), 0x2A);
+  EXPECT_EQ(page->swatches(1).colours()[0], 0x2A);
+  Formations()->setCurrentRow(11);
+  EXPECT_EQ(page->swatches(1).colours()[0], 0x2A);
+
+  // "Change pal" takes effect at the next store; Cancel keeps the palette.
+  prompts->modalScripts.push_back([](QDialog& dialog) {
+    dialog.findChild<ui::PaletteGrid*>()->ClickAt({24 + 64 * 2 + 16, 60 + 16 * 5});  // 0x25
+    return ui::kDialogOk;
+  });
+  Button(1264)->click();
+  EXPECT_EQ(Text(kPalette2), QStringLiteral("25"));
+  EXPECT_EQ(Byte(Record(11) + 4), demo::kDemoSharedPalette);
+  prompts->modalScripts.push_back([](QDialog& dialog) {
+    dialog.findChild<ui::PaletteGrid*>()->ClickAt({24, 60});
+    return ui::kDialogCancel;
+  });
+  Button(1263)->click();
+  EXPECT_EQ(Text(kPalette1), QStringLiteral("4B"));
+  Formations()->setCurrentRow(12);
+  EXPECT_EQ(Byte(Record(11) + 4), 0x25);
+  EXPECT_EQ(Byte(Record(11) + 3), 0x4B);
+}
+
+TEST_F(FormationPageTest, MovingBetweenFormationsKeepsEveryEditAndLabelsChange) {
+  settings.SetInt(settings::kSelectedFormation, 10);
+  Open(DemoImage());
+  Box(UsesPalette2(0))->setChecked(true);
+  Box(UsesPalette2(1))->setChecked(false);
+  Edit(Picture(0))->setText(QStringLiteral("2"));
+  Edit(Picture(3))->setText(QStringLiteral("9"));
+  Combo(kPattern)->setCurrentIndex(4);
+  Edit(kUnknown)->setText(QStringLiteral("3c"));
+  Formations()->setCurrentRow(20);
+  EXPECT_EQ(settings.Int(settings::kSelectedFormation), 20);
+  EXPECT_EQ(Byte(Record(10)), 0x80 | 0x10 | 4);
+  EXPECT_EQ(Byte(Record(10) + 1), 0x2B);
+  EXPECT_EQ(Byte(Record(10) + 2), 0xC9);
+  EXPECT_EQ(Byte(kExtra + 10), 0x3C);
+  Formations()->setCurrentRow(10);
+  EXPECT_EQ(Edit(Picture(0))->text(), QStringLiteral("2"));
+  EXPECT_EQ(Combo(kPattern)->currentIndex(), 4);
+  EXPECT_EQ(Edit(kUnknown)->text(), QStringLiteral("3C"));
+
+  // Labels of formations and pattern tables.
+  prompts->modalScripts.push_back([](QDialog& d) {
+    Find<QLineEdit>(d, 1279)->setText(QStringLiteral("Sea serpents"));
+    d.accept();
+    return ui::kDialogOk;
+  });
+  Button(1257)->click();
+  EXPECT_EQ(Formations()->item(10)->text(), QStringLiteral("Sea serpents"));
+  EXPECT_EQ(settings.Field(settings::kFormationLabels, 10), "Sea serpents");
+  prompts->modalScripts.push_back([](QDialog& d) {
+    Find<QLineEdit>(d, 1279)->setText(QString(40, u'p'));
+    d.accept();
+    return ui::kDialogOk;
+  });
+  Button(1480)->click();
+  EXPECT_EQ(Combo(kPattern)->itemText(4), QString(29, u'p'));
+  EXPECT_EQ(Combo(kPattern)->currentIndex(), 4);
+  EXPECT_EQ(settings.Field(settings::kPatternTableLabels, 4), std::string(29, 'p'));
+}
+
+}  // namespace
+}  // namespace kivo

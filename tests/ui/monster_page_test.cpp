@@ -1,0 +1,490 @@
+#include "ui/editors/monster_page.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "demo/demo_image.h"
+#include "demo/demo_monsters.h"
+#include "demo/demo_tables.h"
+#include "model/editors/spell_record_names.h"
+#include "model/text/labels.h"
+#include "ui/editors/gil_dialog.h"
+#include "ui/ui_test.h"
+
+namespace kivo {
+namespace {
+
+constexpr std::size_t Record(int n) {
+  return 0x307D3 + 10 * static_cast<std::size_t>(n);
+}
+constexpr std::size_t Hp(int i) {
+  return 0x30CD3 + 2 * static_cast<std::size_t>(i);
+}
+constexpr std::size_t kStrength = 0x30D33, kEffects = 0x30D43, kElements = 0x30D73;
+constexpr std::size_t kPacks = 0x30D83, kSpoilsIndex = 0x17790, kSpoils = 0x17810;
+constexpr std::size_t kGil = 0x179F0;
+
+// Monster list, index lists and value boxes, by id.
+constexpr int kMonsterList = 1067;
+constexpr int kHpIndex = 1075, kMpIndex = 1076, kHpBox = 1031, kMpBox = 1032;
+constexpr int kStrIndex = 1077, kDefIndex = 1078, kMoraleIndex = 1079;
+constexpr int kDefBox = 1034, kMoraleBox = 1035, kHitsIndex = 1080, kHitsBox = 1036;
+constexpr int kEffectSet = 1115, kEffectList = 1114, kFirstAilment = 1116;
+constexpr int kWeaknessSet = 1220, kAbsorbSet = 1219, kRaceSet = 1086;
+constexpr int kSpoilsSet = 1045, kAiPack = 1104, kChangeLabel = 1105, kFirstAction = 1106;
+constexpr int kSpoilsSlots[] = {1123, 1068, 1069, 1070, 1071, 1072, 1073, 1074};
+constexpr int kGilButtons[] = {1423, 1424, 1419, 1420, 1417, 1418, 1421, 1422};
+constexpr int kWeaknessBoxes[] = {1247, 1249, 1250, 1251, 1252, 1253, 1254, 1255};
+constexpr int kAbsorbBoxes[] = {1239, 1240, 1241, 1242, 1243, 1244, 1245, 1246};
+
+template <typename W>
+W* Find(QWidget& parent, int id) {
+  auto* w = parent.findChild<W*>(QString::number(id));
+  EXPECT_NE(w, nullptr) << id;
+  return w;
+}
+
+// A monster whose every index selects entry `i`, with AI pack `pack` and spoils set `set`.
+demo::ImageBuilder& SameIndexes(demo::ImageBuilder& image, int n, uint8_t i, uint8_t pack,
+                                uint8_t set) {
+  const auto both = static_cast<uint8_t>(i << 4 | i);
+  return image.Bytes(Record(n), {pack, i, i, both, both, both, both, both, both, both})
+      .Byte(kSpoilsIndex + n, set);
+}
+
+class MonsterPageTest : public test::UiTest {
+ protected:
+  RomDocument document;
+  SettingsBlock settings;
+  CharTable standard = demo::DemoStandardTable();
+  CharTable dte = demo::DemoDteTable();
+  std::unique_ptr<ui::MonsterPage> page;
+
+  demo::ImageBuilder DemoImage() {
+    demo::ImageBuilder image;
+    demo::PlaceDemoImage(image);
+    return image;
+  }
+
+  void Open(const demo::ImageBuilder& image, int remembered = 0) {
+    settings.SetInt(settings::kSelectedMonster, remembered);
+    document.Adopt(image.Build(), "demo.nes");
+    if (!page)
+      page = std::make_unique<ui::MonsterPage>();
+    Refresh(ui::RefreshReason::Opened);
+  }
+
+  void Refresh(ui::RefreshReason reason) {
+    ui::PageContext context;
+    context.document = &document;
+    context.settings = &settings;
+    context.standardTable = &standard;
+    context.dteTable = &dte;
+    context.reason = reason;
+    page->refresh(context);
+  }
+
+  QComboBox* Combo(int id) { return Find<QComboBox>(*page, id); }
+  QLineEdit* Edit(int id) { return Find<QLineEdit>(*page, id); }
+  QCheckBox* Box(int id) { return Find<QCheckBox>(*page, id); }
+  QPushButton* Button(int id) { return Find<QPushButton>(*page, id); }
+  QListWidget* Monsters() { return Find<QListWidget>(*page, kMonsterList); }
+  QString Text(int id) { return Edit(id)->text(); }
+  void Type(int id, const QString& text) { Edit(id)->setText(text); }
+  void Select(int monster) { Monsters()->setCurrentRow(monster); }
+  uint8_t Byte(std::size_t offset) const { return document.view().Byte(offset); }
+  uint16_t Word(std::size_t offset) const { return document.view().Word(offset); }
+  std::vector<uint8_t> Image() const {
+    const auto bytes = document.image();
+    return {bytes.begin(), bytes.end()};
+  }
+};
+
+TEST_F(MonsterPageTest, RefreshBuildsEveryListOnceAndShowsTheRememberedMonster) {
+  settings.SetField(settings::kAiScriptLabels, 2, "Borgan, renamed");
+  settings.SetField(settings::kSpellNameCache, 1, "Left over");  // from another ROM
+  Open(DemoImage(), demo::kDemoRedDrakeRow);
+
+  for (int pass = 0; pass < 2; ++pass) {  // a second refresh leaves exactly the same rows
+    ASSERT_EQ(Monsters()->count(), 128);
+    EXPECT_EQ(Monsters()->item(31)->text().toStdString(), demo::DemoMonsterName(31));
+    EXPECT_EQ(Monsters()->currentRow(), demo::kDemoRedDrakeRow);
+    EXPECT_EQ(page->loadedIndex(), demo::kDemoRedDrakeRow);
+
+    for (int id : kSpoilsSlots) {
+      QComboBox* slot = Combo(id);
+      ASSERT_EQ(slot->count(), 208) << id;
+      EXPECT_EQ(slot->itemText(0), QStringLiteral("Nothing"));
+      EXPECT_EQ(slot->itemText(5).toStdString(), demo::DemoItemName(5));
+      EXPECT_EQ(slot->itemText(191).toStdString(), demo::DemoItemName(0xBF));
+      EXPECT_EQ(slot->itemText(192), QString::number(Word(kGil)));
+      EXPECT_EQ(slot->itemText(207), QString::number(Word(kGil + 30)));
+    }
+    QComboBox* ai = Combo(kAiPack);
+    ASSERT_EQ(ai->count(), 59);
+    EXPECT_EQ(ai->itemText(0), QStringLiteral("--none--"));
+    EXPECT_EQ(ai->itemText(1), QStringLiteral("00 Wizard Ogre"));
+    EXPECT_EQ(ai->itemText(3), QStringLiteral("Borgan, renamed"));
+    EXPECT_EQ(ai->itemText(58), QStringLiteral("39 Emperor"));
+
+    EXPECT_EQ(Combo(kHpIndex)->count(), 32);
+    EXPECT_EQ(Combo(kMpIndex)->itemText(31), QStringLiteral("Index 31"));
+    for (int id : {kStrIndex, kDefIndex, kMoraleIndex, kHitsIndex, 1081, 1082, 1083, 1084, 1085,
+                   kEffectSet, kRaceSet, 1095, kAbsorbSet, kWeaknessSet}) {
+      ASSERT_EQ(Combo(id)->count(), 16) << id;
+      EXPECT_EQ(Combo(id)->itemText(15), QStringLiteral("Index 15"));
+    }
+    ASSERT_EQ(Combo(kSpoilsSet)->count(), 60);
+    EXPECT_EQ(Combo(kSpoilsSet)->itemText(59), QStringLiteral("Index 59"));
+    QListWidget* effects = Find<QListWidget>(*page, kEffectList);
+    ASSERT_EQ(effects->count(), 7);
+    EXPECT_EQ(effects->item(6)->text(), QStringLiteral("Healing"));
+
+    // Action lists: "Attack", then the spell records with names from a
+    // cache rebuilt from this image.
+    for (int k = 0; k < 8; ++k) {
+      QComboBox* action = Combo(kFirstAction + k);
+      ASSERT_EQ(action->count(), 136);
+      EXPECT_EQ(action->itemText(0), QStringLiteral("Attack"));
+      EXPECT_EQ(action->itemText(1).toStdString(), SpellRecordName(document.view(), settings, 0));
+    }
+    EXPECT_EQ(Combo(kFirstAction)->itemText(1).toStdString(), demo::DemoSpellName(0) + " 1");
+    EXPECT_EQ(Combo(kFirstAction)->itemText(135), QStringLiteral("Unused"));
+    Refresh(ui::RefreshReason::Opened);
+  }
+
+  // The red drake as the demo made it: no AI pack, weak to ice, absorbs fire.
+  EXPECT_EQ(Combo(kAiPack)->currentIndex(), 0);
+  EXPECT_FALSE(Combo(kFirstAction)->isEnabled());
+  EXPECT_FALSE(Button(kChangeLabel)->isEnabled());
+  EXPECT_TRUE(Box(kWeaknessBoxes[7])->isChecked());
+  EXPECT_TRUE(Box(kAbsorbBoxes[1])->isChecked());
+  EXPECT_EQ(Text(kHpBox), QString::number(Word(Hp(Byte(Record(31) + 1)))));
+
+  // A remembered row outside the list shows row 0.
+  for (int stored : {128, -1, 0x7FFFFFFF}) {
+    settings.SetInt(settings::kSelectedMonster, stored);
+    Refresh(ui::RefreshReason::Opened);
+    EXPECT_EQ(Monsters()->currentRow(), 0) << stored;
+    EXPECT_EQ(page->loadedIndex(), 0);
+    EXPECT_EQ(settings.Int(settings::kSelectedMonster), 0);
+  }
+}
+
+TEST_F(MonsterPageTest, SharedEntriesFollowTheSaveOrder) {
+  demo::ImageBuilder image = DemoImage();
+  SameIndexes(image, 10, 4, 0xFF, 0);
+  SameIndexes(image, 11, 4, 0xFF, 0);
+  Open(image, 10);
+
+  // HP index equal to MP index: both boxes show one value; MP is stored last.
+  EXPECT_EQ(Text(kHpBox), Text(kMpBox));
+  Type(kHpBox, QStringLiteral("1234"));
+  Type(kMpBox, QStringLiteral("4321"));
+  // Def and Morale share an entry: Morale is stored last.
+  Type(kDefBox, QStringLiteral("20"));
+  Type(kMoraleBox, QStringLiteral("30"));
+  // Weakness and absorb share an entry: the union of both groups' ticks.
+  for (int k = 0; k < 8; ++k) {
+    Box(kWeaknessBoxes[k])->setChecked(k == 1);
+    Box(kAbsorbBoxes[k])->setChecked(k == 7);
+  }
+  Select(11);  // stores monster 10, shows monster 11 with the same indexes
+  EXPECT_EQ(Word(Hp(4)), 4321);
+  EXPECT_EQ(Byte(kStrength + 4), 30);
+  EXPECT_EQ(Byte(kElements + 4), 0x82);
+  // Two monsters with HP index 4: the other shows the stored value.
+  EXPECT_EQ(Text(kHpBox), QStringLiteral("4321"));
+  EXPECT_EQ(Text(kDefBox), QStringLiteral("30"));
+  EXPECT_TRUE(Box(kWeaknessBoxes[1])->isChecked());
+  EXPECT_TRUE(Box(kWeaknessBoxes[7])->isChecked());
+  EXPECT_TRUE(Box(kAbsorbBoxes[1])->isChecked());
+
+  // Values are clamped, and an empty box reads as 0.
+  Type(kHpBox, QStringLiteral("70000"));
+  Type(kMpBox, QStringLiteral("70000"));
+  Type(kHitsBox, QStringLiteral("5"));
+  Type(1038, QStringLiteral("300"));  // M.Def: the last of Hits, Blocks, M.Def
+  Type(kMoraleBox, QString());
+  page->save();
+  EXPECT_EQ(Word(Hp(4)), 0xFFFF);
+  EXPECT_EQ(Byte(0x30D13 + 4), 255);
+  EXPECT_EQ(Byte(kStrength + 4), 0);
+  EXPECT_EQ(Text(kHpBox), QStringLiteral("65535"));
+}
+
+TEST_F(MonsterPageTest, MovingBetweenMonstersNeverLosesAnEdit) {
+  Open(DemoImage(), 40);
+  const std::vector<uint8_t> unchanged = Image();
+  // Saving what is shown changes nothing.
+  for (int n : {40, 0, 31, 127}) {
+    Select(n);
+    page->save();
+  }
+  EXPECT_EQ(Image(), unchanged);
+
+  Select(40);
+  Combo(kHpIndex)->setCurrentIndex(30);
+  Type(kHpBox, QStringLiteral("8888"));
+  Combo(kStrIndex)->setCurrentIndex(9);
+  Type(kMoraleBox, QStringLiteral("77"));  // typed before another index list changes
+  Combo(kDefIndex)->setCurrentIndex(2);
+  Box(1087)->setChecked(!Box(1087)->isChecked());
+  const bool air = Box(1087)->isChecked();
+  Combo(kFirstAction + 2)->setCurrentIndex(100);
+  Combo(kSpoilsSlots[3])->setCurrentIndex(7);
+  EXPECT_EQ(Text(kMoraleBox), QStringLiteral("77"));
+
+  Select(41);
+  EXPECT_EQ(settings.Int(settings::kSelectedMonster), 41);
+  Select(40);
+  EXPECT_EQ(Combo(kHpIndex)->currentIndex(), 30);
+  EXPECT_EQ(Text(kHpBox), QStringLiteral("8888"));
+  EXPECT_EQ(Combo(kStrIndex)->currentIndex(), 9);
+  EXPECT_EQ(Combo(kDefIndex)->currentIndex(), 2);
+  EXPECT_EQ(Text(kMoraleBox), QStringLiteral("77"));
+  EXPECT_EQ(Box(1087)->isChecked(), air);
+  EXPECT_EQ(Combo(kFirstAction + 2)->currentIndex(), 100);
+  EXPECT_EQ(Combo(kSpoilsSlots[3])->currentIndex(), 7);
+  EXPECT_EQ(Byte(kPacks + 8 * (40 - demo::kDemoFirstAiMonster) + 2), 100);
+
+  // Tables changed: the page stored first, and the monster in view stays.
+  Type(kHpBox, QStringLiteral("12"));
+  page->save();
+  Refresh(ui::RefreshReason::TablesChanged);
+  EXPECT_EQ(Monsters()->currentRow(), 40);
+  EXPECT_EQ(Text(kHpBox), QStringLiteral("12"));
+}
+
+TEST_F(MonsterPageTest, EffectSetsAndAilmentBoxes) {
+  demo::ImageBuilder image = DemoImage();
+  SameIndexes(image, 3, 5, 0xFF, 0).Byte(kEffects + 5, 0x01 | 0x08 | 0x80);
+  image.Byte(kEffects + 6, 0x84);  // drain HP with a bit no box shows
+  Open(image, 3);
+  QListWidget* effects = Find<QListWidget>(*page, kEffectList);
+  EXPECT_EQ(effects->currentRow(), 1);
+  EXPECT_FALSE(Box(kFirstAilment)->isHidden());
+  EXPECT_FALSE(Box(kFirstAilment + 0)->isChecked());  // 0x02
+  EXPECT_TRUE(Box(kFirstAilment + 2)->isChecked());   // 0x08 "Curse"
+  EXPECT_EQ(Box(kFirstAilment + 2)->text(), QStringLiteral("Curse"));
+  EXPECT_TRUE(Box(kFirstAilment + 6)->isChecked());  // 0x80 "Death"
+
+  // Row 2 reads the same stored bits as temporary ailments, box 1116 hidden.
+  effects->setCurrentRow(2);
+  EXPECT_TRUE(Box(kFirstAilment)->isHidden());
+  EXPECT_EQ(Box(kFirstAilment + 2)->text(), QStringLiteral("Sleep"));
+  EXPECT_TRUE(Box(kFirstAilment + 2)->isChecked());
+  Box(kFirstAilment + 1)->setChecked(true);  // Poison
+  Box(kFirstAilment + 6)->setChecked(false);
+  page->save();
+  EXPECT_EQ(Byte(kEffects + 5), 0x02 | 0x04 | 0x08);
+
+  // A row without ailments hides and unticks them all.
+  effects->setCurrentRow(4);
+  for (int k = 0; k < 7; ++k) {
+    EXPECT_TRUE(Box(kFirstAilment + k)->isHidden());
+    EXPECT_FALSE(Box(kFirstAilment + k)->isChecked());
+  }
+
+  // An effect byte with bits no box shows is stored unchanged until edited.
+  Combo(kEffectSet)->setCurrentIndex(6);
+  EXPECT_EQ(effects->currentRow(), 3);
+  page->save();
+  EXPECT_EQ(Byte(kEffects + 6), 0x84);
+  effects->setCurrentRow(5);
+  page->save();
+  EXPECT_EQ(Byte(kEffects + 6), 0x10);
+  EXPECT_EQ(Byte(Record(3) + 4) & 0x0F, 6);
+
+  // Change labels: the effect rows and the visible captions follow.
+  effects->setCurrentRow(1);
+  prompts->modalScripts.push_back([](QDialog& d) {
+    Find<QLineEdit>(d, 1432)->setText(QStringLiteral("Curse them"));
+    Find<QLineEdit>(d, 1446)->setText(QStringLiteral("Hex"));  // permanent ailment 2
+    Find<QPushButton>(d, ui::kDialogOk)->click();
+    return ui::kDialogCancel;
+  });
+  Button(1451)->click();
+  EXPECT_EQ(effects->item(1)->text(), QStringLiteral("Curse them"));
+  EXPECT_EQ(Box(kFirstAilment + 2)->text(), QStringLiteral("Hex"));
+}
+
+TEST_F(MonsterPageTest, SpoilsAndGilAmounts) {
+  demo::ImageBuilder image = DemoImage();
+  SameIndexes(image, 7, 0, 0xFF, 12)
+      .Bytes(kSpoils + 8 * 12, {0xF3, 0x05, 0xC4, 0x00, 0xF3, 0xF0, 0xEF, 0xBF})
+      .Word(kGil + 6, 300);
+  Open(image, 7);
+  const auto row = [this](int k) { return Combo(kSpoilsSlots[k])->currentIndex(); };
+  const auto gilShown = [this](int k) { return !Button(kGilButtons[k])->isHidden(); };
+
+  // 0xF3 is gil amount 3 with its button; 0x05 an item without.
+  EXPECT_EQ(row(0), 195);
+  EXPECT_EQ(Combo(kSpoilsSlots[0])->currentText(), QStringLiteral("300"));
+  EXPECT_TRUE(gilShown(0));
+  EXPECT_EQ(row(1), 5);
+  EXPECT_FALSE(gilShown(1));
+  // 0xC4 and 0xEF have no row: shown as raw values, no button.
+  EXPECT_EQ(row(2), -1);
+  EXPECT_EQ(Combo(kSpoilsSlots[2])->placeholderText(), QStringLiteral("(raw value 0xC4)"));
+  EXPECT_FALSE(gilShown(2));
+  EXPECT_EQ(row(6), -1);
+
+  // Change gil: Cancel changes nothing; OK clamps and every list shows the amount.
+  Button(kGilButtons[0])->click();
+  EXPECT_EQ(Combo(kSpoilsSlots[0])->currentText(), QStringLiteral("300"));
+  prompts->modalScripts.push_back([](QDialog& d) {
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Enter new gil amount"));
+    QLineEdit* amount = Find<QLineEdit>(d, 1412);
+    EXPECT_EQ(amount->text(), QStringLiteral("300"));
+    amount->setText(QStringLiteral("99999"));
+    Find<QPushButton>(d, ui::kDialogOk)->click();
+    return ui::kDialogCancel;
+  });
+  Button(kGilButtons[0])->click();
+  EXPECT_EQ(Combo(kSpoilsSlots[0])->currentText(), QStringLiteral("65535"));
+  EXPECT_EQ(Combo(kSpoilsSlots[4])->currentText(), QStringLiteral("65535"));
+  EXPECT_EQ(Combo(kSpoilsSlots[1])->itemText(195), QStringLiteral("65535"));
+  EXPECT_EQ(Word(kGil + 6), 300);  // the image changes on Save
+
+  // Picking gil in another slot shows its button.
+  Combo(kSpoilsSlots[3])->setCurrentIndex(200);
+  EXPECT_TRUE(gilShown(3));
+  Combo(kSpoilsSlots[3])->setCurrentIndex(9);
+  EXPECT_FALSE(gilShown(3));
+  page->save();
+  EXPECT_EQ(Word(kGil + 6), 0xFFFF);
+  EXPECT_EQ(document.view().Bytes(kSpoils + 8 * 12, 8),
+            (std::vector<uint8_t>{0xF3, 0x05, 0xC4, 0x09, 0xF3, 0xF0, 0xEF, 0xBF}));
+
+  // Two slots showing one gil amount with different texts: Save stores the
+  // amounts in slot order, so the later slot decides.
+  Combo(kSpoilsSlots[0])->setItemText(195, QStringLiteral("11"));
+  Combo(kSpoilsSlots[4])->setItemText(195, QStringLiteral("44"));
+  page->save();
+  EXPECT_EQ(Word(kGil + 6), 44);
+  // After Save every list shows the amounts as stored.
+  EXPECT_EQ(Combo(kSpoilsSlots[0])->currentText(), QStringLiteral("44"));
+
+  // Picking a row for a raw byte stores the row.
+  Combo(kSpoilsSlots[2])->setCurrentIndex(0);
+  page->save();
+  EXPECT_EQ(Byte(kSpoils + 8 * 12 + 2), 0x00);
+
+  // A spoils set index with no row is kept and addresses no set.
+  demo::ImageBuilder odd = DemoImage();
+  SameIndexes(odd, 7, 0, 0xFF, 60);
+  Open(odd, 7);
+  EXPECT_EQ(Combo(kSpoilsSet)->currentIndex(), -1);
+  EXPECT_EQ(Combo(kSpoilsSet)->placeholderText(), QStringLiteral("(raw value 0x3C)"));
+  EXPECT_FALSE(Combo(kSpoilsSlots[0])->isEnabled());
+  EXPECT_FALSE(gilShown(0));
+  const std::vector<uint8_t> before = Image();
+  page->save();
+  EXPECT_EQ(Image(), before);
+  Combo(kSpoilsSet)->setCurrentIndex(2);
+  EXPECT_TRUE(Combo(kSpoilsSlots[0])->isEnabled());
+  page->save();
+  EXPECT_EQ(Byte(kSpoilsIndex + 7), 2);
+}
+
+TEST_F(MonsterPageTest, AiPacksAndActions) {
+  demo::ImageBuilder image = DemoImage();
+  SameIndexes(image, 2, 0, 4, 0).Bytes(kPacks + 8 * 4, {0, 1, 135, 136, 0xFF, 7, 8, 9});
+  SameIndexes(image, 3, 0, 0x3A, 0);  // pack 58: no such pack
+  Open(image, 2);
+  EXPECT_EQ(Combo(kAiPack)->currentIndex(), 5);
+  EXPECT_TRUE(Button(kChangeLabel)->isEnabled());
+  EXPECT_EQ(Combo(kFirstAction + 2)->currentIndex(), 135);
+  // Action bytes above 135 have no row: raw values, written back as stored.
+  EXPECT_EQ(Combo(kFirstAction + 3)->currentIndex(), -1);
+  EXPECT_EQ(Combo(kFirstAction + 3)->placeholderText(), QStringLiteral("(raw value 0x88)"));
+  EXPECT_EQ(Combo(kFirstAction + 4)->currentIndex(), -1);
+  Combo(kFirstAction + 5)->setCurrentIndex(0);
+  page->save();
+  EXPECT_EQ(document.view().Bytes(kPacks + 8 * 4, 8),
+            (std::vector<uint8_t>{0, 1, 135, 136, 0xFF, 0, 8, 9}));
+
+  // Change label renames the pack; Cancel changes nothing.
+  Button(kChangeLabel)->click();
+  EXPECT_EQ(Combo(kAiPack)->currentText(), QStringLiteral("04 Wolf Devil"));
+  prompts->modalScripts.push_back([](QDialog& d) {
+    Find<QLineEdit>(d, 1279)->setText(QStringLiteral("Pack of wolves"));
+    d.accept();
+    return ui::kDialogOk;
+  });
+  Button(kChangeLabel)->click();
+  EXPECT_EQ(Combo(kAiPack)->currentText(), QStringLiteral("Pack of wolves"));
+  EXPECT_EQ(settings.Field(settings::kAiScriptLabels, 4), "Pack of wolves");
+
+  // "--none--" stores 0xFF, leaves every pack untouched and disables the lists.
+  const std::vector<uint8_t> packs = document.view().Bytes(kPacks, 58 * 8);
+  Combo(kAiPack)->setCurrentIndex(0);
+  for (int k = 0; k < 8; ++k) {
+    EXPECT_EQ(Combo(kFirstAction + k)->currentIndex(), 0);
+    EXPECT_FALSE(Combo(kFirstAction + k)->isEnabled());
+  }
+  EXPECT_FALSE(Button(kChangeLabel)->isEnabled());
+  page->save();
+  EXPECT_EQ(Byte(Record(2)), 0xFF);
+  EXPECT_EQ(document.view().Bytes(kPacks, 58 * 8), packs);
+  // The default label cannot be changed, even if the command is reached.
+  Button(kChangeLabel)->setEnabled(true);
+  Button(kChangeLabel)->click();
+  ASSERT_EQ(prompts->messages.size(), 1u);
+  EXPECT_EQ(prompts->messages[0].text,
+            QStringLiteral("Sorry, you cannot change the default label."));
+  EXPECT_EQ(prompts->messages[0].icon, MessageIcon::Warning);
+
+  // A pack byte with no row: no selection, no actions, written back unchanged.
+  Select(3);
+  EXPECT_EQ(Combo(kAiPack)->currentIndex(), -1);
+  EXPECT_EQ(Combo(kAiPack)->placeholderText(), QStringLiteral("(raw value 0x3A)"));
+  EXPECT_FALSE(Combo(kFirstAction)->isEnabled());
+  EXPECT_FALSE(Button(kChangeLabel)->isEnabled());
+  const std::vector<uint8_t> before = Image();
+  page->save();
+  EXPECT_EQ(Image(), before);
+  Combo(kAiPack)->setCurrentIndex(7);
+  EXPECT_TRUE(Combo(kFirstAction)->isEnabled());
+  page->save();
+  EXPECT_EQ(Byte(Record(3)), 6);
+}
+
+TEST_F(MonsterPageTest, IndexesWithoutARowAreKept) {
+  demo::ImageBuilder image = DemoImage();
+  SameIndexes(image, 9, 1, 0xFF, 0).Byte(Record(9) + 1, 32).Byte(Record(9) + 2, 0xFF);
+  Open(image, 9);
+  EXPECT_EQ(Combo(kHpIndex)->currentIndex(), -1);
+  EXPECT_EQ(Combo(kHpIndex)->placeholderText(), QStringLiteral("(raw value 0x20)"));
+  EXPECT_FALSE(Edit(kHpBox)->isEnabled());
+  EXPECT_EQ(Text(kHpBox), QString());
+  const std::vector<uint8_t> before = Image();
+  page->save();
+  EXPECT_EQ(Image(), before);
+
+  Combo(kMpIndex)->setCurrentIndex(3);
+  EXPECT_TRUE(Edit(kMpBox)->isEnabled());
+  EXPECT_EQ(Text(kMpBox), QString::number(Word(Hp(3))));
+  Type(kMpBox, QStringLiteral("321"));
+  page->save();
+  EXPECT_EQ(Byte(Record(9) + 1), 32);
+  EXPECT_EQ(Byte(Record(9) + 2), 3);
+  EXPECT_EQ(Word(Hp(3)), 321);
+}
+
+TEST_F(MonsterPageTest, GilDialogClampsItsAmount) {
+  ui::GilDialog dialog(25);
+  QLineEdit* amount = Find<QLineEdit>(dialog, 1412);
+  EXPECT_EQ(amount->text(), QStringLiteral("25"));
+  amount->setText(QStringLiteral("70000"));
+  EXPECT_EQ(dialog.amount(), 0xFFFF);
+  amount->setText(QString());
+  EXPECT_EQ(dialog.amount(), 0);
+}
+
+}  // namespace
+}  // namespace kivo

@@ -1,0 +1,273 @@
+#include "ui/editors/shop_page.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest/QTest>
+
+#include "demo/demo_image.h"
+#include "demo/demo_shops.h"
+#include "demo/demo_tables.h"
+#include "model/text/labels.h"
+#include "ui/framework/dialog.h"
+#include "ui/ui_test.h"
+
+namespace kivo {
+namespace {
+
+constexpr std::size_t Shop(int index) {
+  return 0x3861D + 8 * static_cast<std::size_t>(index);
+}
+constexpr std::size_t Entry(int entry) {
+  return 0x38010 + 2 * static_cast<std::size_t>(entry);
+}
+
+template <typename W>
+W* Find(QWidget& parent, int id) {
+  auto* w = parent.findChild<W*>(QString::number(id));
+  EXPECT_NE(w, nullptr) << id;
+  return w;
+}
+
+// Slot k's controls: item, price row, "To buy", "To sell".
+constexpr int kItem[] = {1223, 1224, 1225, 1226};
+constexpr int kPrice[] = {1227, 1228, 1229, 1230};
+constexpr int kToBuy[] = {1408, 1409, 1410, 1411};
+constexpr int kToSell[] = {1427, 1428, 1429, 1430};
+constexpr int kStartingGilEdit = 1379;
+
+class ShopPageTest : public test::UiTest {
+ protected:
+  RomDocument document;
+  SettingsBlock settings;
+  CharTable standard = demo::DemoStandardTable();
+  CharTable dte = demo::DemoDteTable();
+  std::unique_ptr<ui::ShopPage> page;
+
+  demo::ImageBuilder DemoImage() {
+    demo::ImageBuilder image;
+    demo::PlaceDemoImage(image);
+    return image;
+  }
+
+  void Open(const demo::ImageBuilder& image) {
+    document.Adopt(image.Build(), "demo.nes");
+    if (!page)
+      page = std::make_unique<ui::ShopPage>();
+    Refresh(ui::RefreshReason::Opened);
+  }
+
+  void Refresh(ui::RefreshReason reason) {
+    ui::PageContext context;
+    context.document = &document;
+    context.settings = &settings;
+    context.standardTable = &standard;
+    context.dteTable = &dte;
+    context.reason = reason;
+    page->refresh(context);
+  }
+
+  QLineEdit* Edit(int id) { return Find<QLineEdit>(*page, id); }
+  QComboBox* Combo(int id) { return Find<QComboBox>(*page, id); }
+  QListWidget* Shops() { return Find<QListWidget>(*page, 1221); }
+  QString Text(int id) { return Edit(id)->text(); }
+  void Type(int id, const QString& text) { Edit(id)->setText(text); }
+  void Pick(int id, int row) { Combo(id)->setCurrentIndex(row); }
+  void SelectShop(int row) { Shops()->setCurrentRow(row); }
+  ConstRomView View() const { return document.view(); }
+  std::vector<uint8_t> Image() const {
+    const std::span<const uint8_t> image = document.image();
+    return {image.begin(), image.end()};
+  }
+  int Price(int entry) const { return View().Word(Entry(entry)); }
+  uint8_t Byte(std::size_t offset) const { return View().Byte(offset); }
+};
+
+TEST_F(ShopPageTest, RefreshFillsTheListsAndShowsTheRememberedShop) {
+  SetLabel(settings, GetLabelSet(LabelSetId::Shops), 2, "Kivo Forge");
+  settings.SetInt(settings::kSelectedShop, 5);
+  Open(DemoImage());
+
+  QListWidget* list = Shops();
+  ASSERT_EQ(list->count(), 28);
+  EXPECT_EQ(list->item(0)->text(), QStringLiteral("Altea - Weapon"));
+  EXPECT_EQ(list->item(2)->text(), QStringLiteral("Kivo Forge"));
+  EXPECT_EQ(list->item(27)->text(), QStringLiteral("Kivo Passage - Magic"));
+  EXPECT_EQ(list->currentRow(), 5);
+  EXPECT_EQ(page->loadedIndex(), 5);
+
+  for (int k = 0; k < 4; ++k) {
+    QComboBox* items = Combo(kItem[k]);
+    ASSERT_EQ(items->count(), 191);
+    EXPECT_EQ(items->itemText(0).toStdString(), demo::DemoItemName(0x01));
+    EXPECT_EQ(items->itemText(190).toStdString(), demo::DemoItemName(0xBF));
+    QComboBox* prices = Combo(kPrice[k]);
+    ASSERT_EQ(prices->count(), 64);
+    EXPECT_EQ(prices->itemText(63), QString::number(Price(0xFF)));
+
+    // The slot as stored, with the two prices its bytes lead to.
+    const uint8_t item = Byte(Shop(5) + 2 * k);
+    const uint8_t priceByte = Byte(Shop(5) + 2 * k + 1);
+    EXPECT_EQ(items->currentIndex(), item - 1);
+    EXPECT_EQ(prices->currentIndex(), priceByte - 0xC0);
+    EXPECT_EQ(Text(kToSell[k]), QString::number(Price(item)));
+    EXPECT_EQ(Text(kToBuy[k]), QString::number(Price(priceByte)));
+  }
+  EXPECT_EQ(Text(kStartingGilEdit), QString::number(demo::kDemoStartingGil));
+
+  // A remembered shop outside the list shows the first shop.
+  for (int stored : {28, -1, 0x7FFFFFFF}) {
+    settings.SetInt(settings::kSelectedShop, stored);
+    Refresh(ui::RefreshReason::Opened);
+    EXPECT_EQ(Shops()->currentRow(), 0) << stored;
+    EXPECT_EQ(page->loadedIndex(), 0);
+    EXPECT_EQ(settings.Int(settings::kSelectedShop), 0);
+  }
+}
+
+TEST_F(ShopPageTest, PricesClampAndFollowThePickedRows) {
+  Open(DemoImage());
+  const std::vector<uint8_t> before = Image();
+
+  // Typing into "To buy" rewrites the selected price row at once, clamped.
+  const int row = Combo(kPrice[0])->currentIndex();
+  Type(kToBuy[0], QStringLiteral("70000"));
+  EXPECT_EQ(Combo(kPrice[0])->itemText(row), QStringLiteral("65535"));
+  EXPECT_EQ(Combo(kPrice[1])->itemText(row), QString::number(Price(0xC0 + row)));
+  page->save();
+  EXPECT_EQ(Price(0xC0 + row), 65535);
+  EXPECT_EQ(Text(kToBuy[0]), QStringLiteral("65535"));
+
+  // Another price row shows its price; storing it back changes only the
+  // price byte.
+  Open(DemoImage());
+  Pick(kPrice[1], 40);
+  EXPECT_EQ(Text(kToBuy[1]), QString::number(Price(0xC0 + 40)));
+  std::vector<uint8_t> expected = before;
+  page->save();
+  expected[Shop(0) + 3] = 0xC0 + 40;
+  EXPECT_EQ(Image(), expected);
+
+  // Picking an item shows its own price in "To sell".
+  Pick(kItem[2], 0x20 - 1);
+  EXPECT_EQ(Text(kToSell[2]), QString::number(Price(0x20)));
+
+  // Starting gil clamps to seven digits, three bytes.
+  Type(kStartingGilEdit, QStringLiteral("12345678"));
+  page->save();
+  EXPECT_EQ(View().Bytes(0xB0C, 3), (std::vector<uint8_t>{0x7F, 0x96, 0x98}));
+  EXPECT_EQ(Text(kStartingGilEdit), QStringLiteral("9999999"));
+}
+
+TEST_F(ShopPageTest, SharedEntriesTakeTheLaterSlot) {
+  Open(DemoImage());
+  Pick(kItem[0], 0x10 - 1);
+  Pick(kItem[3], 0x10 - 1);
+  Type(kToSell[0], QStringLiteral("111"));
+  Type(kToSell[3], QStringLiteral("333"));
+  Pick(kPrice[1], 7);
+  Pick(kPrice[2], 7);
+  Type(kToBuy[1], QStringLiteral("2222"));
+  Type(kToBuy[2], QStringLiteral("4444"));
+  page->save();
+  EXPECT_EQ(Price(0x10), 333);
+  EXPECT_EQ(Price(0xC7), 4444);
+  EXPECT_EQ(Byte(Shop(0)), 0x10);
+  EXPECT_EQ(Byte(Shop(0) + 6), 0x10);
+  EXPECT_EQ(Text(kToSell[0]), QStringLiteral("333"));
+}
+
+TEST_F(ShopPageTest, BytesWithoutRowsAndEmptyEditsKeepTheStoredValues) {
+  demo::ImageBuilder image = DemoImage();
+  // Slot 0: an item byte of 0xC0 or more; slot 1: a price byte below 0xC0.
+  image.Bytes(Shop(3), {0xC4, 0xC2, 0x31, 0x15}).Word(Entry(0xC4), 1500).Word(Entry(0x15), 90);
+  settings.SetInt(settings::kSelectedShop, 3);
+  Open(image);
+  EXPECT_EQ(Combo(kItem[0])->currentIndex(), -1);
+  EXPECT_EQ(Combo(kPrice[1])->currentIndex(), -1);
+  EXPECT_EQ(Text(kToSell[0]), QStringLiteral("1500"));
+  EXPECT_EQ(Text(kToBuy[1]), QStringLiteral("90"));
+  Type(kToBuy[1], QStringLiteral("95"));
+  page->save();
+  EXPECT_EQ(View().Bytes(Shop(3), 4), (std::vector<uint8_t>{0xC4, 0xC2, 0x31, 0x15}));
+  EXPECT_EQ(Price(0x15), 95);
+  EXPECT_EQ(Price(0xC4), 1500);
+
+  // Edits holding no number keep the prices and the starting gil.
+  const std::vector<uint8_t> before = Image();
+  const int row = Combo(kPrice[2])->currentIndex();
+  Type(kToBuy[2], QString());
+  EXPECT_EQ(Combo(kPrice[2])->itemText(row), QString::number(Price(0xC0 + row)));
+  Type(kToSell[2], QString());
+  Type(kStartingGilEdit, QString());
+  page->save();
+  EXPECT_EQ(Image(), before);
+  EXPECT_EQ(Text(kStartingGilEdit), QString::number(demo::kDemoStartingGil));
+
+  // An empty slot keeps item byte 0.
+  SelectShop(demo::kDemoHalfEmptyShop);
+  EXPECT_EQ(Combo(kItem[2])->currentIndex(), -1);
+  EXPECT_EQ(Text(kToSell[2]), QString::number(Price(0x00)));
+  page->save();
+  EXPECT_EQ(Byte(Shop(demo::kDemoHalfEmptyShop) + 4), 0x00);
+  EXPECT_EQ(Byte(Shop(demo::kDemoHalfEmptyShop) + 6), 0x00);
+}
+
+TEST_F(ShopPageTest, MovingBetweenShopsKeepsEveryEdit) {
+  Open(DemoImage());
+  Pick(kItem[1], 0x22 - 1);
+  Type(kToSell[1], QStringLiteral("1234"));
+  Type(kToBuy[0], QStringLiteral("4321"));
+  const int row = Combo(kPrice[0])->currentIndex();
+  SelectShop(1);
+  EXPECT_EQ(settings.Int(settings::kSelectedShop), 1);
+  EXPECT_EQ(Byte(Shop(0) + 2), 0x22);
+  EXPECT_EQ(Price(0x22), 1234);
+  EXPECT_EQ(Price(0xC0 + row), 4321);
+  // Every price row shows the stored prices, whichever slot stored them.
+  for (int k = 0; k < 4; ++k)
+    EXPECT_EQ(Combo(kPrice[k])->itemText(row), QStringLiteral("4321"));
+
+  SelectShop(0);
+  EXPECT_EQ(Combo(kItem[1])->currentIndex(), 0x22 - 1);
+  EXPECT_EQ(Text(kToSell[1]), QStringLiteral("1234"));
+  EXPECT_EQ(Text(kToBuy[0]), QStringLiteral("4321"));
+
+  // New tables re-decode the names without touching what is typed.
+  Type(kToBuy[3], QStringLiteral("777"));
+  Pick(kItem[2], 5);
+  Refresh(ui::RefreshReason::TablesChanged);
+  EXPECT_EQ(Text(kToBuy[3]), QStringLiteral("777"));
+  EXPECT_EQ(Combo(kItem[2])->currentIndex(), 5);
+  EXPECT_EQ(Combo(kItem[2])->count(), 191);
+  EXPECT_EQ(Shops()->currentRow(), 0);
+  SelectShop(2);
+  EXPECT_EQ(Price(Byte(Shop(0) + 7)), 777);
+  EXPECT_EQ(Byte(Shop(0) + 4), 6);
+}
+
+TEST_F(ShopPageTest, ChangeLabelRenamesTheSelectedShop) {
+  Open(DemoImage());
+  SelectShop(4);
+  prompts->modalScripts.push_back([](QDialog& dialog) {
+    EXPECT_EQ(Find<QLineEdit>(dialog, 1279)->text(), QStringLiteral("Altea - Mithril Armor"));
+    Find<QLineEdit>(dialog, 1279)->setText(QString(45, u'x'));
+    dialog.accept();
+    return ui::kDialogOk;
+  });
+  QTest::mouseClick(Find<QPushButton>(*page, 1222), Qt::LeftButton);
+  EXPECT_EQ(Shops()->item(4)->text(), QString(39, u'x'));
+  EXPECT_EQ(Shops()->currentRow(), 4);
+  EXPECT_EQ(page->loadedIndex(), 4);
+  EXPECT_EQ(settings.Field(settings::kShopLabels, 4), std::string(39, 'x'));
+
+  // With no shop selected there is nothing to rename.
+  Shops()->setCurrentRow(-1);
+  EXPECT_FALSE(Find<QPushButton>(*page, 1222)->isEnabled());
+  EXPECT_EQ(page->loadedIndex(), 4);
+}
+
+}  // namespace
+}  // namespace kivo

@@ -1,0 +1,336 @@
+#include "ui/editors/spells_page.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "demo/demo_image.h"
+#include "demo/demo_spells.h"
+#include "demo/demo_tables.h"
+#include "model/gfx/palette.h"
+#include "ui/framework/dialog.h"
+#include "ui/gfx/colour_grid.h"
+#include "ui/gfx/palette_grid.h"
+#include "ui/gfx/swatch_row.h"
+#include "ui/ui_test.h"
+
+namespace kivo {
+namespace {
+
+constexpr std::size_t Spell(int s) {
+  return 0x305E9 + 7 * static_cast<std::size_t>(s);
+}
+constexpr std::size_t Record(int a) {
+  return 0x30346 + 5 * static_cast<std::size_t>(a);
+}
+constexpr std::size_t BattleColour(int palette, int k) {
+  return 0x1710 + 0x80 * static_cast<std::size_t>(k) + static_cast<std::size_t>(palette);
+}
+
+template <typename W>
+W* Find(QWidget& parent, int id) {
+  auto* w = parent.findChild<W*>(QString::number(id));
+  EXPECT_NE(w, nullptr) << id;
+  return w;
+}
+
+class SpellsPageTest : public test::UiTest {
+ protected:
+  RomDocument document;
+  SettingsBlock settings;
+  MasterPalette palette;
+  CharTable standard = demo::DemoStandardTable();
+  CharTable dte = demo::DemoDteTable();
+  std::unique_ptr<ui::SpellsPage> page;
+
+  demo::ImageBuilder DemoImage() {
+    demo::ImageBuilder image;
+    demo::PlaceDemoImage(image);
+    return image;
+  }
+
+  void Open(const demo::ImageBuilder& image) {
+    document.Adopt(image.Build(), "demo.nes");
+    if (!page)
+      page = std::make_unique<ui::SpellsPage>();
+    Refresh(ui::RefreshReason::Opened);
+  }
+
+  void Refresh(ui::RefreshReason reason) {
+    ui::PageContext context;
+    context.document = &document;
+    context.settings = &settings;
+    context.standardTable = &standard;
+    context.dteTable = &dte;
+    context.palette = &palette;
+    context.reason = reason;
+    page->refresh(context);
+  }
+
+  QLineEdit* Edit(int id) { return Find<QLineEdit>(*page, id); }
+  QComboBox* Combo(int id) { return Find<QComboBox>(*page, id); }
+  QCheckBox* Box(int id) { return Find<QCheckBox>(*page, id); }
+  QListWidget* List(int id) { return Find<QListWidget>(*page, id); }
+  QListWidget* Spells() { return List(1407); }
+  QListWidget* Records() { return List(1400); }
+  uint8_t Byte(std::size_t offset) const { return std::as_const(document).view().Byte(offset); }
+  std::vector<uint8_t> Bytes(std::size_t offset, std::size_t count) const {
+    return std::as_const(document).view().Bytes(offset, count);
+  }
+  std::vector<uint8_t> Image() const {
+    const std::span<const uint8_t> image = std::as_const(document).image();
+    return {image.begin(), image.end()};
+  }
+  // Ailment box `box` (0..6, bit 0x02 << box) as the user sees it.
+  bool Shown(int box) { return !Box(1393 + box)->isHidden(); }
+  bool FrameShown() { return !Find<QGroupBox>(*page, 1682)->isHidden(); }
+};
+
+TEST_F(SpellsPageTest, RefreshFillsEveryListAndSelectsTheRememberedRows) {
+  demo::ImageBuilder image = DemoImage();
+  image.Bytes(Record(7), {0x00, 3});
+  settings.SetInt(settings::kSelectedSpell, demo::kDemoSleepSpell);
+  settings.SetInt(settings::kSelectedSpellAi, 7);
+  settings.SetField(settings::kSpellNameCache, 1, "Stale name");
+  Open(image);
+
+  ASSERT_EQ(Spells()->count(), 70);
+  EXPECT_EQ(Spells()->item(0)->text().toStdString(), demo::DemoSpellName(0));
+  EXPECT_EQ(Spells()->item(69)->text().toStdString(), demo::DemoSpellName(69));
+  ASSERT_EQ(List(1382)->count(), 34);
+  EXPECT_EQ(List(1382)->item(33)->text(), QStringLiteral("Damage (Rock, Bow, Meteo)"));
+  ASSERT_EQ(List(1405)->count(), 6);
+  ASSERT_EQ(Combo(1465)->count(), 22);
+  EXPECT_EQ(Combo(1465)->itemText(21), QStringLiteral("Animation 21"));
+  QComboBox* aiSpell = Combo(1401);
+  ASSERT_EQ(aiSpell->count(), 72);
+  EXPECT_EQ(aiSpell->itemText(0), QStringLiteral("Unused"));
+  EXPECT_EQ(aiSpell->itemText(1), QStringLiteral("Attack"));
+  EXPECT_EQ(aiSpell->itemText(2).toStdString(), demo::DemoSpellName(0));
+  EXPECT_EQ(aiSpell->itemText(71).toStdString(), demo::DemoSpellName(69));
+  ASSERT_EQ(Records()->count(), 135);
+  EXPECT_EQ(Records()->item(0)->text().toStdString(), demo::DemoSpellName(0) + " 1");
+  EXPECT_EQ(Records()->item(7)->text(), QStringLiteral("Attack 3"));
+  EXPECT_EQ(Records()->item(134)->text(), QStringLiteral("Unused"));
+  // The cache is rebuilt from this image.
+  EXPECT_EQ(settings.Field(settings::kSpellNameCache, 1), demo::DemoSpellName(0));
+
+  EXPECT_EQ(Spells()->currentRow(), demo::kDemoSleepSpell);
+  EXPECT_EQ(List(1382)->currentRow(), 4);
+  EXPECT_EQ(Find<QLabel>(*page, 1380)->text(),
+            QString::number(Byte(Spell(demo::kDemoSleepSpell) + 5), 16).toUpper());
+  EXPECT_EQ(Records()->currentRow(), 7);
+  EXPECT_EQ(aiSpell->currentIndex(), 1);  // "Attack"
+  EXPECT_EQ(Edit(1402)->text(), QStringLiteral("3"));
+
+  // A second refresh leaves every list with exactly its rows; remembered
+  // rows outside the lists select row 0.
+  for (auto [spell, record] : {std::pair{70, 135}, std::pair{-1, -1}, std::pair{0x7FFFFFFF, 999}}) {
+    settings.SetInt(settings::kSelectedSpell, spell);
+    settings.SetInt(settings::kSelectedSpellAi, record);
+    Refresh(ui::RefreshReason::Opened);
+    EXPECT_EQ(Spells()->count(), 70);
+    EXPECT_EQ(Records()->count(), 135);
+    EXPECT_EQ(Combo(1401)->count(), 72);
+    EXPECT_EQ(List(1382)->count(), 34);
+    EXPECT_EQ(Combo(1465)->count(), 22);
+    EXPECT_EQ(Spells()->currentRow(), 0);
+    EXPECT_EQ(Records()->currentRow(), 0);
+    EXPECT_EQ(page->loadedSpell(), 0);
+    EXPECT_EQ(page->loadedRecord(), 0);
+  }
+}
+
+TEST_F(SpellsPageTest, AilmentBoxesFollowTheTypeAndHiddenBoxesKeepTheirBits) {
+  demo::ImageBuilder image = DemoImage();
+  image.Bytes(Spell(10), {4, 50, 60, 0x00, 0x0B, 0x41, 3});  // bit 0x02 under a hidden box
+  image.Bytes(Spell(11), {3, 50, 60, 0x00, 0xA2, 0x41, 3});
+  Open(image);
+
+  Spells()->setCurrentRow(10);
+  EXPECT_TRUE(FrameShown());
+  EXPECT_FALSE(Shown(0));
+  EXPECT_TRUE(Shown(1));
+  EXPECT_EQ(Box(1394)->text(), QStringLiteral("Poison"));
+  EXPECT_EQ(Box(1399)->text(), QStringLiteral("Confusion"));
+  EXPECT_TRUE(Box(1395)->isChecked());  // 0x08 Sleep
+  Box(1396)->setChecked(true);          // 0x10 Mute
+  page->save();
+  // Bit 0x02 stays, bit 0x01 is always written 0.
+  EXPECT_EQ(Byte(Spell(10) + 4), 0x1A);
+
+  Spells()->setCurrentRow(11);
+  EXPECT_EQ(Box(1393)->text(), QStringLiteral("Blind"));
+  EXPECT_EQ(Box(1399)->text(), QStringLiteral("Death"));
+  for (int box = 0; box < 7; ++box)
+    EXPECT_TRUE(Shown(box));
+  // Type 3 to 1: the boxes hide, the bits stay.
+  List(1382)->setCurrentRow(1);
+  EXPECT_FALSE(FrameShown());
+  page->save();
+  EXPECT_EQ(Bytes(Spell(11), 5), (std::vector<uint8_t>{1, 50, 60, 0x00, 0xA2}));
+  EXPECT_FALSE(FrameShown());
+}
+
+TEST_F(SpellsPageTest, StoredValuesWithoutARowAndEditsWithoutANumberAreKept) {
+  demo::ImageBuilder image = DemoImage();
+  image.Bytes(Spell(20), {40, 70, 80, 0x05, 0x00, 0x42, 0xFF});
+  image.Bytes(Spell(21), {2, 70, 80, 0x05, 0x00, 0x42, 22});
+  image.Bytes(Record(30), {0x00, 5, 90, 9, 20});
+  image.Bytes(Record(31), {0x60, 5, 90, 0, 20});
+  settings.SetInt(settings::kSelectedSpell, 20);
+  settings.SetInt(settings::kSelectedSpellAi, 30);
+  Open(image);
+
+  EXPECT_EQ(List(1382)->currentRow(), -1);
+  EXPECT_EQ(Combo(1465)->currentIndex(), -1);
+  EXPECT_EQ(Combo(1465)->placeholderText(), QStringLiteral("(raw value 0xFF)"));
+  EXPECT_EQ(List(1405)->currentRow(), -1);
+  EXPECT_EQ(Combo(1401)->currentText(), QStringLiteral("Attack"));
+  // Edits holding no number keep the stored values.
+  Edit(1383)->setText(QString());
+  Edit(1402)->setText(QStringLiteral(" "));
+  Edit(1403)->setText(QString());
+  const std::vector<uint8_t> before = Image();
+  page->save();
+  EXPECT_EQ(Image(), before);
+  EXPECT_EQ(Edit(1383)->text(), QStringLiteral("70"));
+
+  Spells()->setCurrentRow(21);
+  Records()->setCurrentRow(31);
+  EXPECT_EQ(Combo(1465)->currentIndex(), -1);
+  EXPECT_EQ(Combo(1401)->currentIndex(), -1);
+  EXPECT_EQ(Combo(1401)->placeholderText(), QStringLiteral("(raw value 0x60)"));
+  page->save();
+  EXPECT_EQ(Image(), before);
+
+  // A picked row replaces the stored value.
+  Combo(1465)->setCurrentIndex(0);
+  Combo(1401)->setCurrentIndex(1);  // "Attack"
+  List(1405)->setCurrentRow(5);
+  page->save();
+  EXPECT_EQ(Byte(Spell(21) + 6), 0);
+  EXPECT_EQ(Bytes(Record(31), 5), (std::vector<uint8_t>{0x00, 5, 90, 6, 20}));
+  EXPECT_EQ(Records()->item(31)->text(), QStringLiteral("Attack 5"));
+}
+
+TEST_F(SpellsPageTest, RecordEditsClampAndTheRowTextFollowsSpellAndLevel) {
+  Open(DemoImage());
+  Records()->setCurrentRow(10);
+  const QString name = Combo(1401)->itemText(4);  // spell byte 3
+
+  Combo(1401)->setCurrentIndex(4);
+  Edit(1402)->setText(QStringLiteral("0"));
+  EXPECT_EQ(Records()->item(10)->text(), name + QStringLiteral(" 0"));
+  EXPECT_EQ(Records()->currentRow(), 10);
+  Edit(1404)->setText(QStringLiteral("150"));
+  Edit(1403)->setText(QStringLiteral("7"));
+  page->save();
+  EXPECT_EQ(Bytes(Record(10), 5)[0], 3);
+  EXPECT_EQ(Byte(Record(10) + 1), 1);  // level 0 stored as 1
+  EXPECT_EQ(Byte(Record(10) + 2), 100);
+  EXPECT_EQ(Byte(Record(10) + 4), 7);
+  EXPECT_EQ(Records()->item(10)->text(), name + QStringLiteral(" 1"));
+
+  Edit(1402)->setText(QStringLiteral("40"));
+  EXPECT_EQ(Records()->item(10)->text(), name + QStringLiteral(" 40"));
+  Records()->setCurrentRow(11);  // moving on stores
+  EXPECT_EQ(Byte(Record(10) + 1), 16);
+  EXPECT_EQ(Records()->item(10)->text(), name + QStringLiteral(" 16"));
+  EXPECT_EQ(settings.Int(settings::kSelectedSpellAi), 11);
+
+  // "Unused" stores 0xFF, and the list reads "Unused" after a refresh.
+  Combo(1401)->setCurrentIndex(0);
+  EXPECT_EQ(Records()->item(11)->text(), QStringLiteral("Unused"));
+  Records()->setCurrentRow(12);
+  EXPECT_EQ(Byte(Record(11)), 0xFF);
+  Refresh(ui::RefreshReason::Opened);
+  EXPECT_EQ(Records()->item(11)->text(), QStringLiteral("Unused"));
+  EXPECT_EQ(Records()->currentRow(), 12);
+}
+
+TEST_F(SpellsPageTest, MovingBetweenRecordsNeverLosesAnEdit) {
+  Open(DemoImage());
+  Spells()->setCurrentRow(5);
+  Records()->setCurrentRow(20);
+
+  List(1382)->setCurrentRow(17);
+  Edit(1383)->setText(QStringLiteral("300"));
+  Edit(1384)->setText(QStringLiteral("42"));
+  Box(1392)->setChecked(true);  // Ice, 0x80
+  Box(1385)->setChecked(false);
+  Combo(1465)->setCurrentIndex(9);
+  Edit(1404)->setText(QStringLiteral("33"));
+
+  // Another spell record stores the record; another spell the spell.
+  Records()->setCurrentRow(21);
+  EXPECT_EQ(Byte(Record(20) + 2), 33);
+  const uint8_t elements = Byte(Spell(5) + 3);
+  Spells()->setCurrentRow(6);
+  EXPECT_EQ(Bytes(Spell(5), 3), (std::vector<uint8_t>{17, 255, 42}));
+  EXPECT_EQ(Byte(Spell(5) + 3), static_cast<uint8_t>((elements & 0x7E) | 0x80));
+  EXPECT_EQ(Byte(Spell(5) + 6), 9);
+  EXPECT_EQ(settings.Int(settings::kSelectedSpell), 6);
+
+  // Save stores both.
+  Edit(1384)->setText(QStringLiteral("7"));
+  Edit(1403)->setText(QStringLiteral("9"));
+  page->save();
+  EXPECT_EQ(Byte(Spell(6) + 2), 7);
+  EXPECT_EQ(Byte(Record(21) + 4), 9);
+
+  // New tables keep the records in view and what was typed.
+  Edit(1384)->setText(QStringLiteral("8"));
+  Refresh(ui::RefreshReason::TablesChanged);
+  EXPECT_EQ(page->loadedSpell(), 6);
+  EXPECT_EQ(page->loadedRecord(), 21);
+  EXPECT_EQ(Edit(1384)->text(), QStringLiteral("8"));
+}
+
+TEST_F(SpellsPageTest, PaletteChangesOnStoreAndSwatchesWriteAtOnce) {
+  Open(DemoImage());
+  Spells()->setCurrentRow(3);
+  const uint8_t original = Byte(Spell(3) + 5);
+
+  prompts->modalScripts.push_back([&](QDialog& dialog) {
+    auto* grid = dialog.findChild<ui::PaletteGrid*>();
+    EXPECT_EQ(grid->original(), original);
+    grid->ClickAt({24 + 64 * 2 + 16, 60 + 16 * 5});
+    return ui::kDialogOk;
+  });
+  Find<QPushButton>(*page, 1381)->click();
+  EXPECT_EQ(Find<QLabel>(*page, 1380)->text(), QStringLiteral("25"));
+  EXPECT_EQ(page->swatches().colours()[0], Byte(BattleColour(0x25, 0)));
+  EXPECT_EQ(Byte(Spell(3) + 5), original);  // not before a store
+
+  // A swatch writes its colour into the battle palette at once.
+  prompts->modalScripts.push_back([](QDialog& dialog) {
+    dialog.findChild<ui::ColourGrid*>()->ClickAt({8 + 16 * 0x0A + 3, 40 + 16 * 2 + 3});  // 0x2A
+    return ui::kDialogOk;
+  });
+  QTest::mouseClick(&page->swatches(), Qt::LeftButton, {}, QPoint(16 * 2 + 8, 8));
+  EXPECT_TRUE(prompts->modalScripts.empty());
+  EXPECT_EQ(Byte(BattleColour(0x25, 2)), 0x2A);
+  EXPECT_EQ(page->swatches().colours()[2], 0x2A);
+
+  Spells()->setCurrentRow(4);
+  EXPECT_EQ(Byte(Spell(3) + 5), 0x25);
+
+  // "Edit" of the animation only shows its notice.
+  const std::vector<uint8_t> before = Image();
+  Find<QPushButton>(*page, 1406)->click();
+  ASSERT_EQ(prompts->messages.size(), 1u);
+  EXPECT_EQ(prompts->messages[0].text,
+            QStringLiteral("Unfortunately, how the game stores this hasn't been found.\n"
+                           "Because of that, animation editing is not yet in."));
+  EXPECT_EQ(prompts->messages[0].caption, QStringLiteral("Kivo"));
+  EXPECT_EQ(Image(), before);
+}
+
+}  // namespace
+}  // namespace kivo

@@ -1,0 +1,399 @@
+#include "ui/text/text_page.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "demo/demo_image.h"
+#include "demo/demo_tables.h"
+#include "model/text/labels.h"
+#include "model/text/name_tables.h"
+#include "model/text/text_categories.h"
+#include "ui/core/main_window.h"
+#include "ui/ui_test.h"
+
+namespace kivo {
+namespace {
+
+constexpr int kItems = 0;
+constexpr int kDialogue1 = 11;
+
+template <typename W>
+W* Find(QWidget& parent, int id) {
+  auto* w = parent.findChild<W*>(QString::number(id));
+  EXPECT_NE(w, nullptr) << id;
+  return w;
+}
+
+// Codes of the demo tables.
+uint8_t Code(char c) {
+  if (c >= 'A' && c <= 'Z')
+    return demo::kDemoFirstUpperCode + (c - 'A');
+  if (c >= 'a' && c <= 'z')
+    return demo::kDemoFirstLowerCode + (c - 'a');
+  return demo::kDemoBlankCode;
+}
+std::vector<uint8_t> Codes(std::string_view text) {
+  std::vector<uint8_t> codes;
+  for (char c : text)
+    codes.push_back(Code(c));
+  return codes;
+}
+std::vector<uint8_t> Join(std::initializer_list<std::vector<uint8_t>> parts) {
+  std::vector<uint8_t> all;
+  for (const auto& part : parts)
+    all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+
+class TextPageTest : public test::UiTest {
+ protected:
+  RomDocument document;
+  SettingsBlock settings;
+  CharTable standard = demo::DemoStandardTable();
+  CharTable dte = demo::DemoDteTable();
+  std::unique_ptr<ui::TextPage> page;
+
+  void SetUp() override {
+    UiTest::SetUp();
+    // The labels of the demo workspace's Kivo.dat.
+    for (int set = 1; set <= 3; ++set) {
+      const LabelSet& labels = GetLabelSet(*DialogueLabelSet(kDialogue1 + set - 1));
+      for (int row = 0; row < labels.rows; ++row)
+        SetLabel(settings, labels, row, demo::DemoDialogueLabel(set, row));
+    }
+  }
+
+  demo::ImageBuilder DemoImage() {
+    demo::ImageBuilder image;
+    demo::PlaceDemoImage(image);
+    return image;
+  }
+
+  void Open(const demo::ImageBuilder& image) {
+    document.Adopt(image.Build(), "demo.nes");
+    if (!page)
+      page = std::make_unique<ui::TextPage>();
+    Refresh(ui::RefreshReason::Opened);
+  }
+
+  void Refresh(ui::RefreshReason reason) {
+    ui::PageContext context;
+    context.document = &document;
+    context.settings = &settings;
+    context.standardTable = &standard;
+    context.dteTable = &dte;
+    context.reason = reason;
+    page->refresh(context);
+  }
+
+  QListWidget* Categories() { return Find<QListWidget>(*page, 1209); }
+  QListWidget* Entries() { return Find<QListWidget>(*page, 1210); }
+  QLineEdit* Edit(int id) { return Find<QLineEdit>(*page, id); }
+  QPlainTextEdit* Dialogue() { return Find<QPlainTextEdit>(*page, 1216); }
+  QString Text(int id) { return Edit(id)->text(); }
+  QString Row(int row) { return Entries()->item(row)->text(); }
+  bool Shown(int id) {
+    return page->findChild<QWidget*>(QString::number(id))->isVisibleTo(page.get());
+  }
+  void Select(int category, int row = 0) {
+    Categories()->setCurrentRow(category);
+    Entries()->setCurrentRow(row);
+  }
+  EntryLocation Where(int category, int row) {
+    return LocateEntry(document.image(), document.baseShift(), category, row);
+  }
+  std::vector<uint8_t> At(std::size_t index, std::size_t count) {
+    const auto image = document.image();
+    return {image.begin() + index, image.begin() + index + count};
+  }
+  QString ByteCount() { return page->findChild<QLabel*>(QStringLiteral("byteCount"))->text(); }
+  // The operands of the finger pairs of the dialogue string at `index`.
+  std::vector<uint8_t> Fingers(std::size_t index) {
+    const auto image = document.image();
+    std::vector<uint8_t> fingers;
+    for (std::size_t i = index; i + 1 < image.size() && image[i] != 0x00; ++i) {
+      if (image[i] == kFingerCode)
+        fingers.push_back(image[i + 1]);
+      if (image[i] == kFingerCode || image[i] == kKeywordCode)
+        ++i;
+    }
+    return fingers;
+  }
+  bool ByteCountMarked() {
+    return page->findChild<QLabel*>(QStringLiteral("byteCount"))->property("marked").toBool();
+  }
+};
+
+TEST_F(TextPageTest, RefreshShowsItemsRowZeroInEveryControl) {
+  Open(DemoImage());
+  ASSERT_EQ(Categories()->count(), 16);
+  EXPECT_EQ(Categories()->item(8)->text(), QStringLiteral("Battle messages"));
+  EXPECT_EQ(Categories()->item(15)->text(), QStringLiteral("Epilogue"));
+  EXPECT_EQ(Categories()->currentRow(), 0);
+  ASSERT_EQ(Entries()->count(), 46);
+  EXPECT_EQ(Entries()->currentRow(), 0);
+  EXPECT_EQ(Row(45).toStdString(), demo::DemoItemName(0x2E));
+
+  const EntryLocation salve = Where(kItems, 0);
+  EXPECT_EQ(Text(1211), QStringLiteral("28212"));
+  EXPECT_EQ(Text(1212), QString::number(salve.pointerValue, 16).toUpper());
+  EXPECT_EQ(Text(1213), QString::number(salve.textLocation, 16).toUpper());
+  EXPECT_EQ(Text(1217).toStdString(), demo::DemoItemName(1));
+  EXPECT_EQ(Text(1215), QStringLiteral("--"));
+  EXPECT_EQ(ByteCount(), QStringLiteral("6 bytes, was 6"));
+  EXPECT_TRUE(Shown(1217));
+  EXPECT_FALSE(Shown(1216));
+  EXPECT_FALSE(Shown(1476));
+  EXPECT_FALSE(Find<QCheckBox>(*page, 1214)->isChecked());
+  EXPECT_TRUE(QFontInfo(Edit(1217)->font()).fixedPitch());
+  EXPECT_TRUE(QFontInfo(Dialogue()->font()).fixedPitch());
+  // The keyword name cache follows the image.
+  EXPECT_EQ(settings.Field(settings::kKeywordNameCache, 0xF1), demo::DemoItemName(0xF1));
+
+  // Dialogue: labels in the list, the multi-line box, Change label, finger.
+  Select(kDialogue1, 2);
+  EXPECT_EQ(Row(0).toStdString(), demo::DemoDialogueLabel(1, 0));
+  EXPECT_EQ(Row(9), QStringLiteral("Dialogue 9"));
+  EXPECT_FALSE(Shown(1217));
+  EXPECT_TRUE(Shown(1216));
+  EXPECT_TRUE(Shown(1476));
+  EXPECT_EQ(Dialogue()->toPlainText().toStdString(),
+            QString::fromStdString(demo::DemoDialogue(1, 2)).replace("\r\n", "\n").toStdString());
+  EXPECT_EQ(Text(1215), QStringLiteral("1"));
+  EXPECT_EQ(Entries()->count(), 256);
+}
+
+TEST_F(TextPageTest, PrologueAndEpilogueShowItems) {
+  Open(DemoImage());
+  for (int category : {kPrologueCategory, kEpilogueCategory}) {
+    Select(kDialogue1, 1);
+    ASSERT_TRUE(Shown(1476));
+    Categories()->setCurrentRow(category);
+    EXPECT_EQ(Categories()->currentRow(), kItems);
+    EXPECT_EQ(Entries()->count(), 46);
+    EXPECT_EQ(Text(1217).toStdString(), demo::DemoItemName(1));
+    EXPECT_TRUE(Shown(1217));
+    EXPECT_FALSE(Shown(1476));
+  }
+}
+
+TEST_F(TextPageTest, CharacterNamesAreSixBytesAndHaveNoPointer) {
+  Open(DemoImage());
+  const auto before = std::vector<uint8_t>(document.image().begin(), document.image().end());
+  Select(kCharactersCategory, 0);
+  EXPECT_EQ(Text(1211), QStringLiteral("-----"));
+  EXPECT_EQ(Text(1212), QStringLiteral("----"));
+  EXPECT_EQ(Text(1213), QStringLiteral("F92"));
+  EXPECT_EQ(Text(1217).toStdString(), demo::DemoCharacterName(0));
+
+  Edit(1217)->clear();
+  Edit(1212)->setText(QStringLiteral("1234"));
+  Entries()->setCurrentRow(1);
+  EXPECT_EQ(At(0xF92, 6), std::vector<uint8_t>(6, 0xFF));
+
+  Edit(1217)->setText(QStringLiteral("Gwendolyn"));
+  EXPECT_EQ(ByteCount(), QStringLiteral("6 bytes, was 6, cut to fit"));
+  EXPECT_TRUE(ByteCountMarked());
+  Entries()->setCurrentRow(2);
+  EXPECT_EQ(At(0xF92 + 0x80, 6), Codes("Gwendo"));
+  // Showing a name again shows it as stored.
+  Entries()->setCurrentRow(0);
+  EXPECT_EQ(Row(0), QStringLiteral("      "));
+  EXPECT_EQ(Text(1217), QStringLiteral("      "));
+  Entries()->setCurrentRow(1);
+  EXPECT_EQ(Row(1), QStringLiteral("Gwendo"));
+
+  // Only the two names changed: no pointer was written.
+  const auto image = document.image();
+  for (std::size_t i = 0; i < image.size(); ++i) {
+    const bool name = (i >= 0xF92 && i < 0xF98) || (i >= 0x1012 && i < 0x1018);
+    if (!name) {
+      ASSERT_EQ(image[i], before[i]) << std::hex << i;
+    }
+  }
+}
+
+TEST_F(TextPageTest, ANewPointerValueTakesEffectWhenTheEntryIsShownAgain) {
+  Open(DemoImage());
+  const EntryLocation salve = Where(kItems, 0);
+  const EntryLocation bigSalve = Where(kItems, 1);
+  Edit(1212)->setText(QString::number(bigSalve.pointerValue, 16));
+  Edit(1217)->setText(QStringLiteral("Tonic"));
+  EXPECT_EQ(ByteCount(), QStringLiteral("6 bytes, was 6"));
+  Entries()->setCurrentRow(3);
+
+  EXPECT_EQ(
+      At(salve.pointerLocation, 2),
+      (std::vector<uint8_t>{uint8_t(bigSalve.pointerValue), uint8_t(bigSalve.pointerValue >> 8)}));
+  EXPECT_EQ(At(salve.textLocation, 6), Join({Codes("Tonic"), {0x00}}));
+  Entries()->setCurrentRow(0);
+  EXPECT_EQ(Text(1217).toStdString(), demo::DemoItemName(2));
+  EXPECT_EQ(Text(1213), QString::number(bigSalve.textLocation, 16).toUpper());
+
+  // Save stores, then shows the entry through its new pointer.
+  Edit(1212)->setText(QString::number(salve.pointerValue, 16));
+  page->save();
+  EXPECT_EQ(Text(1217), QStringLiteral("Tonic"));
+  EXPECT_EQ(Entries()->currentRow(), 0);
+}
+
+TEST_F(TextPageTest, ClearedDialogueLabelShowsTheDefaultAfterReselecting) {
+  SetLabel(settings, GetLabelSet(LabelSetId::Dialogue1), 7, "Lighthouse keeper");
+  Open(DemoImage());
+  Select(kDialogue1, 7);
+  EXPECT_EQ(Row(7), QStringLiteral("Lighthouse keeper"));
+
+  prompts->modalScripts.push_back([](QDialog& dialog) {
+    EXPECT_EQ(Find<QLineEdit>(dialog, 1279)->text(), QStringLiteral("Lighthouse keeper"));
+    Find<QLineEdit>(dialog, 1279)->clear();
+    dialog.accept();
+    return ui::kDialogOk;
+  });
+  QTest::mouseClick(Find<QPushButton>(*page, 1476), Qt::LeftButton);
+  EXPECT_EQ(Row(7), QString());
+  EXPECT_EQ(Entries()->currentRow(), 7);
+  EXPECT_EQ(settings.Field(settings::kDialogueLabels1, 7), "");
+
+  Select(kItems);
+  Select(kDialogue1);
+  EXPECT_EQ(Row(7), QStringLiteral("Dialogue 7"));
+}
+
+TEST_F(TextPageTest, PreferDteIsKeptPerCategory) {
+  Open(DemoImage());
+  auto* prefer = Find<QCheckBox>(*page, 1214);
+  const EntryLocation salve = Where(kItems, 0);
+  Edit(1217)->setText(QStringLiteral("the sea"));
+  EXPECT_EQ(ByteCount(), QStringLiteral("8 bytes, was 6"));
+  EXPECT_TRUE(ByteCountMarked());
+  Entries()->setCurrentRow(1);
+  EXPECT_EQ(At(salve.textLocation, 8), Join({Codes("the sea"), {0x00}}));
+
+  // With Prefer DTE the pairs of the DTE table are taken.
+  Entries()->setCurrentRow(0);
+  QTest::mouseClick(prefer, Qt::LeftButton);
+  EXPECT_EQ(settings.Int(0x844), 1);
+  EXPECT_EQ(ByteCount(), QStringLiteral("8 bytes, was 8"));  // nothing typed yet
+  Edit(1217)->setText(QStringLiteral("the sun"));
+  EXPECT_EQ(ByteCount(), QStringLiteral("6 bytes, was 8"));
+  EXPECT_FALSE(ByteCountMarked());
+  Entries()->setCurrentRow(1);
+  const uint8_t th = demo::kDemoFirstPairCode + 1;
+  const uint8_t eBlank = demo::kDemoFirstPairCode;
+  EXPECT_EQ(At(salve.textLocation, 6),
+            (std::vector<uint8_t>{th, eBlank, Code('s'), Code('u'), Code('n'), 0x00}));
+
+  Select(1);
+  EXPECT_FALSE(prefer->isChecked());
+  EXPECT_EQ(settings.Int(0x844 + 4), 0);
+  Select(kItems);
+  EXPECT_TRUE(prefer->isChecked());
+}
+
+TEST_F(TextPageTest, EntriesSharingAPointerShareTheirText) {
+  demo::ImageBuilder image = DemoImage();
+  const uint16_t first = image.view().Word(0x28212);
+  image.Word(0x28212 + 2 * 5, first);
+  Open(image);
+  Edit(1217)->setText(QStringLiteral("Elixir"));
+  Entries()->setCurrentRow(5);
+  EXPECT_EQ(Text(1217), QStringLiteral("Elixir"));
+  EXPECT_EQ(Row(5), QStringLiteral("Elixir"));
+  EXPECT_EQ(Row(6).toStdString(), demo::DemoItemName(7));
+}
+
+TEST_F(TextPageTest, DialogueWithALineBreakAndAKeyword) {
+  Open(DemoImage());
+  Select(kDialogue1, 3);
+  const EntryLocation scout = Where(kDialogue1, 3);
+  Dialogue()->clear();
+  Dialogue()->setFocus();
+  QTest::keyClicks(Dialogue(), QStringLiteral("Take the Tent"));
+  QTest::keyClick(Dialogue(), Qt::Key_Return);
+  QTest::keyClicks(Dialogue(), QStringLiteral("now"));
+  Entries()->setCurrentRow(4);
+
+  const uint8_t tentId = 0x12;
+  ASSERT_EQ(demo::DemoItemName(tentId), "Tent");
+  EXPECT_EQ(At(scout.textLocation, 16), Join({Codes("Take the "),
+                                              {kKeywordCode, tentId, demo::kDemoLineBreakCode},
+                                              Codes("now"),
+                                              {0x00}}));
+  Entries()->setCurrentRow(3);
+  EXPECT_EQ(Dialogue()->toPlainText(), QStringLiteral("Take the Tent\nnow"));
+
+  // A new finger value goes into every finger pair; "--" keeps the old one.
+  Entries()->setCurrentRow(2);
+  const std::size_t question = Where(kDialogue1, 2).textLocation;
+  ASSERT_EQ(Fingers(question), (std::vector<uint8_t>{0x01, 0x01}));
+  Edit(1215)->setText(QStringLiteral("--"));
+  Dialogue()->appendPlainText(QStringLiteral("!"));
+  Entries()->setCurrentRow(1);
+  EXPECT_EQ(Fingers(question), (std::vector<uint8_t>{0x01, 0x01}));
+  Entries()->setCurrentRow(2);
+  EXPECT_EQ(Text(1215), QStringLiteral("1"));
+  Edit(1215)->clear();
+  QTest::keyClicks(Edit(1215), QStringLiteral("1f"));
+  EXPECT_EQ(Text(1215), QStringLiteral("1F"));
+  Entries()->setCurrentRow(1);
+  EXPECT_EQ(Fingers(question), (std::vector<uint8_t>{0x1F, 0x1F}));
+  Entries()->setCurrentRow(2);
+  EXPECT_EQ(Text(1215), QStringLiteral("1F"));
+}
+
+TEST_F(TextPageTest, BrowsingSavingAndRefreshingChangeNoByte) {
+  for (bool tables : {true, false}) {
+    if (!tables)
+      standard = dte = CharTable{};
+    Open(DemoImage());
+    const std::vector<uint8_t> before(document.image().begin(), document.image().end());
+    for (int category = 0; category < kTextCategoryCount; ++category) {
+      Categories()->setCurrentRow(category);
+      for (int row = 0; row < std::min(Entries()->count(), 12); ++row)
+        Entries()->setCurrentRow(row);
+      page->save();
+    }
+    Refresh(ui::RefreshReason::TablesChanged);
+    page->save();
+    Refresh(ui::RefreshReason::Opened);
+    page->save();
+    EXPECT_TRUE(
+        std::equal(before.begin(), before.end(), document.image().begin(), document.image().end()))
+        << tables;
+  }
+}
+
+TEST_F(TextPageTest, RefreshKeepsThePlaceOnlyWhenTheTablesChanged) {
+  Open(DemoImage());
+  Select(12, 1);
+  Refresh(ui::RefreshReason::TablesChanged);
+  EXPECT_EQ(Categories()->currentRow(), 12);
+  EXPECT_EQ(Entries()->currentRow(), 1);
+  EXPECT_EQ(Dialogue()->toPlainText().toStdString(),
+            QString::fromStdString(demo::DemoDialogue(2, 1)).replace("\r\n", "\n").toStdString());
+
+  // Opening discards what the boxes hold and starts at Items row 0.
+  const std::vector<uint8_t> before(document.image().begin(), document.image().end());
+  Dialogue()->setPlainText(QStringLiteral("Lost"));
+  Refresh(ui::RefreshReason::Opened);
+  EXPECT_EQ(Categories()->currentRow(), kItems);
+  EXPECT_EQ(Entries()->currentRow(), 0);
+  EXPECT_TRUE(
+      std::equal(before.begin(), before.end(), document.image().begin(), document.image().end()));
+}
+
+TEST_F(TextPageTest, TheMainWindowShowsTheTextPage) {
+  ui::AppState state;
+  ui::MainWindow window(state);
+  EXPECT_NE(window.findChild<ui::TextPage*>(), nullptr);
+}
+
+}  // namespace
+}  // namespace kivo

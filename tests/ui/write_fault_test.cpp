@@ -1,0 +1,127 @@
+// Every step of the safe write failing under the main window's commands:
+// Save, Save As, the settings written at exit and Clean the data. The files
+// keep their bytes, nothing is left beside them and the user is told.
+
+#include <QAction>
+#include <QDialog>
+#include <QPushButton>
+#include <filesystem>
+#include <map>
+
+#include "demo/image_builder.h"
+#include "model/core/file_io.h"
+#include "support/temp_dir.h"
+#include "ui/core/main_window.h"
+#include "ui/ui_test.h"
+
+namespace kivo {
+namespace {
+
+namespace fs = std::filesystem;
+using Snapshot = std::map<std::string, std::vector<uint8_t>>;
+
+Snapshot Take(const fs::path& folder) {
+  Snapshot files;
+  for (const auto& entry : fs::directory_iterator(folder))
+    files[entry.path().filename().string()] = test::TempDir::Read(entry.path().string());
+  return files;
+}
+
+class WriteFaultUiTest : public test::UiTest {
+ protected:
+  test::TempDir dir;
+  ui::AppState state;
+  std::unique_ptr<ui::MainWindow> window;
+  std::string rom;
+
+  // A window that opened game.nes at start and remembers it in Kivo.dat.
+  void StartWindow() {
+    rom = dir.Write("game.nes", demo::ImageBuilder().Release(3).Build());
+    SettingsBlock block;
+    block.ResetToDefaults();
+    block.SetPath(PathField::Rom, rom);
+    ASSERT_TRUE(SaveSettings(block, dir.File(settings::kDataFileName)).empty());
+    state = ui::AppState();
+    window = std::make_unique<ui::MainWindow>(state);
+    window->Start(dir.path().string(), std::nullopt);
+    ASSERT_TRUE(state.document.editable());
+    prompts->messages.clear();
+  }
+
+  QString LastMessage() const {
+    return prompts->messages.empty() ? QString() : prompts->messages.back().text;
+  }
+};
+
+TEST_F(WriteFaultUiTest, SaveAndSaveAsKeepTheRomAtEveryFailingStep) {
+  StartWindow();
+  state.document.view().SetByte(0x200, 0x42);  // an unsaved edit
+  for (const WriteStep step : kWriteSteps) {
+    SCOPED_TRACE(std::string(WriteStepName(step)));
+    const Snapshot before = Take(dir.path());
+    ScopedWriteFault fault(step);
+    EXPECT_FALSE(window->Save());
+    EXPECT_EQ(LastMessage(), "Cannot open rom for saving!");
+    EXPECT_EQ(prompts->messages.back().icon, MessageIcon::Warning);
+
+    prompts->saveFiles.push_back(QString::fromStdString(dir.File("copy.nes")));
+    window->SaveAs();
+    EXPECT_EQ(LastMessage(), "Cannot open rom for saving!");
+    EXPECT_EQ(Take(dir.path()), before);
+    EXPECT_EQ(state.settings.Path(PathField::Rom), rom) << "Save As did not move the ROM";
+    EXPECT_EQ(fault.failures(), 2);
+  }
+  EXPECT_EQ(state.document.view().Byte(0x200), 0x42) << "the edit is still held";
+  EXPECT_TRUE(window->HasUnsavedEdits());
+  EXPECT_EQ(test::TempDir::Read(rom), demo::ImageBuilder().Release(3).Build());
+
+  EXPECT_TRUE(window->Save());
+  EXPECT_EQ(test::TempDir::Read(rom)[0x200], 0x42);
+}
+
+TEST_F(WriteFaultUiTest, SettingsWrittenAtExitKeepTheOldFileAtEveryFailingStep) {
+  for (const WriteStep step : kWriteSteps) {
+    SCOPED_TRACE(std::string(WriteStepName(step)));
+    StartWindow();
+    window->show();
+    state.settings.SetInt(settings::kSelectedShop, 12);
+    const Snapshot before = Take(dir.path());
+    {
+      ScopedWriteFault fault(step);
+      EXPECT_TRUE(window->close()) << "a settings write that fails does not keep Kivo open";
+      EXPECT_EQ(fault.failures(), 1);
+    }
+    EXPECT_EQ(prompts->texts(), std::vector<QString>{"Data file not found!"});
+    EXPECT_EQ(prompts->messages.back().icon, MessageIcon::Warning);
+    EXPECT_EQ(Take(dir.path()), before);
+    window.reset();
+  }
+}
+
+TEST_F(WriteFaultUiTest, CleanTheDataKeepsTheFileAndTheDialogAtEveryFailingStep) {
+  StartWindow();
+  state.settings.SetInt(settings::kSelectedShop, 12);
+  ASSERT_TRUE(SaveSettings(state.settings, dir.File(settings::kDataFileName)).empty());
+  state.document.view().SetByte(0x200, 0x42);
+  for (const WriteStep step : kWriteSteps) {
+    SCOPED_TRACE(std::string(WriteStepName(step)));
+    const Snapshot before = Take(dir.path());
+    ScopedWriteFault fault(step);
+    prompts->messages.clear();
+    prompts->yesNoAnswers = {true};
+    prompts->modalScripts.push_back([](QDialog& dialog) {
+      dialog.findChild<QPushButton*>(QString::number(ui::kDialogOk))->click();
+      EXPECT_TRUE(dialog.isVisible()) << "the dialog stays open when the file is not written";
+      return ui::kDialogCancel;
+    });
+    window->CleanTheData();
+    EXPECT_EQ(prompts->texts(), (std::vector<QString>{"The data has been cleaned and reset",
+                                                      "Unable to open data file for cleaning!"}));
+    EXPECT_EQ(prompts->messages.back().icon, MessageIcon::Error);
+    EXPECT_EQ(Take(dir.path()), before);
+    EXPECT_EQ(state.document.view().Byte(0x200), 0x42) << "no re-open after a failed clean";
+  }
+}
+
+}  // namespace
+}  // namespace kivo
