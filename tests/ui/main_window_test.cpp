@@ -1,6 +1,7 @@
 #include "ui/core/main_window.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QTabWidget>
 #include <filesystem>
 
@@ -256,6 +257,39 @@ TEST_F(MainWindowTest, TitlesFollowTheTabsAndAFileArgumentIsOpened) {
 
   window->CheckVersion();
   EXPECT_TRUE(prompts->texts().back().startsWith("This looks like Vask's translation, v1.03."));
+}
+
+TEST_F(MainWindowTest, ConfigureRefreshesOnlyAfterOkWithAnImage) {
+  StartWindow();
+  prompts->modalScripts.push_back([](QDialog&) { return ui::kDialogOk; });
+  window->Configure();
+  EXPECT_EQ(probe->refreshes, 0) << "no image: nothing to refresh";
+
+  const std::string rom = dir.Write("game.nes", demo::ImageBuilder().Build());
+  prompts->openFiles.push_back(QString::fromStdString(rom));
+  window->ChooseAndOpen();
+  ASSERT_EQ(probe->refreshes, 1);
+  const int savesBefore = probe->saves;
+
+  window->Configure();  // no script queued: the dialog is cancelled
+  EXPECT_EQ(probe->refreshes, 1);
+
+  prompts->modalScripts.push_back([](QDialog&) { return ui::kDialogOk; });
+  window->Configure();
+  EXPECT_EQ(probe->refreshes, 2);
+  EXPECT_EQ(probe->lastReason, ui::RefreshReason::TablesChanged);
+  EXPECT_GT(probe->saves, savesBefore) << "pages store before they are rebuilt";
+}
+
+TEST_F(MainWindowTest, CleaningTheDataReopensTheRom) {
+  const std::string rom = dir.Write("game.nes", demo::ImageBuilder().Build());
+  RememberRom(rom);
+  StartWindow();
+  prompts->modalScripts.push_back([](QDialog&) { return ui::kDialogOk; });
+  window->CleanTheData();
+  EXPECT_EQ(prompts->texts().back(),
+            "ROM has been reopened, all changes since last save have been discarded.");
+  EXPECT_EQ(probe->refreshes, 2);
 }
 
 }  // namespace
