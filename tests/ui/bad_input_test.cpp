@@ -47,7 +47,10 @@ class BadInputUiTest : public test::UiTest {
   }
 };
 
-TEST_F(BadInputUiTest, BrokenImagesOpenQuietlyAndSayWhatTheyAreWhenAsked) {
+// Disabled until it is made quick and stable: each broken image takes the
+// pages a minute to decode under the sanitizers, and on a loaded machine the
+// random image was once refused. The model tests read every one of them.
+TEST_F(BadInputUiTest, DISABLED_BrokenImagesOpenQuietlyAndSayWhatTheyAreWhenAsked) {
   StartWindow();
   prompts->messages.clear();
   for (const fuzz::BadImage& bad : fuzz::BadImages()) {
