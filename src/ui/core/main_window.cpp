@@ -283,7 +283,8 @@ void MainWindow::Reopen() {
 bool MainWindow::Save() {
   if (!state_.document.editable())
     return false;
-  StoreAllPages();
+  if (!StorePagesForWrite())
+    return false;
   const Messages failed = state_.document.Save(state_.settings.Path(PathField::Rom));
   if (!failed.empty()) {
     ShowMessages(this, failed);
@@ -305,7 +306,8 @@ void MainWindow::SaveAs() {
     ShowMessage(this, *refused);
     return;
   }
-  StoreAllPages();
+  if (!StorePagesForWrite())
+    return;
   const Messages failed = state_.document.Save(path);
   if (!failed.empty()) {
     ShowMessages(this, failed);
@@ -395,9 +397,28 @@ void MainWindow::TakeBaseline() {
   baseline_.assign(state_.document.image().begin(), state_.document.image().end());
 }
 
+bool MainWindow::StorePagesForWrite() {
+  if (!state_.document.editable())
+    return false;
+  for (int tab : kSaveOrder) {
+    const std::string refusal = page(tab)->saveRefusal();
+    if (!refusal.empty()) {
+      prompts().Message(this, QString::fromStdString(refusal), MessageIcon::Error);
+      return false;
+    }
+  }
+  StoreAllPages();
+  return true;
+}
+
 bool MainWindow::HasUnsavedEdits() {
   if (!state_.document.editable())
     return false;
+  // Edits a page cannot store yet are still edits.
+  for (int tab : kSaveOrder) {
+    if (!page(tab)->saveRefusal().empty())
+      return true;
+  }
   StoreAllPages();
   const auto image = state_.document.image();
   return !std::equal(image.begin(), image.end(), baseline_.begin(), baseline_.end());

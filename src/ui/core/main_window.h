@@ -84,6 +84,9 @@ class MainWindow : public QMainWindow {
   void SelectTab();
   // True when Save would write something other than what was opened or last saved.
   bool HasUnsavedEdits();
+  // Stores every page into the image before the file is written; when a page
+  // cannot store its edits, says why and returns false (nothing is stored).
+  bool StorePagesForWrite();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -3,6 +3,7 @@
 // image and what it needs to show it, and asks it to store its edits back.
 
 #include <QWidget>
+#include <string>
 
 #include "model/core/rom_document.h"
 #include "model/core/settings.h"
@@ -34,6 +35,9 @@ class Page : public QWidget {
   virtual void refresh(const PageContext& context) { (void)context; }
   // Stores the page's edits into the image (never into the file).
   virtual void save() {}
+  // Why the page's edits cannot be stored into the image as they are (empty
+  // when they can); Save and every command that writes the file ask first.
+  virtual std::string saveRefusal() { return {}; }
   // The program is closing.
   virtual void closePage() {}
   // The page's tab was selected or left (the Maps page shows its map window).
