@@ -1,0 +1,63 @@
+#include "model/gfx/tile_codec.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+namespace kivo {
+namespace {
+
+using Tile = std::array<uint8_t, kTileBytes>;
+
+TEST(TileCodec, EncodingUndoesDecodingForEveryTile) {
+  std::mt19937 random(9);
+  std::vector<uint8_t> sheet(kSheetTileCount * kTileBytes);
+  for (uint8_t& b : sheet)
+    b = static_cast<uint8_t>(random());
+  for (int t = 0; t < kSheetTileCount; ++t) {
+    const Tile tile = SheetTile(sheet, t);
+    EXPECT_EQ(EncodeTile(DecodeTile(tile)), tile) << t;
+  }
+
+  // The decoder's own reading: top-left colour 3, colour 1 in the rightmost column.
+  const Tile corner = {0x80, 0x01, 0, 0, 0, 0, 0, 0, 0x80, 0, 0, 0, 0, 0, 0, 0};
+  const TilePixels pixels = DecodeTile(corner);
+  EXPECT_EQ(pixels[0], 3);
+  EXPECT_EQ(pixels[kTileSize + 7], 1);
+  EXPECT_EQ(pixels[1], 0);
+
+  // Values past 3 keep their low bits.
+  TilePixels wide{};
+  wide[0] = 6;
+  EXPECT_EQ(EncodeTile(wide), (Tile{0, 0, 0, 0, 0, 0, 0, 0, 0x80, 0, 0, 0, 0, 0, 0, 0}));
+}
+
+TEST(TileCodec, SwapExchangesTwoColoursOnly) {
+  std::mt19937 random(2);
+  Tile tile{};
+  for (uint8_t& b : tile)
+    b = static_cast<uint8_t>(random());
+  const TilePixels before = DecodeTile(tile);
+  SwapTileColours(tile, 1, 3);
+  const TilePixels after = DecodeTile(tile);
+  for (int i = 0; i < kTilePixelCount; ++i) {
+    const uint8_t expected = before[i] == 1 ? 3 : before[i] == 3 ? 1 : before[i];
+    EXPECT_EQ(after[i], expected) << i;
+  }
+  SwapTileColours(tile, 3, 1);
+  EXPECT_EQ(DecodeTile(tile), before);
+
+  // In a sheet only tile t changes; a tile the sheet cannot hold is refused.
+  std::vector<uint8_t> sheet(3 * kTileBytes + 5, 0x00);
+  std::vector<uint8_t> expected = sheet;
+  EXPECT_TRUE(SwapSheetTileColours(sheet, 1, 0, 2));
+  std::fill(expected.begin() + kTileBytes + kTileSize, expected.begin() + 2 * kTileBytes, 0xFF);
+  EXPECT_EQ(sheet, expected);
+  EXPECT_FALSE(SwapSheetTileColours(sheet, 3, 0, 2));
+  EXPECT_FALSE(SwapSheetTileColours(sheet, -1, 0, 2));
+  EXPECT_EQ(sheet, expected);
+}
+
+}  // namespace
+}  // namespace kivo
