@@ -69,18 +69,6 @@ TEST(DemoCli, WritesAWorkspaceKivoOpensAsItIs) {
   EXPECT_NE(id["release"]["text"].get<std::string>().find("Everything is supported"),
             std::string::npos);
 
-  const test::CliResult text = RunCli("text " + QuoteArg(rom) + " --standard " +
-                                      QuoteArg(standard) + " --dte " + QuoteArg(dte) + " --json");
-  ASSERT_EQ(text.status, 0) << text.err;
-  const json items = json::parse(text.out)["categories"][0];
-  EXPECT_EQ(items["name"], "Items");
-  EXPECT_EQ(items["entries"][0]["text"], "Salve");
-  EXPECT_EQ(items["entries"][0]["text"], demo::DemoItemName(1));
-
-  const json map = json::parse(RunCli("map --json " + QuoteArg(rom)).out);
-  EXPECT_EQ(map["fits"], true);
-  EXPECT_EQ(map["roundTrip"], true);
-
   // A second demo leaves the workspace alone; --force writes it again.
   const auto before = test::TempDir::Read(rom);
   settings.SetPath(PathField::Palette, "/somewhere/my.pal");
@@ -130,10 +118,6 @@ TEST(DemoImage, HoldsEveryTextAndTheWorldMapAsPlaced) {
   const std::vector<std::string> items = DecodeNames(image, 0, kItemNameTable, dte);
   for (int id = 0; id < kItemNameTable.count; ++id)
     EXPECT_EQ(items[id], demo::DemoItemName(id)) << id;
-  EXPECT_EQ(demo::DemoItemName(0x31), "Wood Knife");
-  EXPECT_EQ(demo::DemoItemName(0x70), "Cloth Cap");
-  EXPECT_EQ(demo::DemoItemName(0x98), "Blaze Tome");
-  EXPECT_EQ(demo::DemoItemName(0xFF), "Heartstone");
 
   const std::vector<std::string> spells = DecodeNames(image, 0, kSpellNameTable, dte);
   const std::vector<std::string> monsters = DecodeNames(image, 0, kMonsterNameTable, dte);
@@ -144,8 +128,6 @@ TEST(DemoImage, HoldsEveryTextAndTheWorldMapAsPlaced) {
     EXPECT_EQ(monsters[row], demo::DemoMonsterName(row)) << row;
   for (int row = 0; row < kBattleMessageTable.count; ++row)
     EXPECT_EQ(messages[row], demo::DemoBattleMessage(row)) << row;
-  EXPECT_EQ(monsters[127], "Elder Drake");
-  EXPECT_EQ(messages[98], "Returned");
 
   SettingsBlock settings;
   BuildKeywordNames(image, 0, dte, settings);
@@ -154,7 +136,6 @@ TEST(DemoImage, HoldsEveryTextAndTheWorldMapAsPlaced) {
     EXPECT_EQ(ReadTextEntry(image, 0, kCharactersCategory, row, dte, keywords).text,
               demo::DemoCharacterName(row));
   }
-  EXPECT_EQ(demo::DemoCharacterName(0), "Rowan ");
 
   int fingers = 0;
   for (int set = 1; set <= 3; ++set) {

@@ -1,17 +1,10 @@
 #include "ui/editors/character_page.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QSlider>
 
-#include "demo/demo_image.h"
-#include "demo/demo_tables.h"
 #include "demo/text_layout.h"
 #include "ui/editors/stat_template_dialog.h"
-#include "ui/ui_test.h"
+#include "ui/page_test.h"
 
 namespace kivo {
 namespace {
@@ -20,51 +13,12 @@ constexpr std::size_t Record(int index) {
   return 0xF90 + 0x80 * static_cast<std::size_t>(index);
 }
 
-template <typename W>
-W* Find(QWidget& parent, int id) {
-  auto* w = parent.findChild<W*>(QString::number(id));
-  EXPECT_NE(w, nullptr) << id;
-  return w;
-}
+using test::DemoImage;
+using test::Find;
 
-class CharacterPageTest : public test::UiTest {
+class CharacterPageTest : public test::PageTest<ui::CharacterPage> {
  protected:
-  RomDocument document;
-  SettingsBlock settings;
-  CharTable standard = demo::DemoStandardTable();
-  CharTable dte = demo::DemoDteTable();
-  std::unique_ptr<ui::CharacterPage> page;
-
-  // The demo image, then whatever the test changes in it.
-  demo::ImageBuilder DemoImage() {
-    demo::ImageBuilder image;
-    demo::PlaceDemoImage(image);
-    return image;
-  }
-
-  void Open(const demo::ImageBuilder& image) {
-    document.Adopt(image.Build(), "demo.nes");
-    if (!page)
-      page = std::make_unique<ui::CharacterPage>();
-    Refresh(ui::RefreshReason::Opened);
-  }
-
-  void Refresh(ui::RefreshReason reason) {
-    ui::PageContext context;
-    context.document = &document;
-    context.settings = &settings;
-    context.standardTable = &standard;
-    context.dteTable = &dte;
-    context.reason = reason;
-    page->refresh(context);
-  }
-
-  QLineEdit* Edit(int id) { return Find<QLineEdit>(*page, id); }
-  QComboBox* Combo(int id) { return Find<QComboBox>(*page, id); }
-  QListWidget* Characters() { return Find<QListWidget>(*page, 1028); }
-  QString Text(int id) { return Edit(id)->text(); }
-  void Type(int id, const QString& text) { Edit(id)->setText(text); }
-  uint8_t Byte(std::size_t offset) const { return document.view().Byte(offset); }
+  QListWidget* Characters() { return List(1028); }
 };
 
 TEST_F(CharacterPageTest, RefreshFillsTheListsAndShowsTheRememberedCharacter) {
@@ -98,13 +52,13 @@ TEST_F(CharacterPageTest, RefreshFillsTheListsAndShowsTheRememberedCharacter) {
   }
 
   // Lyra's record, as the demo wrote it: healer, back row, staff in the right hand.
-  EXPECT_TRUE(Find<QCheckBox>(*page, 1030)->isChecked());
-  EXPECT_FALSE(Find<QCheckBox>(*page, 1029)->isChecked());
+  EXPECT_TRUE(Box(1030)->isChecked());
+  EXPECT_FALSE(Box(1029)->isChecked());
   EXPECT_EQ(Combo(1176)->currentIndex(), 0x48 - 0x30);
   EXPECT_EQ(Combo(1132)->currentText().toStdString(), demo::DemoSpellName(7));
-  EXPECT_EQ(Text(1062), QStringLiteral("6"));                 // spell level shown from 1
-  EXPECT_EQ(Text(1059), QStringLiteral("3"));                 // Cane level
-  EXPECT_FALSE(Find<QPushButton>(*page, 1027)->isEnabled());  // Edit sprite
+  EXPECT_EQ(Text(1062), QStringLiteral("6"));  // spell level shown from 1
+  EXPECT_EQ(Text(1059), QStringLiteral("3"));  // Cane level
+  EXPECT_FALSE(Button(1027)->isEnabled());     // Edit sprite
 
   // A remembered selection outside 0..8 shows the first character.
   for (int stored : {9, -1, 0x7FFFFFFF}) {
@@ -121,7 +75,7 @@ TEST_F(CharacterPageTest, SaveClampsAndRewritesIndexHandAndRow) {
   image.Byte(Record(3), 0x05).Byte(Record(3) + 0x75, 7).Byte(Record(3) + 0x15, 0xAB);
   settings.SetInt(settings::kSelectedCharacter, 3);
   Open(image);
-  EXPECT_FALSE(Find<QCheckBox>(*page, 1030)->isChecked());  // 7 reads as front row
+  EXPECT_FALSE(Box(1030)->isChecked());  // 7 reads as front row
 
   Type(1183, QStringLiteral("70000"));
   Type(1184, QStringLiteral(""));
@@ -134,8 +88,8 @@ TEST_F(CharacterPageTest, SaveClampsAndRewritesIndexHandAndRow) {
   Type(1191, QStringLiteral(""));  // evasion count: empty is stored as 1
   page->save();
 
-  EXPECT_EQ(document.view().Word(Record(3) + 0x08), 0xFFFF);
-  EXPECT_EQ(document.view().Word(Record(3) + 0x0A), 0);
+  EXPECT_EQ(Word(Record(3) + 0x08), 0xFFFF);
+  EXPECT_EQ(Word(Record(3) + 0x0A), 0);
   EXPECT_EQ(Byte(Record(3) + 0x10), 99);
   EXPECT_EQ(Byte(Record(3) + 0x40), 0);
   EXPECT_EQ(Byte(Record(3) + 0x41), 99);
@@ -150,8 +104,8 @@ TEST_F(CharacterPageTest, SaveClampsAndRewritesIndexHandAndRow) {
   EXPECT_EQ(Text(1183), QStringLiteral("65535"));
   EXPECT_EQ(Text(1054), QStringLiteral("16"));
 
-  Find<QCheckBox>(*page, 1029)->setChecked(true);
-  Find<QCheckBox>(*page, 1030)->setChecked(true);
+  Box(1029)->setChecked(true);
+  Box(1030)->setChecked(true);
   page->save();
   EXPECT_EQ(Byte(Record(3)), 0x83);
   EXPECT_EQ(Byte(Record(3) + 0x75), 0);
@@ -190,11 +144,11 @@ TEST_F(CharacterPageTest, MovingBetweenCharactersNeverLosesAnEdit) {
   Characters()->setCurrentRow(1);
   Type(1186, QStringLiteral("777"));
   Combo(1179)->setCurrentIndex(4);
-  Find<QCheckBox>(*page, 1030)->setChecked(false);
+  Box(1030)->setChecked(false);
   Characters()->setCurrentRow(6);  // stores Mira, then shows Wren
   EXPECT_EQ(page->loadedIndex(), 6);
   EXPECT_EQ(settings.Int(settings::kSelectedCharacter), 6);
-  EXPECT_EQ(document.view().Word(Record(1) + 0x0E), 777);
+  EXPECT_EQ(Word(Record(1) + 0x0E), 777);
   EXPECT_EQ(Byte(Record(1) + 0x19), 0x73);
   EXPECT_EQ(Byte(Record(1) + 0x75), 1);
   EXPECT_NE(Text(1186), QStringLiteral("777"));
@@ -248,11 +202,11 @@ TEST_F(CharacterPageTest, StatTemplate) {
   settings.SetInt(settings::kSelectedCharacter, 2);
   Open(DemoImage());
   const QString hpBefore = Text(1183);
-  const uint16_t storedHp = document.view().Word(Record(2) + 0x08);
+  const uint16_t storedHp = Word(Record(2) + 0x08);
 
   // Cancel changes nothing.
   prompts->modalScripts.push_back([](QDialog&) { return ui::kDialogCancel; });
-  Find<QPushButton>(*page, 1658)->click();
+  Button(1658)->click();
   EXPECT_TRUE(prompts->modalScripts.empty());
   EXPECT_EQ(Text(1183), hpBefore);
 
@@ -283,7 +237,7 @@ TEST_F(CharacterPageTest, StatTemplate) {
     Find<QPushButton>(d, ui::kDialogOk)->click();
     return ui::kDialogCancel;  // ignored: OK ended it
   });
-  Find<QPushButton>(*page, 1658)->click();
+  Button(1658)->click();
   EXPECT_EQ(Text(1183), QStringLiteral("70000"));
   EXPECT_EQ(Text(1184), QStringLiteral("70000"));
   EXPECT_EQ(Text(1185), QStringLiteral("931"));
@@ -293,22 +247,10 @@ TEST_F(CharacterPageTest, StatTemplate) {
   EXPECT_EQ(Text(1042), QStringLiteral("15"));
   EXPECT_EQ(Text(1193), QStringLiteral("99"));
   // Only the fields changed; the next save writes them.
-  EXPECT_EQ(document.view().Word(Record(2) + 0x08), storedHp);
+  EXPECT_EQ(Word(Record(2) + 0x08), storedHp);
   page->save();
-  EXPECT_EQ(document.view().Word(Record(2) + 0x08), 0xFFFF);
+  EXPECT_EQ(Word(Record(2) + 0x08), 0xFFFF);
   EXPECT_EQ(Byte(Record(2) + 0x10), 44);
-}
-
-TEST_F(CharacterPageTest, ZeroPointsInTheTemplate) {
-  ui::StatTemplateDialog dialog;
-  Find<QLineEdit>(dialog, 1666)->setText(QStringLiteral("0"));
-  const StatTemplate values = dialog.values();
-  EXPECT_EQ(values.hp, 0);
-  EXPECT_EQ(values.evasionCount, 1);
-  EXPECT_EQ(values.magicDefenceCount, 1);
-  EXPECT_EQ(values.soul, 0);
-  Find<QSlider>(dialog, 1665)->setValue(-49);
-  EXPECT_EQ(dialog.values(), ComputeStatTemplate(0, -49));
 }
 
 }  // namespace

@@ -12,18 +12,12 @@
 namespace kivo {
 namespace {
 
+using test::Find;
 using test::UiTest;
 
 const QString kQuestion = QStringLiteral(
     "If a rom is open, it will need to be re-opened once this process is done. Changes to the rom "
     "won't be saved. Proceed?");
-
-template <typename W>
-W* Find(QWidget& dialog, int id) {
-  auto* w = dialog.findChild<W*>(QString::number(id));
-  EXPECT_NE(w, nullptr) << id;
-  return w;
-}
 
 std::vector<uint8_t> Of(const SettingsBlock& block) {
   return {block.bytes().begin(), block.bytes().end()};

@@ -13,14 +13,8 @@
 namespace kivo {
 namespace {
 
+using test::Find;
 using test::UiTest;
-
-template <typename W>
-W* Find(QWidget& dialog, int id) {
-  auto* w = dialog.findChild<W*>(QString::number(id));
-  EXPECT_NE(w, nullptr) << id;
-  return w;
-}
 
 void Click(QWidget& dialog, int id) {
   Find<QPushButton>(dialog, id)->click();
@@ -115,17 +109,6 @@ TEST_F(UiTest, ConfigLoadsTablesAndPalettes) {
   EXPECT_EQ(f.state.palette[0].blue, 0x56);
   EXPECT_EQ(f.state.settings.Path(PathField::Palette), palette);
   EXPECT_EQ(FieldText(dialog, 1287), QString::fromStdString(palette));
-
-  // An unreadable palette keeps the palette and the stored path.
-  const MasterPalette before = f.state.palette;
-  prompts->messages.clear();
-  prompts->openFiles = {QString::fromStdString(f.dir.File("gone.pal"))};
-  Click(dialog, 1288);
-  ASSERT_EQ(prompts->messages.size(), 1u);
-  EXPECT_EQ(prompts->messages[0].text,
-            QStringLiteral("Could not load the palette file. Colors will not display properly."));
-  EXPECT_EQ(f.state.palette, before);
-  EXPECT_EQ(f.state.settings.Path(PathField::Palette), palette);
 }
 
 TEST_F(UiTest, ConfigPathTooLongToRememberLoadsButIsNotStored) {

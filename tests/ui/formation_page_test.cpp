@@ -1,22 +1,14 @@
 #include "ui/editors/formation_page.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QTest>
 
 #include "demo/demo_formations.h"
-#include "demo/demo_image.h"
-#include "demo/demo_tables.h"
-#include "model/gfx/palette.h"
 #include "ui/framework/dialog.h"
 #include "ui/gfx/colour_grid.h"
 #include "ui/gfx/palette_grid.h"
 #include "ui/gfx/swatch_row.h"
-#include "ui/ui_test.h"
+#include "ui/page_test.h"
 
 namespace kivo {
 namespace {
@@ -30,9 +22,6 @@ constexpr std::size_t MonsterSetRow(int m) {
 }
 constexpr std::size_t QuantityRow(int q) {
   return 0x2CBB0 + 4 * static_cast<std::size_t>(q);
-}
-constexpr std::size_t BattleColour(int palette, int k) {
-  return 0x1710 + 0x80 * static_cast<std::size_t>(k) + static_cast<std::size_t>(palette);
 }
 
 constexpr int kList = 1478, kFormation2 = 1260, kMonsterIndex = 1265, kQuantityIndex = 1266;
@@ -53,52 +42,14 @@ constexpr int UsesPalette2(int k) {
   return 1275 + k;
 }
 
-template <typename W>
-W* Find(QWidget& parent, int id) {
-  auto* w = parent.findChild<W*>(QString::number(id));
-  EXPECT_NE(w, nullptr) << id;
-  return w;
-}
+using test::BattleColour;
+using test::DemoImage;
+using test::Find;
 
-class FormationPageTest : public test::UiTest {
+class FormationPageTest : public test::PageTest<ui::FormationPage> {
  protected:
-  RomDocument document;
-  SettingsBlock settings;
-  MasterPalette palette;
-  CharTable standard = demo::DemoStandardTable();
-  CharTable dte = demo::DemoDteTable();
-  std::unique_ptr<ui::FormationPage> page;
-
-  static demo::ImageBuilder DemoImage() {
-    demo::ImageBuilder image;
-    demo::PlaceDemoImage(image);
-    return image;
-  }
-
-  void Open(const demo::ImageBuilder& image) {
-    document.Adopt(image.Build(), "demo.nes");
-    if (!page)
-      page = std::make_unique<ui::FormationPage>();
-    ui::PageContext context;
-    context.document = &document;
-    context.settings = &settings;
-    context.standardTable = &standard;
-    context.dteTable = &dte;
-    context.palette = &palette;
-    page->refresh(context);
-  }
-
-  QLineEdit* Edit(int id) { return Find<QLineEdit>(*page, id); }
-  QComboBox* Combo(int id) { return Find<QComboBox>(*page, id); }
-  QCheckBox* Box(int id) { return Find<QCheckBox>(*page, id); }
-  QListWidget* Formations() { return Find<QListWidget>(*page, kList); }
-  QPushButton* Button(int id) { return Find<QPushButton>(*page, id); }
-  QString Text(int id) { return Find<QLabel>(*page, id)->text(); }
-  uint8_t Byte(std::size_t offset) const { return std::as_const(document).view().Byte(offset); }
-  std::vector<uint8_t> Image() const {
-    const std::span<const uint8_t> image = std::as_const(document).image();
-    return {image.begin(), image.end()};
-  }
+  QListWidget* Formations() { return List(kList); }
+  QString Label(int id) { return Find<QLabel>(*page, id)->text(); }
   void ClickSwatch(int which, int k) {
     QTest::mouseClick(&page->swatches(which), Qt::LeftButton, {}, QPoint(16 * k + 8, 8));
   }
@@ -139,8 +90,8 @@ TEST_F(FormationPageTest, RefreshFillsTheListsAndShowsTheRememberedFormation) {
     EXPECT_EQ(Box(UsesPalette2(k))->isChecked(), k == 1 || k == 3) << k;
   }
   EXPECT_EQ(Combo(kPattern)->currentIndex(), 10);
-  EXPECT_EQ(Text(kPalette1), QStringLiteral("4A"));
-  EXPECT_EQ(Text(kPalette2), QStringLiteral("42"));
+  EXPECT_EQ(Label(kPalette1), QStringLiteral("4A"));
+  EXPECT_EQ(Label(kPalette2), QStringLiteral("42"));
   EXPECT_EQ(Edit(kUnknown)->text(), QStringLiteral("8A"));
   EXPECT_EQ(page->swatches(1).colours(),
             (std::vector<uint8_t>{Byte(BattleColour(0x42, 0)), Byte(BattleColour(0x42, 1)),
@@ -276,14 +227,14 @@ TEST_F(FormationPageTest, PalettesAndSwatches) {
     return ui::kDialogOk;
   });
   Button(1264)->click();
-  EXPECT_EQ(Text(kPalette2), QStringLiteral("25"));
+  EXPECT_EQ(Label(kPalette2), QStringLiteral("25"));
   EXPECT_EQ(Byte(Record(11) + 4), demo::kDemoSharedPalette);
   prompts->modalScripts.push_back([](QDialog& dialog) {
     dialog.findChild<ui::PaletteGrid*>()->ClickAt({24, 60});
     return ui::kDialogCancel;
   });
   Button(1263)->click();
-  EXPECT_EQ(Text(kPalette1), QStringLiteral("4B"));
+  EXPECT_EQ(Label(kPalette1), QStringLiteral("4B"));
   Formations()->setCurrentRow(12);
   EXPECT_EQ(Byte(Record(11) + 4), 0x25);
   EXPECT_EQ(Byte(Record(11) + 3), 0x4B);

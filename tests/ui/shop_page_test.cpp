@@ -1,18 +1,12 @@
 #include "ui/editors/shop_page.h"
 
-#include <QComboBox>
 #include <QDialog>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QtTest/QTest>
 
-#include "demo/demo_image.h"
 #include "demo/demo_shops.h"
-#include "demo/demo_tables.h"
 #include "model/text/labels.h"
 #include "ui/framework/dialog.h"
-#include "ui/ui_test.h"
+#include "ui/page_test.h"
 
 namespace kivo {
 namespace {
@@ -24,12 +18,8 @@ constexpr std::size_t Entry(int entry) {
   return 0x38010 + 2 * static_cast<std::size_t>(entry);
 }
 
-template <typename W>
-W* Find(QWidget& parent, int id) {
-  auto* w = parent.findChild<W*>(QString::number(id));
-  EXPECT_NE(w, nullptr) << id;
-  return w;
-}
+using test::DemoImage;
+using test::Find;
 
 // Slot k's controls: item, price row, "To buy", "To sell".
 constexpr int kItem[] = {1223, 1224, 1225, 1226};
@@ -38,51 +28,12 @@ constexpr int kToBuy[] = {1408, 1409, 1410, 1411};
 constexpr int kToSell[] = {1427, 1428, 1429, 1430};
 constexpr int kStartingGilEdit = 1379;
 
-class ShopPageTest : public test::UiTest {
+class ShopPageTest : public test::PageTest<ui::ShopPage> {
  protected:
-  RomDocument document;
-  SettingsBlock settings;
-  CharTable standard = demo::DemoStandardTable();
-  CharTable dte = demo::DemoDteTable();
-  std::unique_ptr<ui::ShopPage> page;
-
-  demo::ImageBuilder DemoImage() {
-    demo::ImageBuilder image;
-    demo::PlaceDemoImage(image);
-    return image;
-  }
-
-  void Open(const demo::ImageBuilder& image) {
-    document.Adopt(image.Build(), "demo.nes");
-    if (!page)
-      page = std::make_unique<ui::ShopPage>();
-    Refresh(ui::RefreshReason::Opened);
-  }
-
-  void Refresh(ui::RefreshReason reason) {
-    ui::PageContext context;
-    context.document = &document;
-    context.settings = &settings;
-    context.standardTable = &standard;
-    context.dteTable = &dte;
-    context.reason = reason;
-    page->refresh(context);
-  }
-
-  QLineEdit* Edit(int id) { return Find<QLineEdit>(*page, id); }
-  QComboBox* Combo(int id) { return Find<QComboBox>(*page, id); }
-  QListWidget* Shops() { return Find<QListWidget>(*page, 1221); }
-  QString Text(int id) { return Edit(id)->text(); }
-  void Type(int id, const QString& text) { Edit(id)->setText(text); }
+  QListWidget* Shops() { return List(1221); }
   void Pick(int id, int row) { Combo(id)->setCurrentIndex(row); }
   void SelectShop(int row) { Shops()->setCurrentRow(row); }
-  ConstRomView View() const { return document.view(); }
-  std::vector<uint8_t> Image() const {
-    const std::span<const uint8_t> image = document.image();
-    return {image.begin(), image.end()};
-  }
-  int Price(int entry) const { return View().Word(Entry(entry)); }
-  uint8_t Byte(std::size_t offset) const { return View().Byte(offset); }
+  int Price(int entry) const { return Word(Entry(entry)); }
 };
 
 TEST_F(ShopPageTest, RefreshFillsTheListsAndShowsTheRememberedShop) {
@@ -157,26 +108,8 @@ TEST_F(ShopPageTest, PricesClampAndFollowThePickedRows) {
   // Starting gil clamps to seven digits, three bytes.
   Type(kStartingGilEdit, QStringLiteral("12345678"));
   page->save();
-  EXPECT_EQ(View().Bytes(0xB0C, 3), (std::vector<uint8_t>{0x7F, 0x96, 0x98}));
+  EXPECT_EQ(Bytes(0xB0C, 3), (std::vector<uint8_t>{0x7F, 0x96, 0x98}));
   EXPECT_EQ(Text(kStartingGilEdit), QStringLiteral("9999999"));
-}
-
-TEST_F(ShopPageTest, SharedEntriesTakeTheLaterSlot) {
-  Open(DemoImage());
-  Pick(kItem[0], 0x10 - 1);
-  Pick(kItem[3], 0x10 - 1);
-  Type(kToSell[0], QStringLiteral("111"));
-  Type(kToSell[3], QStringLiteral("333"));
-  Pick(kPrice[1], 7);
-  Pick(kPrice[2], 7);
-  Type(kToBuy[1], QStringLiteral("2222"));
-  Type(kToBuy[2], QStringLiteral("4444"));
-  page->save();
-  EXPECT_EQ(Price(0x10), 333);
-  EXPECT_EQ(Price(0xC7), 4444);
-  EXPECT_EQ(Byte(Shop(0)), 0x10);
-  EXPECT_EQ(Byte(Shop(0) + 6), 0x10);
-  EXPECT_EQ(Text(kToSell[0]), QStringLiteral("333"));
 }
 
 TEST_F(ShopPageTest, BytesWithoutRowsAndEmptyEditsKeepTheStoredValues) {
@@ -191,7 +124,7 @@ TEST_F(ShopPageTest, BytesWithoutRowsAndEmptyEditsKeepTheStoredValues) {
   EXPECT_EQ(Text(kToBuy[1]), QStringLiteral("90"));
   Type(kToBuy[1], QStringLiteral("95"));
   page->save();
-  EXPECT_EQ(View().Bytes(Shop(3), 4), (std::vector<uint8_t>{0xC4, 0xC2, 0x31, 0x15}));
+  EXPECT_EQ(Bytes(Shop(3), 4), (std::vector<uint8_t>{0xC4, 0xC2, 0x31, 0x15}));
   EXPECT_EQ(Price(0x15), 95);
   EXPECT_EQ(Price(0xC4), 1500);
 
@@ -257,7 +190,7 @@ TEST_F(ShopPageTest, ChangeLabelRenamesTheSelectedShop) {
     dialog.accept();
     return ui::kDialogOk;
   });
-  QTest::mouseClick(Find<QPushButton>(*page, 1222), Qt::LeftButton);
+  QTest::mouseClick(Button(1222), Qt::LeftButton);
   EXPECT_EQ(Shops()->item(4)->text(), QString(39, u'x'));
   EXPECT_EQ(Shops()->currentRow(), 4);
   EXPECT_EQ(page->loadedIndex(), 4);
@@ -265,7 +198,7 @@ TEST_F(ShopPageTest, ChangeLabelRenamesTheSelectedShop) {
 
   // With no shop selected there is nothing to rename.
   Shops()->setCurrentRow(-1);
-  EXPECT_FALSE(Find<QPushButton>(*page, 1222)->isEnabled());
+  EXPECT_FALSE(Button(1222)->isEnabled());
   EXPECT_EQ(page->loadedIndex(), 4);
 }
 

@@ -1,23 +1,15 @@
 #include "ui/editors/spells_page.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QTest>
 
-#include "demo/demo_image.h"
 #include "demo/demo_spells.h"
-#include "demo/demo_tables.h"
-#include "model/gfx/palette.h"
 #include "ui/framework/dialog.h"
 #include "ui/gfx/colour_grid.h"
 #include "ui/gfx/palette_grid.h"
 #include "ui/gfx/swatch_row.h"
-#include "ui/ui_test.h"
+#include "ui/page_test.h"
 
 namespace kivo {
 namespace {
@@ -28,64 +20,15 @@ constexpr std::size_t Spell(int s) {
 constexpr std::size_t Record(int a) {
   return 0x30346 + 5 * static_cast<std::size_t>(a);
 }
-constexpr std::size_t BattleColour(int palette, int k) {
-  return 0x1710 + 0x80 * static_cast<std::size_t>(k) + static_cast<std::size_t>(palette);
-}
 
-template <typename W>
-W* Find(QWidget& parent, int id) {
-  auto* w = parent.findChild<W*>(QString::number(id));
-  EXPECT_NE(w, nullptr) << id;
-  return w;
-}
+using test::BattleColour;
+using test::DemoImage;
+using test::Find;
 
-class SpellsPageTest : public test::UiTest {
+class SpellsPageTest : public test::PageTest<ui::SpellsPage> {
  protected:
-  RomDocument document;
-  SettingsBlock settings;
-  MasterPalette palette;
-  CharTable standard = demo::DemoStandardTable();
-  CharTable dte = demo::DemoDteTable();
-  std::unique_ptr<ui::SpellsPage> page;
-
-  demo::ImageBuilder DemoImage() {
-    demo::ImageBuilder image;
-    demo::PlaceDemoImage(image);
-    return image;
-  }
-
-  void Open(const demo::ImageBuilder& image) {
-    document.Adopt(image.Build(), "demo.nes");
-    if (!page)
-      page = std::make_unique<ui::SpellsPage>();
-    Refresh(ui::RefreshReason::Opened);
-  }
-
-  void Refresh(ui::RefreshReason reason) {
-    ui::PageContext context;
-    context.document = &document;
-    context.settings = &settings;
-    context.standardTable = &standard;
-    context.dteTable = &dte;
-    context.palette = &palette;
-    context.reason = reason;
-    page->refresh(context);
-  }
-
-  QLineEdit* Edit(int id) { return Find<QLineEdit>(*page, id); }
-  QComboBox* Combo(int id) { return Find<QComboBox>(*page, id); }
-  QCheckBox* Box(int id) { return Find<QCheckBox>(*page, id); }
-  QListWidget* List(int id) { return Find<QListWidget>(*page, id); }
   QListWidget* Spells() { return List(1407); }
   QListWidget* Records() { return List(1400); }
-  uint8_t Byte(std::size_t offset) const { return std::as_const(document).view().Byte(offset); }
-  std::vector<uint8_t> Bytes(std::size_t offset, std::size_t count) const {
-    return std::as_const(document).view().Bytes(offset, count);
-  }
-  std::vector<uint8_t> Image() const {
-    const std::span<const uint8_t> image = std::as_const(document).image();
-    return {image.begin(), image.end()};
-  }
   // Ailment box `box` (0..6, bit 0x02 << box) as the user sees it.
   bool Shown(int box) { return !Box(1393 + box)->isHidden(); }
   bool FrameShown() { return !Find<QGroupBox>(*page, 1682)->isHidden(); }
@@ -303,7 +246,7 @@ TEST_F(SpellsPageTest, PaletteChangesOnStoreAndSwatchesWriteAtOnce) {
     grid->ClickAt({24 + 64 * 2 + 16, 60 + 16 * 5});
     return ui::kDialogOk;
   });
-  Find<QPushButton>(*page, 1381)->click();
+  Button(1381)->click();
   EXPECT_EQ(Find<QLabel>(*page, 1380)->text(), QStringLiteral("25"));
   EXPECT_EQ(page->swatches().colours()[0], Byte(BattleColour(0x25, 0)));
   EXPECT_EQ(Byte(Spell(3) + 5), original);  // not before a store
@@ -323,7 +266,7 @@ TEST_F(SpellsPageTest, PaletteChangesOnStoreAndSwatchesWriteAtOnce) {
 
   // "Edit" of the animation only shows its notice.
   const std::vector<uint8_t> before = Image();
-  Find<QPushButton>(*page, 1406)->click();
+  Button(1406)->click();
   ASSERT_EQ(prompts->messages.size(), 1u);
   EXPECT_EQ(prompts->messages[0].text,
             QStringLiteral("Unfortunately, how the game stores this hasn't been found.\n"

@@ -4,11 +4,22 @@
 
 #include <gtest/gtest.h>
 
+#include <QString>
+#include <QWidget>
+
 #include <memory>
 
 #include "ui/framework/scripted_prompts.h"
 
 namespace kivo::test {
+
+// The control with template id `id` below `parent` (WithId names it so).
+template <typename W>
+W* Find(QWidget& parent, int id) {
+  auto* w = parent.findChild<W*>(QString::number(id));
+  EXPECT_NE(w, nullptr) << id;
+  return w;
+}
 
 class UiTest : public ::testing::Test {
  protected:

@@ -7,22 +7,6 @@
 namespace kivo {
 namespace {
 
-TEST(InesHeader, StandaloneGameHeader) {
-  const std::vector<uint8_t> image = demo::ImageBuilder().Build();  // flags 0x12, 16 banks
-  const InesHeader h = DecodeInesHeader(image);
-  EXPECT_TRUE(h.magic);
-  EXPECT_EQ(h.mapper, 1);
-  EXPECT_EQ(MapperNames()[h.mapper], "1 - MMC1 PRG 32k/16k swap, CHRROM 8k/4k swap, NT");
-  EXPECT_EQ(h.mirroring, Mirroring::Horizontal);
-  EXPECT_EQ(h.region, Region::Ntsc);
-  EXPECT_EQ(h.prgRomBanks, 16);
-  EXPECT_EQ(h.chrRomBanks, 0);
-  EXPECT_EQ(h.prgRamBanks, 1);
-  EXPECT_TRUE(h.sram);
-  EXPECT_FALSE(h.trainer || h.vs || h.pc10 || h.nes20);
-  EXPECT_TRUE(h.sizeMatches);
-}
-
 TEST(InesHeader, FlagBitsAndFields) {
   const uint8_t bytes[16] = {'N', 'E', 'S', 0x1A, 2, 3, 0x0B, 0xF3, 4, 0x01};
   std::vector<uint8_t> image(bytes, bytes + 16);

@@ -1,9 +1,10 @@
 #include "model/core/rom_document.h"
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "demo/image_builder.h"
-#include "support/temp_dir.h"
 
 namespace kivo {
 namespace {
@@ -62,70 +63,6 @@ TEST(RomDocument, TitleBytesChooseTheTablePair) {
   doc.Adopt(small, "s.nes");
   EXPECT_FALSE(doc.editable());
   EXPECT_EQ(doc.tablePair(), TablePair::None);
-}
-
-TEST(RomDocument, OpenSaveAndReopen) {
-  test::TempDir dir;
-  std::vector<uint8_t> bytes = ImageBuilder().Byte(0x1234, 0xAB).Build();
-  const std::string path = dir.Write("game.nes", bytes);
-
-  RomDocument doc;
-  OpenOutcome opened = doc.Open(path);
-  ASSERT_TRUE(opened.ok);
-  EXPECT_TRUE(opened.messages.empty());
-  EXPECT_EQ(doc.size(), kStandaloneSize);
-  EXPECT_EQ(doc.currentPath(), path);
-  EXPECT_EQ(doc.view().Byte(0x1234), 0xAB);
-
-  doc.view().SetByte(0x1234, 0xCD);
-  EXPECT_TRUE(doc.Save(path).empty());
-  EXPECT_EQ(test::TempDir::Read(path)[0x1234], 0xCD);
-
-  // Re-open discards what was not saved and says so.
-  doc.view().SetByte(0x1234, 0xEE);
-  OpenOutcome reopened = doc.Reopen();
-  ASSERT_TRUE(reopened.ok);
-  ASSERT_EQ(reopened.messages.size(), 1u);
-  EXPECT_EQ(reopened.messages[0].text, kReopenedText);
-  EXPECT_EQ(reopened.messages[0].icon, MessageIcon::None);
-  EXPECT_EQ(doc.view().Byte(0x1234), 0xCD);
-}
-
-TEST(RomDocument, FailuresLeaveNoImageAndTheFileAlone) {
-  test::TempDir dir;
-  RomDocument doc;
-  doc.Adopt(ImageBuilder().Build(), "old.nes");
-
-  OpenOutcome missing = doc.Open(dir.File("missing.nes"));
-  EXPECT_FALSE(missing.ok);
-  ASSERT_EQ(missing.messages.size(), 1u);
-  EXPECT_EQ(missing.messages[0].text, "Failed to open a rom. That's bad.");
-  EXPECT_EQ(missing.messages[0].icon, MessageIcon::Warning);
-  EXPECT_EQ(missing.messages[0].caption, "Kivo");
-  EXPECT_FALSE(doc.held());
-  EXPECT_FALSE(doc.editable());
-  EXPECT_EQ(doc.size(), 0u);
-
-  // A folder is not a ROM file.
-  EXPECT_FALSE(doc.Open(dir.path().string()).ok);
-
-  // Saving into a folder that does not exist fails with the message.
-  doc.Adopt(ImageBuilder().Build(), "x.nes");
-  const Messages saved = doc.Save(dir.File("no/such/folder/x.nes"));
-  ASSERT_EQ(saved.size(), 1u);
-  EXPECT_EQ(saved[0].text, "Cannot open rom for saving!");
-}
-
-TEST(RomDocument, EmptyAndTinyFilesAreHeldButNotEditable) {
-  test::TempDir dir;
-  RomDocument doc;
-  ASSERT_TRUE(doc.Open(dir.Write("empty.nes", std::vector<uint8_t>{})).ok);
-  EXPECT_TRUE(doc.held());
-  EXPECT_EQ(doc.kind(), ImageKind::TooSmall);
-  EXPECT_EQ(doc.view().Byte(0), 0);
-  EXPECT_EQ(doc.view().Word(0x3FFF0), 0);
-  doc.view().SetByte(5, 1);  // dropped, not a crash
-  EXPECT_EQ(doc.size(), 0u);
 }
 
 TEST(RomView, AddsTheShiftAndStaysInsideTheImage) {

@@ -1,7 +1,5 @@
 #include "model/core/settings.h"
 
-#include <filesystem>
-
 #include <gtest/gtest.h>
 
 #include "model/core/bytes.h"
@@ -9,8 +7,6 @@
 
 namespace kivo {
 namespace {
-
-namespace fs = std::filesystem;
 
 std::vector<uint8_t> Defaults() {
   SettingsBlock block;
@@ -111,23 +107,6 @@ TEST(Settings, LabelsSurviveARestartByteForByte) {
   const std::size_t at = 0x9DB8 + 3 * 40;
   EXPECT_EQ(std::string(file.begin() + at, file.begin() + at + 13),
             std::string("Mithril shop\0", 13));
-}
-
-TEST(Settings, AFolderThatCannotHoldTheFileRunsOnDefaults) {
-  test::TempDir dir;
-  // Kivo.dat is a folder here: it can be neither read nor written.
-  fs::create_directory(dir.File("Kivo.dat"));
-  SettingsBlock block;
-  const SettingsLoadResult r = LoadSettings(block, dir.path().string());
-  EXPECT_EQ(Texts(r.messages), (std::vector<std::string>{"Data file does not exist, creating...",
-                                                         kSettingsCannotCreateText}));
-  EXPECT_EQ(std::vector<uint8_t>(block.bytes().begin(), block.bytes().end()), Defaults());
-  EXPECT_EQ(Texts(SaveSettings(block, r.dataFilePath)),
-            std::vector<std::string>{"Data file not found!"});
-
-  SettingsBlock elsewhere;
-  const SettingsLoadResult gone = LoadSettings(elsewhere, dir.File("no/such/folder"));
-  EXPECT_EQ(gone.messages.size(), 2u);
 }
 
 TEST(Settings, TextFieldsCutAtCharacterBoundaries) {

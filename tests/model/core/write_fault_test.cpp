@@ -9,9 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "model/core/file_io.h"
-#include "model/core/rom_document.h"
 #include "model/core/settings.h"
-#include "model/core/settings_reset.h"
 #include "support/temp_dir.h"
 
 namespace kivo {
@@ -80,61 +78,14 @@ TEST(WriteFault, EachStepFailsWithItsReasonAndLeavesTheFolderAsItWas) {
   EXPECT_EQ(test::TempDir::Read(target), Pattern(8, 5));
 }
 
-TEST(WriteFault, RomSaveKeepsTheFileAndSaysSo) {
-  test::TempDir dir;
-  const std::vector<uint8_t> original = Pattern(kStandaloneSize, 7);
-  const std::string rom = dir.Write("game.nes", original);
-  RomDocument document;
-  ASSERT_TRUE(document.Open(rom).ok);
-  document.view().SetByte(0x100, 0x99);  // an edit the failed save must not write
-
-  for (const WriteStep step : kWriteSteps) {
-    SCOPED_TRACE(std::string(WriteStepName(step)));
-    const Snapshot before = Take(dir.path());
-    ScopedWriteFault fault(step);
-    EXPECT_EQ(document.Save(rom), (Messages{{kSaveFailedText, MessageIcon::Warning}}));
-    EXPECT_EQ(Take(dir.path()), before);
-    EXPECT_EQ(document.view().Byte(0x100), 0x99) << "the edit stays in the image";
-  }
-  EXPECT_EQ(test::TempDir::Read(rom), original);
-  EXPECT_TRUE(document.Save(rom).empty());
-  EXPECT_EQ(test::TempDir::Read(rom)[0x100], 0x99);
-}
-
-TEST(WriteFault, KivoDatKeepsItsBytesAtExitCleaningAndRecreation) {
+// Save, the settings at exit and Clean the data are driven through the main
+// window in tests/ui/write_fault_test.cpp; this is the part with no command.
+TEST(WriteFault, ADamagedKivoDatThatCannotBeReplacedStaysAsItWas) {
   test::TempDir dir;
   const std::string dataFile = dir.File(settings::kDataFileName);
-  SettingsBlock saved = Customised();
-  ASSERT_TRUE(SaveSettings(saved, dataFile).empty());
+  ASSERT_TRUE(SaveSettings(Customised(), dataFile).empty());
   const std::vector<uint8_t> original = test::TempDir::Read(dataFile);
-
-  for (const WriteStep step : kWriteSteps) {
-    SCOPED_TRACE(std::string(WriteStepName(step)));
-    const Snapshot before = Take(dir.path());
-    ScopedWriteFault fault(step);
-
-    // At exit.
-    SettingsBlock changed = Customised();
-    changed.SetInt(settings::kSelectedMonster, 18);
-    EXPECT_EQ(SaveSettings(changed, dataFile),
-              (Messages{{kSettingsNotFoundText, MessageIcon::Warning}}));
-    EXPECT_EQ(Take(dir.path()), before);
-
-    // Clean the data: the resets stay in memory, the file keeps the old bytes.
-    std::array<bool, kSettingsResetCount> ticked{};
-    ticked.fill(true);
-    const CleanOutcome cleaned = CleanSettings(changed, ticked, dataFile);
-    EXPECT_FALSE(cleaned.written);
-    EXPECT_EQ(cleaned.messages, (Messages{{kCleanDoneText, MessageIcon::None},
-                                          {kCleanWriteFailedText, MessageIcon::Error}}));
-    EXPECT_EQ(changed.Path(PathField::Rom), "");
-    EXPECT_EQ(Take(dir.path()), before);
-    EXPECT_EQ(fault.failures(), 2);
-  }
-  EXPECT_EQ(test::TempDir::Read(dataFile), original);
-
-  // A damaged Kivo.dat that cannot be replaced stays as it was, and the
-  // program runs on defaults after saying so.
+  // The program runs on defaults after saying so.
   std::vector<uint8_t> damaged = original;
   damaged[3] ^= 0xFF;
   dir.Write(settings::kDataFileName, damaged);

@@ -42,17 +42,5 @@ TEST(ArmourRecord, WriteClampsAndStaysInsideTheTable) {
   EXPECT_EQ(image.view().Byte(0x30106), 0);
 }
 
-TEST(ArmourRecord, StatBoostRows) {
-  EXPECT_EQ(StatBoostRow(0xFF), 0);
-  EXPECT_EQ(StatBoostRow(0), 1);
-  EXPECT_EQ(StatBoostRow(5), 6);
-  EXPECT_EQ(StatBoostRow(6), std::nullopt);
-  EXPECT_EQ(StatBoostRow(0xFE), std::nullopt);
-  EXPECT_EQ(StatBoostOfRow(0), 0xFF);
-  EXPECT_EQ(StatBoostOfRow(6), 5);
-  EXPECT_EQ(StatBoostOfRow(7), 0xFF);
-  EXPECT_EQ(kStatBoostNames[6], "Magic");
-}
-
 }  // namespace
 }  // namespace kivo

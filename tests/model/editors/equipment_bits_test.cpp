@@ -2,22 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "model/core/settings.h"
-
 namespace kivo {
 namespace {
-
-TEST(EquipmentBits, BoxesFollowTheBitTables) {
-  EXPECT_EQ(BitsOfBoxes(BoxesOfBits(0xA5)), 0xA5);
-  const BitBoxes boxes = BoxesOfBits(0x82);
-  EXPECT_TRUE(boxes[1]);  // Fire
-  EXPECT_TRUE(boxes[7]);  // Ice
-  EXPECT_FALSE(boxes[0]);
-  EXPECT_EQ(kElementNames[2], "Mind");
-  EXPECT_EQ(kElementNames[4], "Insta death");
-  EXPECT_EQ(kRaceNames[1], "Water");
-  EXPECT_EQ(kRaceNames[6], "Were");
-}
 
 TEST(EquipmentBits, EffectRowIsTheLowestEffectBit) {
   EXPECT_EQ(EffectRowOf(0x00), kEffectNothing);
@@ -71,24 +57,6 @@ TEST(EquipmentBits, StoringKeepsBitsNoBoxShowsUntilTheRowChanges) {
   // Ailment rows always follow their boxes: unticking Blind clears it.
   EXPECT_EQ(StoreAddedEffect(kEffectPermanentAilment, none, 0x03), 0x01);
   EXPECT_EQ(StoreAddedEffect(kEffectPermanentAilment, AilmentTicks(1, 0x03), 0x03), 0x03);
-}
-
-TEST(EquipmentBits, CaptionsComeFromLabelsOrDefaults) {
-  SettingsBlock settings;
-  EXPECT_EQ(EffectRowText(settings, 5), "Ripper dagger effect");
-  EXPECT_EQ(AilmentCaption(settings, kEffectPermanentAilment, 0), "Blind");
-  EXPECT_EQ(AilmentCaption(settings, kEffectPermanentAilment, 6), "Death");
-  EXPECT_EQ(AilmentCaption(settings, kEffectTemporaryAilment, 1), "Poison");
-  EXPECT_EQ(AilmentCaption(settings, kEffectTemporaryAilment, 6), "Confusion");
-  EXPECT_EQ(AilmentCaption(settings, kEffectTemporaryAilment, 0), "");
-  EXPECT_EQ(AilmentCaption(settings, kEffectHealing, 3), "");
-
-  settings.SetField(settings::kAddedEffectLabels, 3, "Vampire");
-  settings.SetField(settings::kPermanentAilmentLabels, 1, "Rot");
-  settings.SetField(settings::kTemporaryAilmentLabels, 0, "Sick");
-  EXPECT_EQ(EffectRowText(settings, 3), "Vampire");
-  EXPECT_EQ(AilmentCaption(settings, kEffectPermanentAilment, 1), "Rot");
-  EXPECT_EQ(AilmentCaption(settings, kEffectTemporaryAilment, 1), "Sick");
 }
 
 }  // namespace

@@ -64,49 +64,6 @@ TEST(MonsterTables, GroupsOfEightSlots) {
   EXPECT_EQ(image.Build(), before);
 }
 
-TEST(MonsterTables, RowsOfStoredBytes) {
-  // AI packs: "--none--", 58 packs, nothing else.
-  EXPECT_EQ(AiPackRowOf(0xFF), 0);
-  EXPECT_EQ(AiPackRowOf(0), 1);
-  EXPECT_EQ(AiPackRowOf(57), 58);
-  EXPECT_EQ(AiPackRowOf(58), std::nullopt);
-  EXPECT_EQ(AiPackRowOf(0xFE), std::nullopt);
-  EXPECT_EQ(AiPackOfRow(0), 0xFF);
-  EXPECT_EQ(AiPackOfRow(58), 57);
-  EXPECT_EQ(AiPackOfRow(59), 0xFF);
-  EXPECT_EQ(AiPackOf(0xFF), std::nullopt);
-  EXPECT_EQ(AiPackOf(58), std::nullopt);
-
-  // Actions: "Attack" and 135 spell records.
-  EXPECT_EQ(ActionRowOf(0), 0);
-  EXPECT_EQ(ActionRowOf(135), 135);
-  EXPECT_EQ(ActionRowOf(136), std::nullopt);
-  EXPECT_EQ(ActionRowOf(0xFF), std::nullopt);
-
-  // Spoils: items, gil amounts, and a gap between them with no row.
-  EXPECT_EQ(SpoilsRowOf(0x00), 0);
-  EXPECT_EQ(SpoilsRowOf(0x05), 5);
-  EXPECT_EQ(SpoilsRowOf(0xBF), 191);
-  EXPECT_EQ(SpoilsRowOf(0xC0), std::nullopt);
-  EXPECT_EQ(SpoilsRowOf(0xEF), std::nullopt);
-  EXPECT_EQ(SpoilsRowOf(0xF3), 195);
-  EXPECT_EQ(SpoilsRowOf(0xFF), 207);
-  EXPECT_EQ(SpoilsByteOfRow(195), 0xF3);
-  EXPECT_EQ(SpoilsByteOfRow(191), 0xBF);
-  EXPECT_EQ(SpoilsByteOfRow(208), 0);
-  EXPECT_EQ(GilOf(0xEF), std::nullopt);
-  EXPECT_EQ(GilOf(0xF0), 0);
-  EXPECT_TRUE(IsGilRow(192));
-  EXPECT_FALSE(IsGilRow(191));
-  EXPECT_FALSE(IsGilRow(208));
-
-  EXPECT_EQ(IndexRowOf(kHpMpValues, 31), 31);
-  EXPECT_EQ(IndexRowOf(kHpMpValues, 32), std::nullopt);
-  EXPECT_EQ(IndexRowOf(kHitsValues, 16), std::nullopt);
-  EXPECT_EQ(GroupRowOf(kSpoilsSets, 59), 59);
-  EXPECT_EQ(GroupRowOf(kSpoilsSets, 60), std::nullopt);
-}
-
 TEST(MonsterTables, EffectSetKeepsWhatNoBoxShowsUntilChanged) {
   auto ticks = [](uint8_t byte) { return AilmentTicks(EffectRowOf(byte), byte); };
   // Drain HP with a stray high bit, and a byte with only bits 6 and 7: shown

@@ -38,18 +38,6 @@ TEST(ShopRecord, ReadsAndWritesEightBytesAtTheShiftedOffset) {
   EXPECT_EQ(ShopRecord::Read(image.view(), 28), ShopRecord{});
 }
 
-TEST(ShopRows, MapBytesToRowsAndLeaveOthersWithout) {
-  EXPECT_EQ(ItemRowOf(0x01), 0);
-  EXPECT_EQ(ItemRowOf(0xBF), 190);
-  EXPECT_EQ(ItemRowOf(0x00), std::nullopt);  // an empty slot
-  EXPECT_EQ(ItemRowOf(0xC0), std::nullopt);
-  EXPECT_EQ(ItemOfRow(190), 0xBF);
-  EXPECT_EQ(PriceRowOf(0xC0), 0);
-  EXPECT_EQ(PriceRowOf(0xFF), 63);
-  EXPECT_EQ(PriceRowOf(0xBF), std::nullopt);
-  EXPECT_EQ(PriceByteOfRow(63), 0xFF);
-}
-
 TEST(ShopPrices, ClampPricesAndStartingGil) {
   ImageBuilder image;
   WritePrice(image.view(), 0xC5, 70000);

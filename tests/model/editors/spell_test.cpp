@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "demo/image_builder.h"
-#include "model/core/settings.h"
 
 namespace kivo {
 namespace {
@@ -43,31 +42,6 @@ TEST(SpellData, ReadsAndWritesItsSevenBytesAndClamps) {
   EXPECT_EQ(SpellData::Read(image.view(), 70), SpellData{});
 }
 
-TEST(SpellData, RowsOfTypesAnimationsAndAilmentBoxes) {
-  EXPECT_EQ(kSpellTypeNames[3], "Inflicts permanent ailment");
-  EXPECT_EQ(kSpellTypeNames[33], "Damage (Rock, Bow, Meteo)");
-  EXPECT_EQ(SpellTypeRow(33), 33);
-  EXPECT_EQ(SpellTypeRow(34), std::nullopt);
-  EXPECT_EQ(AnimationRow(21), 21);
-  EXPECT_EQ(AnimationRow(22), std::nullopt);
-  EXPECT_EQ(AnimationRow(0xFF), std::nullopt);
-
-  // Type 3: seven boxes; type 4: six, the box of bit 0x02 hidden; others none.
-  EXPECT_TRUE(SpellAilmentFrameShown(3));
-  EXPECT_TRUE(SpellAilmentFrameShown(4));
-  EXPECT_FALSE(SpellAilmentFrameShown(1));
-  EXPECT_FALSE(SpellAilmentFrameShown(-1));
-  EXPECT_EQ(SpellAilmentCaption(3, 0), "Blind");
-  EXPECT_EQ(SpellAilmentCaption(3, 6), "Death");
-  EXPECT_FALSE(SpellAilmentBoxShown(4, 0));
-  EXPECT_EQ(SpellAilmentCaption(4, 1), "Poison");
-  EXPECT_EQ(SpellAilmentCaption(4, 6), "Confusion");
-  EXPECT_FALSE(SpellAilmentBoxShown(1, 3));
-  EXPECT_FALSE(SpellAilmentBoxShown(3, 7));
-  EXPECT_EQ(SpellAilmentBit(0), 0x02);
-  EXPECT_EQ(SpellAilmentBit(6), 0x80);
-}
-
 TEST(SpellRecord, ReadsWritesAndClampsItsFiveBytes) {
   for (ImageBuilder image : {ImageBuilder::Standalone(), ImageBuilder::Combination()}) {
     image.Bytes(Record(134), {0x00, 7, 95, 6, 12});
@@ -89,33 +63,6 @@ TEST(SpellRecord, ReadsWritesAndClampsItsFiveBytes) {
   SpellRecord{}.Write(image.view(), -1);
   EXPECT_EQ(image.Build(), before);
   EXPECT_EQ(SpellRecord::Read(image.view(), 135), SpellRecord{});
-}
-
-TEST(SpellRecord, RowsOfSpellsAndTargetingAndTheRowText) {
-  // "Unused", "Attack", then the 70 spells: every byte 0..70 and 0xFF has a
-  // row and comes back from it.
-  EXPECT_EQ(AiSpellRow(0xFF), 0);
-  EXPECT_EQ(AiSpellRow(0x00), 1);
-  EXPECT_EQ(AiSpellRow(70), 71);
-  EXPECT_EQ(AiSpellRow(71), std::nullopt);
-  for (int b : {0, 1, 35, 70, 0xFF})
-    EXPECT_EQ(AiSpellOfRow(*AiSpellRow(static_cast<uint8_t>(b))), b);
-  EXPECT_EQ(AiSpellOfRow(72), 0xFF);
-
-  EXPECT_EQ(TargetingRow(1), 0);
-  EXPECT_EQ(TargetingRow(6), 5);
-  EXPECT_EQ(TargetingRow(0), std::nullopt);
-  EXPECT_EQ(TargetingRow(7), std::nullopt);
-  EXPECT_EQ(TargetingOfRow(5), 6);
-  EXPECT_EQ(kTargetingNames[5], "Caster party");
-
-  SettingsBlock settings;
-  settings.SetField(settings::kSpellNameCache, 0, "Attack");
-  settings.SetField(settings::kSpellNameCache, 3, "Spark");
-  EXPECT_EQ(SpellRecordText(settings, 3, 7), "Spark 7");
-  EXPECT_EQ(SpellRecordText(settings, 0, 2), "Attack 2");
-  EXPECT_EQ(SpellRecordText(settings, 0xFF, 2), "Unused");
-  EXPECT_EQ(SpellRecordText(settings, 0x50, 9), "(raw value 0x50) 9");
 }
 
 }  // namespace

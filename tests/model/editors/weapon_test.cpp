@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "demo/image_builder.h"
-#include "model/core/settings.h"
-#include "model/editors/spell_record_names.h"
 
 namespace kivo {
 namespace {
@@ -40,20 +38,6 @@ TEST(WeaponRecord, WriteClampsAndKeepsBytesWithoutARow) {
   EXPECT_EQ(WeaponRecord::Read(image.view(), 64), WeaponRecord{});
 }
 
-TEST(WeaponRecord, TypeAndCastSpellRows) {
-  EXPECT_EQ(WeaponTypeRow(7), 7);
-  EXPECT_EQ(WeaponTypeRow(8), std::nullopt);
-  EXPECT_EQ(kWeaponTypeNames[kShieldType], "Shield");
-  EXPECT_EQ(CastSpellRow(0xFF), 0);
-  EXPECT_EQ(CastSpellRow(0), 1);
-  EXPECT_EQ(CastSpellRow(134), 135);
-  EXPECT_EQ(CastSpellRow(135), std::nullopt);
-  EXPECT_EQ(CastSpellRow(0xFE), std::nullopt);
-  EXPECT_EQ(CastSpellOfRow(0), 0xFF);
-  EXPECT_EQ(CastSpellOfRow(135), 134);
-  EXPECT_EQ(CastSpellOfRow(136), 0xFF);
-}
-
 TEST(WeaponPalette, OnlyRowsTenAndUpHaveOne) {
   for (ImageBuilder image : {ImageBuilder::Standalone(), ImageBuilder::Combination()}) {
     image.Byte(0x2CD8E + 5, 0x11).Byte(0x2CD8E + 10, 0x25).Byte(0x2CD8E + 63, 0x7F);
@@ -69,29 +53,6 @@ TEST(WeaponPalette, OnlyRowsTenAndUpHaveOne) {
     WriteWeaponPalette(image.view(), 10, 0x40);
     EXPECT_EQ(image.view().Byte(0x2CD8E + 10), 0x40);
   }
-}
-
-TEST(SpellRecordNames, NameUnusedAndRawRecords) {
-  ImageBuilder image;
-  SettingsBlock settings;
-  settings.SetField(settings::kSpellNameCache, 0, "Attack");
-  settings.SetField(settings::kSpellNameCache, 3, "Spark");
-  settings.SetField(settings::kSpellNameCache, 70, "Last");
-  image.Bytes(0x30346 + 5 * 0, {0, 4})
-      .Bytes(0x30346 + 5 * 1, {3, 12})
-      .Bytes(0x30346 + 5 * 2, {0xFF, 7})
-      .Bytes(0x30346 + 5 * 3, {70, 1})
-      .Bytes(0x30346 + 5 * 4, {71, 2})
-      .Bytes(0x30346 + 5 * 134, {0xFE, 16});
-  const std::vector<std::string> names = SpellRecordNames(image.view(), settings);
-  ASSERT_EQ(names.size(), 135u);
-  EXPECT_EQ(names[0], "Attack 4");
-  EXPECT_EQ(names[1], "Spark 12");
-  EXPECT_EQ(names[2], "Unused");
-  EXPECT_EQ(names[3], "Last 1");
-  EXPECT_EQ(names[4], "(raw value 0x47) 2");
-  EXPECT_EQ(names[134], "(raw value 0xFE) 16");
-  EXPECT_EQ(SpellRecordName(image.view(), settings, 135), "");
 }
 
 }  // namespace

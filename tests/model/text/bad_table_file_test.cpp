@@ -64,19 +64,5 @@ TEST(BadTableFiles, EachLoadsToADefinedTable) {
   EXPECT_EQ(EncodeText("zeroA", table, nullptr, 0, true), (std::vector<uint8_t>{0x41, 0x00}));
 }
 
-TEST(BadTableFiles, AFolderOrAMissingFileKeepsTheTableAndGivesTheKindsMessage) {
-  test::TempDir dir;
-  std::filesystem::create_directory(dir.File("folder.tbl"));
-  for (const std::string& path : {dir.File("folder.tbl"), dir.File("missing.tbl")}) {
-    CharTable table = demo::FixtureTable();
-    const TableLoadResult result = LoadTableFile(table, path, TableKind::Ff1StandardDte);
-    EXPECT_FALSE(result.ok);
-    ASSERT_TRUE(result.message);
-    EXPECT_EQ(result.message->text,
-              "Could not load Final Fantasy 1's DTE table.\nSome of the text will not display.");
-    EXPECT_EQ(table, demo::FixtureTable());
-  }
-}
-
 }  // namespace
 }  // namespace kivo

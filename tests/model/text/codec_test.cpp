@@ -164,16 +164,5 @@ TEST(EncodeText, DialogueSurvivesARoundTrip) {
   EXPECT_EQ(EncodeText(decoded.text, kLetters, &keywords, *decoded.finger, true), bytes);
 }
 
-TEST(ReadKeywordNames, ReadsTheCacheFields) {
-  SettingsBlock settings;
-  settings.SetField(settings::kKeywordNameCache, 1, "Potion");
-  settings.SetField(settings::kKeywordNameCache, 255, "ポーション");
-  const KeywordNames names = ReadKeywordNames(settings);
-  EXPECT_EQ(names[0], "");
-  EXPECT_EQ(names[1], "Potion");
-  EXPECT_EQ(names[2], "");
-  EXPECT_EQ(names[255], "ポーション");
-}
-
 }  // namespace
 }  // namespace kivo

@@ -19,14 +19,6 @@ std::string Repeat(std::string_view s, int n) {
   return out;
 }
 
-TEST(NameTables, ItemIdRangesCoverTheItemNameTable) {
-  EXPECT_EQ(ItemNameRange(kAllItemIds).offset, 0x28212u);
-  EXPECT_EQ(ItemNameRange(kAllItemIds).count, 191);
-  EXPECT_EQ(ItemNameRange(kKeywordIds).offset, 0x283F2u);
-  EXPECT_EQ(ItemNameRange(kKeywordIds).count, 15);
-  EXPECT_EQ(kItemNameTable.EntryOffset(kMiscellaneousWordId.first), 0x2826Eu);
-}
-
 TEST(NameTables, DecodesARangeThroughTheTableOnEitherImageKind) {
   const CharTable dte = demo::FixtureDteTable();
   for (ImageBuilder builder : {ImageBuilder::Standalone(), ImageBuilder::Combination()}) {
