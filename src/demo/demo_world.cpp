@@ -9,6 +9,8 @@
 
 #include "demo/gfx_layout.h"
 #include "demo/world_map_layout.h"
+#include "model/map/encounters.h"
+#include "model/map/tile_properties.h"
 #include "model/map/world_map.h"
 
 namespace kivo::demo {
@@ -155,6 +157,49 @@ std::array<uint8_t, 16> TileOfArt(const MetatileArt& art, int quarter) {
   return tile;
 }
 
+// How often each formation slot comes up; the last slots are the rare ones.
+constexpr std::array<uint8_t, kSlotsPerIndex> kDemoSlotCounts = {12, 12, 10, 10, 8, 6, 4, 2};
+
+struct DemoProperty {
+  uint8_t metatile;
+  uint8_t flags;
+  uint8_t destination;
+};
+const DemoProperty kDemoProperties[] = {
+    {kDemoSea, tile_flag::kNeedCanoe | tile_flag::kNoAirshipLanding, 0},
+    {kDemoShore, 0, 0},
+    {kDemoGrass, 0, 0},
+    {kDemoForest, tile_flag::kForest, 0},
+    {kDemoMountain, tile_flag::kNoAirshipLanding | tile_flag::kInsaneRate, 0},
+    {kDemoTown, tile_flag::kTeleport | tile_flag::kNoEncounters, 1},
+};
+
+// Encounter domains, their formation slots and the slot distribution: each
+// domain its own index, the Mysidia Tower table moving every domain to a
+// tougher one.
+void PlaceDemoEncounters(ImageBuilder& image) {
+  for (int d = 0; d < kDomainCount; ++d) {
+    const auto normal = static_cast<uint8_t>((d * 5) % 58);
+    image.Byte(kDomainTableOffset + d, normal);
+    image.Byte(kMysidiaDomainTableOffset + d, static_cast<uint8_t>(58 + normal));
+  }
+  for (int e = 0; e < kEncounterIndexCount; ++e) {
+    for (int s = 0; s < kSlotsPerIndex; ++s) {
+      auto slot = static_cast<uint8_t>((e + 9 * s) % 128);
+      if (s == kSlotsPerIndex - 1 && e % 2 == 0)
+        slot |= kSlotSecondFormationFlag;
+      image.Byte(kEncounterSlotsOffset + kSlotsPerIndex * e + s, slot);
+    }
+  }
+  std::size_t at = kSlotDistributionOffset;
+  for (int s = 0; s < kSlotsPerIndex; ++s) {
+    image.Fill(at, kDemoSlotCounts[s], static_cast<uint8_t>(s));
+    at += kDemoSlotCounts[s];
+  }
+  for (const DemoProperty& p : kDemoProperties)
+    image.Bytes(kTilePropertiesOffset + 2 * p.metatile, {p.flags, p.destination});
+}
+
 }  // namespace
 
 void PlaceDemoWorld(ImageBuilder& image) {
@@ -172,6 +217,7 @@ void PlaceDemoWorld(ImageBuilder& image) {
   const auto grid = std::make_unique<WorldMapGrid>(DemoWorldMap());
   if (!PlaceWorldMap(image, *grid).written)
     throw std::logic_error("the demo world map does not fit");
+  PlaceDemoEncounters(image);
 }
 
 }  // namespace kivo::demo

@@ -1,0 +1,326 @@
+#include "ui/map/maps_page.h"
+
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTest>
+#include <memory>
+
+#include "demo/world_map_layout.h"
+#include "model/map/encounters.h"
+#include "model/map/world_map.h"
+#include "support/temp_dir.h"
+#include "ui/core/app_state.h"
+#include "ui/core/main_window.h"
+#include "ui/gfx/colour_grid.h"
+#include "ui/gfx/swatch_row.h"
+#include "ui/map/map_view.h"
+#include "ui/map/tile_editor_dialog.h"
+#include "ui/page_test.h"
+
+namespace kivo {
+namespace {
+
+constexpr int kIndexList = 1494, kMysidia = 1493, kFreeBytes = 1662, kFindKab = 1663;
+constexpr int kBackupTiles = 1522, kRestoreTiles = 1486, kDestination = 1614, kRate = 1603;
+constexpr int kTeleport = 1602, kForest = 1606;
+constexpr std::array<int, 8> kFormationIds = {1489, 1490, 1491, 1492, 1498, 1499, 1500, 1501};
+constexpr std::array<int, 8> kCountIds = {1497, 1505, 1506, 1507, 1509, 1510, 1511, 1512};
+constexpr std::size_t Slot(int index, int s) {
+  return 0x2C290 + 8 * static_cast<std::size_t>(index) + static_cast<std::size_t>(s);
+}
+
+using test::DemoImage;
+using test::Find;
+
+class MapsPageTest : public test::PageTest<ui::MapsPage> {
+ protected:
+  // Empties the fields first, so the correction never meets a half-typed set.
+  void SetCounts(const std::array<int, 8>& counts) {
+    for (int id : kCountIds)
+      Type(id, QStringLiteral("0"));
+    for (int s = 0; s < 8; ++s)
+      Type(kCountIds[s], QString::number(counts[s]));
+  }
+  QString Label(int id) { return Find<QLabel>(*page, id)->text(); }
+  // A left press on map cell (x, y) in the map window.
+  void ClickCell(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
+    ui::MapView& view = page->mapView();
+    view.ScrollToCell(x - 2, y - 2);
+    const QPoint first = view.scrollCell();
+    QTest::mouseClick(view.canvasWidget(), button, {},
+                      QPoint(16 * (x - first.x()) + 8, 16 * (y - first.y()) + 8));
+  }
+  void ShowMapView() {
+    page->setTabActive(true);
+    page->mapView().resize(320, 320);
+  }
+};
+
+TEST_F(MapsPageTest, RefreshShowsListsSlotsPropertiesAndFreeBytes) {
+  settings.SetInt(settings::kEncounterIndex, 6);
+  settings.SetInt(settings::kCurrentMetatile, 5);  // the demo town
+  settings.SetFlag(settings::kMapGrid, true);
+  settings.SetField(settings::kFormationLabels, 3, "Sea snakes");
+  Open(DemoImage());
+
+  ASSERT_EQ(List(kIndexList)->count(), 116);
+  EXPECT_EQ(List(kIndexList)->item(115)->text(), QStringLiteral("Index 115"));
+  EXPECT_EQ(List(kIndexList)->currentRow(), 6);
+  EXPECT_EQ(List(1481)->currentItem()->text(), QStringLiteral("World map"));
+  EXPECT_TRUE(Box(1495)->isChecked());
+  EXPECT_FALSE(Box(kMysidia)->isChecked());
+  ASSERT_EQ(Combo(kFormationIds[0])->count(), 128);
+  EXPECT_EQ(Combo(kFormationIds[0])->itemText(3), QStringLiteral("Sea snakes"));
+  EXPECT_EQ(Combo(kFormationIds[7])->itemText(127), QStringLiteral("Formation 127"));
+  for (int s = 0; s < 8; ++s) {
+    EXPECT_EQ(Combo(kFormationIds[s])->currentIndex(), Byte(Slot(6, s)) & 0x7F);
+    EXPECT_EQ(Box(std::array{1496, 1502, 1503, 1504, 1508, 1513, 1514, 1515}[s])->isChecked(),
+              (Byte(Slot(6, s)) & 0x80) != 0);
+  }
+  const SlotCounts counts = ReadSlotDistribution(std::as_const(document).view());
+  for (int s = 0; s < 8; ++s)
+    EXPECT_EQ(Text(kCountIds[s]), QString::number(counts[s]));
+
+  // The town teleports and has no encounters.
+  EXPECT_TRUE(Box(kTeleport)->isChecked());
+  EXPECT_TRUE(Combo(kDestination)->isEnabled());
+  EXPECT_EQ(Combo(kDestination)->currentText(), QStringLiteral("Altea"));
+  EXPECT_EQ(Combo(kRate)->currentText(), QStringLiteral("No random encounters"));
+  // A destination above 30 selects no row.
+  document.view().SetBytes(0x0010 + 2 * 3, std::array<uint8_t, 2>{0x90, 31});
+  page->picker().metatileClicked(3);
+  EXPECT_EQ(Combo(kDestination)->currentIndex(), -1);
+  EXPECT_TRUE(Box(kForest)->isChecked());
+
+  auto scratch = std::make_unique<WorldMapEncoding>();
+  const std::size_t free = FreeMapBytes(CompressedSize(page->mapView().grid(), *scratch));
+  EXPECT_GT(free, 0u);
+  EXPECT_EQ(Label(kFreeBytes), QString::number(free));
+
+  // An attribute that is no multiple of 0x55 reads as byte / 85: 0xA9 is sub-palette 1.
+  document.view().SetByte(0x0310 + 2, 0xA9);
+  Refresh(ui::RefreshReason::Opened);
+  const QImage& picture = page->picker().picture();
+  const int pixel = picture.pixelIndex(32, 0);  // metatile 2, top-left pixel
+  EXPECT_EQ(pixel / 4, 1);
+}
+
+TEST_F(MapsPageTest, BackgroundSwatchFourWritesEveryFirstColour) {
+  Open(DemoImage());
+  const std::vector<uint8_t> before = Image();
+  prompts->modalScripts.push_back([](QDialog& dialog) {
+    dialog.findChild<ui::ColourGrid*>()->ClickAt({8 + 16 * 0x0F + 3, 40 + 3});  // 0x0F
+    return ui::kDialogOk;
+  });
+  QTest::mouseClick(&page->swatches(0), Qt::LeftButton, {}, QPoint(16 * 4 + 8, 8));
+  EXPECT_TRUE(prompts->modalScripts.empty());
+  std::vector<uint8_t> expected = before;
+  for (std::size_t j = 0; j < 32; j += 4)
+    expected[0x0390 + j] = 0x0F;
+  EXPECT_EQ(Image(), expected);
+  EXPECT_EQ(page->swatches(1).colours()[0], 0x0F);
+}
+
+TEST_F(MapsPageTest, DistributionIsStoredAndTheCorrectionEnds) {
+  Open(DemoImage());
+  SetCounts({10, 10, 10, 10, 10, 10, 0, 0});
+  page->save();
+  std::vector<uint8_t> expected(64);
+  std::size_t at = 0;
+  for (int s = 0; s < 6; ++s)
+    for (int i = 0; i < (s == 0 ? 14 : 10); ++i)
+      expected[at++] = static_cast<uint8_t>(s);
+  EXPECT_EQ(Bytes(0x3C5D8, 64), expected);
+  EXPECT_EQ(Text(kCountIds[0]), QStringLiteral("14"));
+
+  // Seven fields already at 64: the edited one gets what is left, 0, and the
+  // correction stops there.
+  SetCounts({64, 0, 0, 0, 0, 0, 0, 0});
+  Type(kCountIds[3], QStringLiteral("5"));
+  EXPECT_EQ(Text(kCountIds[3]), QStringLiteral("0"));
+  Type(kCountIds[0], QStringLiteral("60"));
+  Type(kCountIds[3], QStringLiteral("9"));
+  EXPECT_EQ(Text(kCountIds[3]), QStringLiteral("4"));
+  // Negative numbers count as 0, and storing never passes the 64 bytes.
+  const uint8_t behind = Byte(0x3C5D8 + 64);
+  SetCounts({-20, 70, 0, 0, 0, 0, 0, 0});
+  page->save();
+  EXPECT_EQ(ReadSlotDistribution(std::as_const(document).view()),
+            (SlotCounts{0, 64, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(Byte(0x3C5D8 + 64), behind);
+}
+
+TEST_F(MapsPageTest, MapClicksSelectTheDomainIndexAfterStoringTheSlots) {
+  Open(DemoImage());
+  ShowMapView();
+  const int normal = Byte(0x2C210 + 19), mysidia = Byte(0x2C250 + 19);
+  ASSERT_NE(normal, mysidia);
+
+  // An edit of the index shown is stored before a click selects another.
+  const int shown = List(kIndexList)->currentRow();
+  ASSERT_NE(shown, normal);
+  Combo(kFormationIds[2])->setCurrentIndex(77);
+  ClickCell(100, 70);
+  EXPECT_EQ(Byte(Slot(shown, 2)) & 0x7F, 77);
+  EXPECT_EQ(List(kIndexList)->currentRow(), normal);
+  EXPECT_EQ(page->loadedIndex(), normal);
+  EXPECT_EQ(settings.Int(settings::kEncounterIndex), normal);
+  EXPECT_EQ(Combo(kFormationIds[0])->currentIndex(), Byte(Slot(normal, 0)) & 0x7F);
+
+  // The Mysidia Tower box re-reads the last left click from the other table,
+  // storing the edit first as well.
+  Combo(kFormationIds[5])->setCurrentIndex(12);
+  Box(kMysidia)->click();
+  EXPECT_EQ(Byte(Slot(normal, 5)) & 0x7F, 12);
+  EXPECT_EQ(List(kIndexList)->currentRow(), mysidia);
+  EXPECT_TRUE(settings.Flag(settings::kMapMysidiaCompleted));
+  ClickCell(40, 40);
+  EXPECT_EQ(List(kIndexList)->currentRow(), Byte(0x2C250 + 9));
+
+  // A right click picks the cell's metatile up: the picker outlines it and
+  // the properties show it.
+  Box(1483)->click();
+  const int town = page->mapView().grid()[74 * 256 + 74];  // a demo town
+  ASSERT_EQ(town, 5);
+  ClickCell(74, 74, Qt::RightButton);
+  EXPECT_EQ(settings.Int(settings::kCurrentMetatile), 5);
+  EXPECT_EQ(page->picker().rightOutline(), 5);
+  EXPECT_TRUE(Box(kTeleport)->isChecked());
+
+  // "Fill" and "Single" switch the map window's mode.
+  Button(1664)->click();
+  EXPECT_TRUE(page->mapView().fillMode());
+  Button(1665)->click();
+  EXPECT_FALSE(page->mapView().fillMode());
+}
+
+TEST_F(MapsPageTest, NewTablesKeepTheMapAndTheSlotEdits) {
+  Open(DemoImage());
+  page->mapView().grid()[5] = 0x24;
+  const int shown = page->loadedIndex();
+  Combo(kFormationIds[1])->setCurrentIndex(99);
+  Refresh(ui::RefreshReason::TablesChanged);
+  EXPECT_EQ(page->mapView().grid()[5], 0x24);
+  EXPECT_EQ(Byte(Slot(shown, 1)) & 0x7F, 99);
+  EXPECT_EQ(Combo(kFormationIds[1])->currentIndex(), 99);
+  Refresh(ui::RefreshReason::Opened);
+  EXPECT_NE(page->mapView().grid()[5], 0x24);
+}
+
+TEST_F(MapsPageTest, BackupTilesAndRestoreAskOnlyAboutWhatWasBackedUp) {
+  Open(DemoImage());
+  for (int round = 0; round < 2; ++round) {
+    prompts->yesNoAnswers = {true, false};
+    Button(kBackupTiles)->click();
+  }
+  EXPECT_EQ(page->backupMask(), 1);
+  EXPECT_TRUE(Button(kRestoreTiles)->isEnabled());
+  prompts->questions.clear();
+  prompts->yesNoAnswers = {true};
+  Button(kRestoreTiles)->click();
+  EXPECT_EQ(prompts->questions,
+            std::vector<QString>{QStringLiteral("Restore backed up TSA data?")});
+  EXPECT_EQ(prompts->texts().back(), QStringLiteral("Backed up TSA data has been restored."));
+  Refresh(ui::RefreshReason::Opened);
+  EXPECT_EQ(page->backupMask(), 0);
+  EXPECT_FALSE(Button(kRestoreTiles)->isEnabled());
+}
+
+TEST_F(MapsPageTest, DoubleClickOpensTheTileEditorAndCancelWritesNothing) {
+  settings.SetInt(settings::kCurrentMetatile, 4);
+  Open(DemoImage());
+  const std::vector<uint8_t> before = Image();
+  bool opened = false;
+  prompts->modalScripts.push_back([&opened](QDialog& dialog) {
+    opened = dynamic_cast<ui::TileEditorDialog*>(&dialog) != nullptr;
+    return ui::kDialogCancel;
+  });
+  QTest::mouseDClick(page.get(), Qt::LeftButton, {}, QPoint(2, 2));
+  EXPECT_TRUE(opened);
+  EXPECT_EQ(Image(), before);
+  // A double click on the picker first makes that metatile current.
+  prompts->modalScripts.push_back([](QDialog&) { return ui::kDialogCancel; });
+  QTest::mouseDClick(&page->picker(), Qt::LeftButton, {}, QPoint(16 * 3 + 4, 16 * 2 + 4));
+  EXPECT_EQ(settings.Int(settings::kCurrentMetatile), 0x23);
+  EXPECT_EQ(page->picker().leftOutline(), -1);  // "Show last left click" is off
+}
+
+TEST_F(MapsPageTest, MapTooLargeIsRefusedAndFindKabShowsZero) {
+  Open(DemoImage());
+  WorldMapGrid& grid = page->mapView().grid();
+  for (std::size_t i = 0; i < grid.size(); ++i)
+    grid[i] = static_cast<uint8_t>(i % 2);  // 257 bytes a row
+  const std::vector<uint8_t> before = Image();
+  EXPECT_EQ(page->saveRefusal(), "The world map is " + std::to_string(256 * 257 - 0x3C33) +
+                                     " bytes too large to fit in the ROM. Nothing was saved.");
+  EXPECT_EQ(Label(kFreeBytes), QStringLiteral("0"));
+  Button(kFindKab)->click();
+  EXPECT_EQ(Label(kFreeBytes), QStringLiteral("0"));
+  EXPECT_EQ(Image(), before);
+}
+
+TEST_F(MapsPageTest, AnUneditedSaveKeepsWhatThePageCannotShow) {
+  // Every row is the same 256 alternating cells: the image's map re-encodes
+  // far beyond its room, and its distribution is not in ascending order.
+  demo::ImageBuilder image = DemoImage();
+  std::vector<uint8_t> row(257, 0xFF);
+  for (int c = 0; c < 256; ++c)
+    row[c] = static_cast<uint8_t>(c % 2);
+  demo::PlaceMapRow(image, 0, kMapDataOffset, row);
+  for (int r = 1; r < 256; ++r)
+    image.Word(kRowPointerTableOffset + 2 * r, image.view().Word(kRowPointerTableOffset));
+  image.Bytes(kSlotDistributionOffset, {3, 1, 2, 0});
+  Open(image);
+  const std::vector<uint8_t> before = Image();
+  EXPECT_EQ(page->saveRefusal(), "");
+  page->save();
+  EXPECT_EQ(Image(), before);
+  EXPECT_EQ(Label(kFreeBytes), QStringLiteral("0"));
+}
+
+TEST_F(MapsPageTest, ExportPngWritesTheWholeMap) {
+  Open(DemoImage());
+  test::TempDir dir;
+  const QString path = QString::fromStdString((dir.path() / "world.png").string());
+  prompts->saveFiles.push_back(path);
+  for (QPushButton* button : page->findChildren<QPushButton*>()) {
+    if (button->text() == QStringLiteral("Export PNG..."))
+      button->click();
+  }
+  const QImage written(path);
+  EXPECT_EQ(written.size(), QSize(4096, 4096));
+  EXPECT_TRUE(prompts->messages.empty());
+}
+
+// Through the main window: File > Save refuses a map that does not fit and
+// leaves the file as it was.
+using MapsSaveTest = test::UiTest;
+
+TEST_F(MapsSaveTest, SaveRefusesAMapTooLargeAndKeepsTheFile) {
+  test::TempDir dir;
+  ui::AppState state;
+  ui::MainWindow window(state);
+  window.Start(dir.path().string(), std::nullopt);
+  const std::string path = dir.Write("demo.nes", DemoImage().Build());
+  prompts->openFiles.push_back(QString::fromStdString(path));
+  window.ChooseAndOpen();
+  window.tabs()->setCurrentIndex(ui::kMapsTab);
+  auto* page = dynamic_cast<ui::MapsPage*>(window.page(ui::kMapsTab));
+  ASSERT_NE(page, nullptr);
+  WorldMapGrid& grid = page->mapView().grid();
+  for (std::size_t i = 0; i < grid.size(); ++i)
+    grid[i] = static_cast<uint8_t>(i % 3);
+  const std::vector<uint8_t> before = test::TempDir::Read(path);
+  prompts->messages.clear();
+  EXPECT_FALSE(window.Save());
+  ASSERT_EQ(prompts->messages.size(), 1u);
+  EXPECT_EQ(prompts->messages[0].icon, MessageIcon::Error);
+  EXPECT_TRUE(prompts->messages[0].text.endsWith(
+      QStringLiteral("bytes too large to fit in the ROM. Nothing was saved.")));
+  EXPECT_EQ(test::TempDir::Read(path), before);
+}
+
+}  // namespace
+}  // namespace kivo
