@@ -239,8 +239,8 @@ WorldMapWrite WriteWorldMap(RomView rom, const WorldMapGrid& grid, WorldMapEncod
 }
 
 std::string WorldMapTooLargeText(std::size_t excessBytes) {
-  return "The world map does not fit in the ROM: it is " + std::to_string(excessBytes) +
-         (excessBytes == 1 ? " byte" : " bytes") + " too large. Simplify the map and save again.";
+  return "The world map is " + std::to_string(excessBytes) +
+         " bytes too large to fit in the ROM. Nothing was saved.";
 }
 
 }  // namespace kivo

@@ -387,8 +387,7 @@ std::string MapsPage::saveRefusal() {
   freeBytes_->setText(QStringLiteral("0"));
   if (!MapEdited())
     return {};  // the image's own map stays as it is
-  return "The world map is " + std::to_string(size - kMapDataCapacity) +
-         " bytes too large to fit in the ROM. Nothing was saved.";
+  return WorldMapTooLargeText(size - kMapDataCapacity);
 }
 
 void MapsPage::setTabActive(bool active) {

@@ -248,9 +248,8 @@ TEST(WorldMapWrite, NeverPassesTheMapsRoom) {
     auto e = std::make_unique<WorldMapEncoding>();
     EXPECT_EQ(FreeMapBytes(CompressedSize(*GridOfSize(0x3C32), *e)), 1u);
   }
-  EXPECT_EQ(WorldMapTooLargeText(1),
-            "The world map does not fit in the ROM: it is 1 byte too large. Simplify the map and "
-            "save again.");
+  EXPECT_EQ(WorldMapTooLargeText(3),
+            "The world map is 3 bytes too large to fit in the ROM. Nothing was saved.");
 }
 
 // Grids of runs of every length, 255 and 256 included, and of noise.
