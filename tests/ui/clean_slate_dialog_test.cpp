@@ -1,0 +1,222 @@
+#include "ui/tools/clean_slate_dialog.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "demo/image_builder.h"
+#include "model/core/file_io.h"
+#include "model/core/rom_document.h"
+#include "model/core/settings.h"
+#include "model/tools/clean_slate.h"
+#include "support/temp_dir.h"
+#include "ui/core/main_window.h"
+#include "ui/ui_test.h"
+
+namespace kivo {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+template <typename W>
+W* Find(QWidget& dialog, int id) {
+  auto* w = dialog.findChild<W*>(QString::number(id));
+  EXPECT_NE(w, nullptr) << id;
+  return w;
+}
+
+class CleanSlateTest : public test::UiTest {
+ protected:
+  test::TempDir dir;
+  RomDocument document;
+  std::string rom;
+
+  void Hold(const Bytes& image) {
+    rom = dir.Write("game.nes", image);
+    document.Adopt(image, rom);
+  }
+  // Unchecks everything, then clicks `ids` on.
+  static void Only(QDialog& dialog, std::initializer_list<int> ids) {
+    Find<QPushButton>(dialog, 1364)->click();
+    for (int id : ids)
+      Find<QCheckBox>(dialog, id)->click();
+  }
+  static void PressOk(QDialog& dialog) { Find<QPushButton>(dialog, ui::kDialogOk)->click(); }
+};
+
+TEST_F(CleanSlateTest, BoxesGroupsListAndClicks) {
+  Hold(demo::ImageBuilder().Build());
+  ui::CleanSlateDialog dialog(document, rom);
+  for (const SlateBox& slate : SlateBoxes()) {
+    QCheckBox* box = Find<QCheckBox>(dialog, slate.id);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text().toStdString(), slate.caption);
+    QWidget* group = box->parentWidget();
+    ASSERT_NE(qobject_cast<QGroupBox*>(group), nullptr);
+    EXPECT_EQ(qobject_cast<QGroupBox*>(group)->title().toStdString(),
+              SlateGroupCaption(slate.group));
+    EXPECT_EQ(box->isChecked(), !slate.alwaysDisabled) << slate.id;
+  }
+  EXPECT_EQ(dialog.findChildren<QCheckBox*>().size(), 56);
+  EXPECT_FALSE(Find<QCheckBox>(dialog, 1367)->isEnabled());
+  EXPECT_FALSE(Find<QCheckBox>(dialog, 1368)->isEnabled());
+  EXPECT_EQ(Find<QCheckBox>(dialog, 1375)->text(), "Starting gil");
+
+  QListWidget* tiles = Find<QListWidget>(dialog, 1369);
+  ASSERT_EQ(tiles->count(), 127);
+  EXPECT_EQ(tiles->currentRow(), 30);
+  EXPECT_EQ(tiles->currentItem()->text(), "Water - center");
+  EXPECT_EQ(tiles->item(126)->text(), "Town - Poft");
+
+  QPushButton* toggle = Find<QPushButton>(dialog, 1364);
+  EXPECT_EQ(toggle->text(), "De-select everything!");
+
+  // Set 1 and Set 2 off uncheck Spells; with Items, Character and Monster off, Names too.
+  for (int id : {1324, 1325})
+    Find<QCheckBox>(dialog, id)->click();
+  EXPECT_FALSE(Find<QCheckBox>(dialog, 1336)->isChecked());
+  EXPECT_FALSE(Find<QCheckBox>(dialog, 1324)->isEnabled());
+  EXPECT_TRUE(Find<QCheckBox>(dialog, 1352)->isChecked());
+  for (int id : {1347, 1334, 1335})
+    Find<QCheckBox>(dialog, id)->click();
+  EXPECT_FALSE(Find<QCheckBox>(dialog, 1352)->isChecked());
+  EXPECT_FALSE(Find<QCheckBox>(dialog, 1335)->isEnabled());
+  Find<QCheckBox>(dialog, 1317)->click();
+  EXPECT_FALSE(tiles->isEnabled());
+
+  toggle->click();
+  EXPECT_EQ(toggle->text(), "Select everything!");
+  EXPECT_FALSE(Find<QCheckBox>(dialog, 1378)->isChecked());
+  toggle->click();
+  EXPECT_TRUE(Find<QCheckBox>(dialog, 1324)->isChecked() && tiles->isEnabled());
+}
+
+TEST_F(CleanSlateTest, OkBlanksReportsAndWritesTheFile) {
+  demo::ImageBuilder image;
+  image.Fill(0x0B0C, 3, 0x99).Byte(0x0B0F, 0x99);
+  Hold(image.Build());
+  {
+    ui::CleanSlateDialog dialog(document, rom);
+    Only(dialog, {1375});
+    prompts->modalScripts.push_back([](QDialog& d) {
+      PressOk(d);
+      return d.result();
+    });
+    EXPECT_EQ(ui::prompts().RunModal(dialog), ui::kDialogOk);
+    EXPECT_EQ(prompts->texts(), std::vector<QString>{"The slate has been wiped clean."});
+    EXPECT_EQ(prompts->messages.back().icon, MessageIcon::None);
+    const Bytes written = test::TempDir::Read(rom);
+    EXPECT_EQ(Bytes(written.begin() + 0xB0C, written.begin() + 0xB10), (Bytes{0, 0, 0, 0x99}));
+    EXPECT_EQ(written, Bytes(document.image().begin(), document.image().end()));
+  }
+  prompts->messages.clear();
+  {
+    // Only "Prologue": its notice, then "not cleaned", and the file is still written.
+    std::filesystem::remove(rom);
+    const Bytes held(document.image().begin(), document.image().end());
+    ui::CleanSlateDialog dialog(document, rom);
+    Only(dialog, {1322});
+    PressOk(dialog);
+    EXPECT_EQ(dialog.result(), ui::kDialogOk);
+    EXPECT_EQ(prompts->texts(),
+              (std::vector<QString>{"Sorry, the Prologue will not yet be blanked.",
+                                    "The slate was not cleaned."}));
+    EXPECT_EQ(prompts->messages.back().icon, MessageIcon::Warning);
+    EXPECT_EQ(test::TempDir::Read(rom), held);
+    EXPECT_FALSE(dialog.imageChanged());
+  }
+}
+
+TEST_F(CleanSlateTest, AFailedWriteKeepsTheFileAndTheDialogOpen) {
+  demo::ImageBuilder image;
+  image.Fill(0x0B0C, 3, 0x99);
+  Hold(image.Build());
+  const Bytes onDisk = test::TempDir::Read(rom);
+  ui::CleanSlateDialog dialog(document, rom);
+  Only(dialog, {1375});
+  for (const WriteStep step : kWriteSteps) {
+    SCOPED_TRACE(std::string(WriteStepName(step)));
+    prompts->messages.clear();
+    ScopedWriteFault fault(step);
+    dialog.setResult(0);
+    PressOk(dialog);
+    EXPECT_EQ(dialog.result(), 0) << "the dialog stays open";
+    EXPECT_EQ(prompts->texts().back(), "Could not open rom for cleaning...");
+    EXPECT_EQ(prompts->messages.back().icon, MessageIcon::Warning);
+    EXPECT_EQ(test::TempDir::Read(rom), onDisk);
+    EXPECT_EQ(dir.path(), std::filesystem::path(rom).parent_path());
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1)
+      << "nothing is left beside the ROM";
+  EXPECT_TRUE(dialog.imageChanged());
+  EXPECT_EQ(document.view().Byte(0x0B0C), 0) << "the blanked image stays in memory";
+}
+
+// A page that holds one edit until it stores, or refuses to store.
+class EditingPage : public ui::Page {
+ public:
+  RomDocument* document = nullptr;
+  std::string refusal;
+  int refreshes = 0;
+  void refresh(const ui::PageContext& context) override {
+    document = context.document;
+    ++refreshes;
+  }
+  void save() override {
+    if (document)
+      document->view().SetByte(0x300, 0x5C);
+  }
+  std::string saveRefusal() override { return refusal; }
+};
+
+TEST_F(CleanSlateTest, TheCommandStoresThePagesFirstAndRefreshesAfterOk) {
+  rom = dir.Write("game.nes", demo::ImageBuilder().Fill(0x0B0C, 3, 0x99).Build());
+  SettingsBlock block;
+  block.ResetToDefaults();
+  block.SetPath(PathField::Rom, rom);
+  ASSERT_TRUE(SaveSettings(block, dir.File(settings::kDataFileName)).empty());
+  ui::AppState state;
+  ui::MainWindow window(state);
+  auto* page = new EditingPage;
+  window.ReplacePage(ui::kCharacterTab, page);
+  window.Start(dir.path().string(), std::nullopt);
+  ASSERT_TRUE(state.document.editable());
+  const Bytes before = test::TempDir::Read(rom);
+
+  // A page that cannot store stops the command before the dialog.
+  page->refusal = "The map is too large.";
+  window.CleanTheSlate();
+  EXPECT_EQ(prompts->texts().back(), "The map is too large.");
+  EXPECT_EQ(test::TempDir::Read(rom), before);
+
+  page->refusal.clear();
+  const int refreshes = page->refreshes;
+  prompts->modalScripts.push_back([](QDialog& d) {
+    Only(d, {1375});
+    PressOk(d);
+    return d.result();
+  });
+  window.CleanTheSlate();
+  const Bytes written = test::TempDir::Read(rom);
+  EXPECT_EQ(written[0x300], 0x5C) << "the page's edit reached the file";
+  EXPECT_EQ(written[0xB0C], 0);
+  EXPECT_EQ(page->refreshes, refreshes + 1);
+  EXPECT_FALSE(window.HasUnsavedEdits());
+
+  // Blanked, the write failed and the dialog was cancelled: the pages show the
+  // image, which is still unsaved.
+  prompts->modalScripts.push_back([](QDialog& d) {
+    ScopedWriteFault fault(WriteStep::Rename);
+    Only(d, {1352});  // the names, with the characters' set to 0xFF
+    PressOk(d);
+    return ui::kDialogCancel;
+  });
+  window.CleanTheSlate();
+  EXPECT_EQ(page->refreshes, refreshes + 2);
+  EXPECT_EQ(test::TempDir::Read(rom), written);
+  EXPECT_TRUE(window.HasUnsavedEdits());
+}
+
+}  // namespace
+}  // namespace kivo
