@@ -18,12 +18,14 @@ struct Family {
   auto end() const { return std::find(members.begin(), members.end(), 0); }
 };
 
-// A parent and every box it sets when clicked.
+// A parent and every box it sets when clicked. Monster "Stats" takes the
+// "Stats" under its "Indexes" too: left out, unchecking the top box would
+// still blank the shared stat table beneath an unchecked parent.
 constexpr Family kChildren[] = {
     {1352, {1347, 1336, 1324, 1325, 1334, 1335, 1328, 1333, 1361, 1360, 1365}},
     {1336, {1324, 1325}},
     {1347, {1328, 1333, 1361, 1360, 1365}},
-    {1332, {1338, 1331, 1337, 1351, 1350, 1358, 1349}},
+    {1332, {1338, 1331, 1337, 1351, 1350, 1358, 1349, 1370}},
     {1337, {1351, 1350, 1358, 1349, 1370}},
     {1356, {1341, 1342}},
     {1343, {1345, 1344}},

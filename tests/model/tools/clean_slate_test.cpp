@@ -261,6 +261,11 @@ TEST(SlateChecks, ParentsChildrenAndTheToggle) {
   checks.Click(1331, false);
   EXPECT_FALSE(checks.checked(1332) || checks.enabled(1338));
 
+  checks.Click(1332, true);
+  checks.Click(1332, false);  // the whole monster tree, its grandchild "Stats" included
+  for (int id : {1338, 1331, 1337, 1351, 1350, 1358, 1349, 1370})
+    EXPECT_FALSE(checks.checked(id) || checks.enabled(id)) << id;
+
   checks.Click(1317, false);
   EXPECT_FALSE(checks.tileListEnabled());
 
