@@ -23,6 +23,7 @@
 #include "model/map/world_map.h"
 #include "model/text/name_tables.h"
 #include "model/text/text_categories.h"
+#include "model/tools/clean_slate.h"
 #include "support.h"
 
 namespace kivo::fuzz {
@@ -207,6 +208,25 @@ void WorldMapSeeds(SeedWriter& seeds) {
   seeds.Write("world_map", "demo-stored-combination", stored);
 }
 
+// The first byte picks the image (bit 7: combination) and the map tile, the
+// next two how far the image is cut short (in units of 8 bytes), and the rest
+// are the pointers of every text list, in box order, repeated as needed.
+void CleanSlateSeeds(SeedWriter& seeds) {
+  seeds.Write("clean_slate", "untouched", Bytes{kDefaultSlateTile, 0, 0});
+  seeds.Write("clean_slate", "pointers-ff", Bytes{kDefaultSlateTile, 0, 0, 0xFF, 0xFF});
+  seeds.Write("clean_slate", "combination-cut",
+              Bytes{kDefaultSlateTile | 0x80, 0x00, 0x10, 0x34, 0x92});
+  const Bytes demoImage = demo::BuildDemoImage();
+  Bytes demoPointers{0x7E, 0, 0};
+  for (const SlateBox& box : SlateBoxes()) {
+    if (box.effect == SlateEffect::TextList) {
+      const auto from = demoImage.begin() + static_cast<std::ptrdiff_t>(box.list.offset);
+      demoPointers.insert(demoPointers.end(), from, from + 2 * box.list.count);
+    }
+  }
+  seeds.Write("clean_slate", "demo-pointers", demoPointers);
+}
+
 }  // namespace
 }  // namespace kivo::fuzz
 
@@ -222,6 +242,7 @@ int main(int argc, char** argv) {
     kivo::fuzz::PaletteSeeds(seeds);
     kivo::fuzz::SettingsSeeds(seeds);
     kivo::fuzz::WorldMapSeeds(seeds);
+    kivo::fuzz::CleanSlateSeeds(seeds);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "kivo-fuzz-seeds: %s\n", e.what());
     return 1;

@@ -8,12 +8,15 @@
 #include "model/core/version.h"
 #include "model/gfx/metatiles.h"
 #include "model/gfx/tile_canvas.h"
+#include "model/map/encounters.h"
+#include "model/map/tile_properties.h"
 #include "model/map/world_map.h"
 #include "model/text/codec.h"
 #include "model/text/labels.h"
 #include "model/text/name_tables.h"
 #include "model/text/spell_names.h"
 #include "model/text/text_categories.h"
+#include "model/text/text_entry_store.h"
 
 namespace kivo::fuzz {
 namespace {
@@ -89,6 +92,13 @@ void ReadTextCategories(RomReadContext& c) {
       c.Expect(entry.location.pointerLocation ==
                    (entry.location.hasPointer ? PointerLocation(category, row, Shift(c)) : 0),
                "the entry's pointer is where the page shows it");
+      // The Text page shows the entry; browsing on must not write a byte.
+      const ShownEntry shown =
+          ShowTextEntry(Image(c), Shift(c), category, row, c.dteTable, keywords);
+      c.Expect(shown.storedBytes <= Image(c).size(), "the stored text lies in the image");
+      const EntryWrite unchanged =
+          PlanEntryWrite(Image(c).size(), shown, shown.boxes, c.standardTable, keywords);
+      c.Expect(!unchanged.pointer && !unchanged.text, "an unedited entry writes nothing");
       if (info.kind != CategoryKind::Dialogue) {
         c.Expect(!entry.finger, "only dialogue has a finger value");
         c.Expect(row < static_cast<int>(rows.size()) && entry.text == rows[row],
@@ -136,6 +146,30 @@ void ReadMetatiles(RomReadContext& c) {
   sheet.DrawSheet(ReadWorldTiles(view), 0);
 }
 
+void ReadEncounters(RomReadContext& c) {
+  const ConstRomView view = c.document.view();
+  for (const bool mysidia : {false, true})
+    (void)ReadDomainTable(view, mysidia);
+  for (int index = -1; index <= kEncounterIndexCount; ++index) {
+    for (const EncounterSlot& slot : ReadEncounterSlots(view, index))
+      c.Expect(slot.formation >= 0 && slot.formation <= kSlotFormationMask,
+               "a slot names a formation");
+  }
+  const SlotCounts counts = ReadSlotDistribution(view);
+  int sum = 0;
+  for (const int n : counts)
+    sum += n;
+  c.Expect(sum <= kSlotDistributionSize, "the slot counts share the 64 entries");
+  c.Expect(NormaliseSlotCounts(counts) == NormaliseSlotCounts(NormaliseSlotCounts(counts)),
+           "stored counts read back as they were stored");
+  for (int metatile = -1; metatile <= 2 * kMetatileCount; ++metatile) {
+    const TileProperties properties = TileProperties::Read(view, metatile);
+    const int row = properties.DestinationRow();
+    c.Expect(row >= -1 && row < kTeleportDestinationCount, "a destination is a row or none");
+    (void)properties.rate();
+  }
+}
+
 // The caches come first: the name lists and dialogue read them. A page that
 // lands adds a read of every record it shows (every index, through the
 // record's read) with the checks its lists rely on.
@@ -148,6 +182,8 @@ constexpr std::array kReads = {
     RomRead{"label lists", ReadLabelLists},
     RomRead{"world map", ReadWorldMap},
     RomRead{"metatiles", ReadMetatiles},
+    RomRead{"encounters and tile properties", ReadEncounters},
+    RomRead{"editor records", ReadEditorRecords},
 };
 
 }  // namespace

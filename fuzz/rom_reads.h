@@ -37,6 +37,9 @@ struct RomRead {
 
 std::span<const RomRead> RomReads();
 
+// The editor pages' records (editor_reads.cpp, a file of its own).
+void ReadEditorRecords(RomReadContext& context);
+
 // Runs every read in list order (the caches first, as a refresh does);
 // with `withText` false, only those that decode no game text.
 void RunRomReads(RomReadContext& context, bool withText = true);

@@ -2,6 +2,8 @@
 // A fresh folder under the test temp dir, removed with everything in it when
 // the test ends.
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -20,7 +22,10 @@ class TempDir {
       if (c == '/')
         c = '_';
     }
-    path_ = std::filesystem::path(::testing::TempDir()) / ("kivo_" + name);
+    // The process id keeps two runs of one test apart (a second checkout
+    // testing at the same time): each would otherwise remove the other's files.
+    path_ = std::filesystem::path(::testing::TempDir()) /
+            ("kivo_" + name + "_" + std::to_string(::getpid()));
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <QTabWidget>
+#include <algorithm>
 #include <filesystem>
 
 #include "../../fuzz/bad_images.h"
@@ -30,10 +31,11 @@ class BadInputUiTest : public test::UiTest {
     window->Start(dir.path().string(), std::nullopt);
   }
 
+  // True when the window holds the image at `path`, not still the one before.
   bool Open(const std::string& path) {
     prompts->openFiles.push_back(QString::fromStdString(path));
     window->ChooseAndOpen();
-    return state.document.held();
+    return state.document.held() && state.document.currentPath() == path;
   }
 
   // The program still works: a good image opens and is editable.
@@ -47,16 +49,27 @@ class BadInputUiTest : public test::UiTest {
   }
 };
 
-// Disabled until it is made quick and stable: each broken image takes the
-// pages a minute to decode under the sanitizers, and on a loaded machine the
-// random image was once refused. The model tests read every one of them.
-TEST_F(BadInputUiTest, DISABLED_BrokenImagesOpenQuietlyAndSayWhatTheyAreWhenAsked) {
+TEST_F(BadInputUiTest, BrokenImagesOpenQuietlyAndSayWhatTheyAreWhenAsked) {
   StartWindow();
   prompts->messages.clear();
-  for (const fuzz::BadImage& bad : fuzz::BadImages()) {
+  std::vector<fuzz::BadImage> images = fuzz::BadImages();
+  // The slow images come first, while only the Main page is built: in them
+  // every name runs on to the end of the image, which the pages take a minute
+  // to decode under the sanitizers (the model tests read them all). Each
+  // page is shown on the others, and is refreshed by every open after that.
+  std::stable_partition(images.begin(), images.end(),
+                        [](const fuzz::BadImage& bad) { return bad.slow; });
+  for (const fuzz::BadImage& bad : images) {
     SCOPED_TRACE(bad.name);
     ASSERT_TRUE(Open(dir.Write(bad.name + ".nes", bad.bytes)));
+    if (state.document.editable() && !bad.slow) {
+      for (int tab = ui::kCharacterTab; tab < ui::kTabCount; ++tab)
+        window->tabs()->setCurrentIndex(tab);
+      window->tabs()->setCurrentIndex(ui::kMainTab);
+    }
     EXPECT_TRUE(prompts->messages.empty());
+    // Storing the pages again changes nothing, so the next open asks nothing.
+    EXPECT_FALSE(window->HasUnsavedEdits());
     if (state.document.editable()) {
       window->CheckVersion();
       EXPECT_EQ(prompts->texts().back(),
@@ -74,6 +87,7 @@ TEST_F(BadInputUiTest, DISABLED_BrokenImagesOpenQuietlyAndSayWhatTheyAreWhenAske
     }
     prompts->messages.clear();
   }
+  EXPECT_TRUE(prompts->questions.empty());
   ExpectAGoodImageOpens();
 }
 
