@@ -1,19 +1,23 @@
 // The user interface on the offscreen platform: refreshing every page on the
-// demo image beside constructing the main window, and a whole start-up on the
+// demo image beside constructing the main window with all its pages, showing
+// each tab for the first time (which builds its page), and a whole start-up on the
 // demo workspace (run in a process of its own by kivo-startup-probe) beside
 // the start-up of a minimal Qt Widgets window (one line of text), with the
-// peak resident memory of each.
-//
-// Still to come: the repaint of the map view at 1920 x 1080 beside one
-// QPainter::drawImage of a 1920 x 1080 image, once the Maps page has a map view.
+// peak resident memory of each; and the repaint of the map view at 1920 x 1080
+// beside one QPainter::drawImage of a 1920 x 1080 image.
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
 #include <QApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTabWidget>
+#include <QWindow>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -21,9 +25,14 @@
 #include <optional>
 #include <string>
 
+#include "demo/demo_image.h"
+#include "model/core/rom_document.h"
+#include "model/core/settings.h"
+#include "model/gfx/palette.h"
 #include "ui/core/app_state.h"
 #include "ui/core/main_window.h"
 #include "ui/framework/scripted_prompts.h"
+#include "ui/map/map_view.h"
 
 namespace {
 
@@ -58,11 +67,19 @@ void CountOwnPeak(benchmark::State& state) {
   state.counters["peak_rss_mib"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
+// The window builds a page only when it is first needed; the floor builds
+// all eight, as every page is refreshed beside it.
+void BuildEveryPage(MainWindow& window) {
+  for (int tab = 0; tab < kivo::ui::kTabCount; ++tab)
+    benchmark::DoNotOptimize(window.page(tab));
+}
+
 void BM_FloorConstructMainWindow(benchmark::State& state) {
   CountOwnPeak(state);
   AppState appState;
   for (auto _ : state) {
     auto window = std::make_unique<MainWindow>(appState);
+    BuildEveryPage(*window);
     benchmark::DoNotOptimize(window.get());
     state.PauseTiming();
     window.reset();
@@ -80,8 +97,33 @@ void BM_RefreshAllDemo(benchmark::State& state) {
     state.SkipWithError("the demo workspace opened no editable ROM");
     return;
   }
+  BuildEveryPage(window);
   for (auto _ : state)
     window.RefreshAll(kivo::ui::RefreshReason::Opened);
+  CountOwnPeak(state);
+}
+
+// Choosing each editor tab once after start-up: each builds its page and
+// refreshes it from the demo image. The wait a user sees is one eighth of it
+// on average.
+void BM_ShowEveryTabFirstTime(benchmark::State& state) {
+  CountOwnPeak(state);
+  AppState appState;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto window = std::make_unique<MainWindow>(appState);
+    window->Start(Workspace().string(), std::nullopt);
+    if (!appState.document.editable()) {
+      state.SkipWithError("the demo workspace opened no editable ROM");
+      return;
+    }
+    state.ResumeTiming();
+    for (int tab = kivo::ui::kCharacterTab; tab < kivo::ui::kTabCount; ++tab)
+      window->tabs()->setCurrentIndex(tab);
+    state.PauseTiming();
+    window.reset();
+    state.ResumeTiming();
+  }
   CountOwnPeak(state);
 }
 
@@ -119,8 +161,105 @@ void BM_StartDemoWorkspace(benchmark::State& state) {
   StartUp(state, {QStringLiteral("kivo"), QString::fromStdString(Workspace().string())});
 }
 
+constexpr int kScreenWidth = 1920;
+constexpr int kScreenHeight = 1080;
+
+// The floor of the map view's repaint: one blit of a full-screen picture in
+// the offscreen platform's window format.
+void BM_FloorDrawImage1080p(benchmark::State& state) {
+  CountOwnPeak(state);
+  QImage target(kScreenWidth, kScreenHeight, QImage::Format_RGB32);
+  QImage picture(kScreenWidth, kScreenHeight, QImage::Format_RGB32);
+  for (int y = 0; y < kScreenHeight; ++y)
+    for (int x = 0; x < kScreenWidth; ++x)
+      picture.setPixel(x, y, qRgb(x & 0xFF, y & 0xFF, (x ^ y) & 0xFF));
+  for (auto _ : state) {
+    QPainter painter(&target);
+    painter.drawImage(0, 0, picture);
+  }
+  benchmark::DoNotOptimize(target.constBits());
+  CountOwnPeak(state);
+}
+
+// The demo image's world map in a map view whose drawing surface is 1920 x
+// 1080, with every outline shown.
+struct MapViewScene {
+  kivo::RomDocument document;
+  kivo::SettingsBlock settings;
+  kivo::MasterPalette palette;
+  kivo::ui::MapView view{nullptr};
+
+  MapViewScene() {
+    settings.ResetToDefaults();
+    for (std::size_t flag :
+         {kivo::settings::kMapGrid, kivo::settings::kMapShowLeftClick,
+          kivo::settings::kMapShowRightClick, kivo::settings::kMapShowViewingArea})
+      settings.SetFlag(flag, true);
+    document.Adopt(kivo::demo::BuildDemoImage(), "demo.nes");
+    view.SetSources(&document, &settings, &palette);
+    view.Refresh(true);
+    view.show();
+    QWidget& canvas = *view.canvasWidget();
+    view.resize(view.size() + QSize(kScreenWidth, kScreenHeight) - canvas.size());
+    view.ScrollToCell(60, 60);
+    // A window paints only once the platform has exposed it.
+    for (int i = 0; i < 100 && !exposed(); ++i)
+      QCoreApplication::processEvents();
+    canvas.repaint();
+  }
+  bool exposed() const {
+    return view.windowHandle() != nullptr && view.windowHandle()->isExposed();
+  }
+  bool ready() const {
+    return exposed() && view.canvasWidget()->size() == QSize(kScreenWidth, kScreenHeight);
+  }
+  void HoverAt(QPoint at) {
+    QWidget& canvas = *view.canvasWidget();
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), canvas.mapToGlobal(QPointF(at)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&canvas, &move);
+  }
+};
+
+// The repaint a mouse move causes: the viewing area follows the hover cell.
+void BM_RepaintMapView(benchmark::State& state) {
+  CountOwnPeak(state);
+  MapViewScene scene;
+  if (!scene.ready()) {
+    state.SkipWithError("the map view was not shown at 1920 x 1080");
+    return;
+  }
+  int step = 0;
+  for (auto _ : state) {
+    scene.HoverAt(QPoint(400 + 16 * (step++ & 7), 300));
+    scene.view.canvasWidget()->repaint();
+  }
+  CountOwnPeak(state);
+}
+
+// The repaint after a scroll by one cell, which draws every visible cell anew.
+void BM_RepaintMapViewScrolled(benchmark::State& state) {
+  CountOwnPeak(state);
+  MapViewScene scene;
+  if (!scene.ready()) {
+    state.SkipWithError("the map view was not shown at 1920 x 1080");
+    return;
+  }
+  int step = 0;
+  for (auto _ : state) {
+    const int at = 60 + (step++ & 1);
+    scene.view.ScrollToCell(at, at);
+    scene.view.canvasWidget()->repaint();
+  }
+  CountOwnPeak(state);
+}
+
 BENCHMARK(BM_FloorConstructMainWindow)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RefreshAllDemo)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FloorDrawImage1080p)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepaintMapView)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepaintMapViewScrolled)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShowEveryTabFirstTime)->Unit(benchmark::kMillisecond);
 // A start-up takes a good part of a second: a few per repetition will do.
 BENCHMARK(BM_FloorStartMinimalWindow)
     ->UseManualTime()

@@ -2,7 +2,9 @@
 // The program's own icons and pictures, looked up by their resource ids.
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
+#include <QString>
 #include <array>
 
 namespace kivo::ui {
@@ -18,5 +20,11 @@ inline constexpr std::array<int, 5> kPictureIds = {101, 102, 103, 104, 105};
 QIcon PageIcon(int id);
 // Drawn sharp for the screen's pixel ratio.
 QPixmap Picture(int id);
+
+// The SVG drawing at `path` drawn at `pixels`, or at its own size times
+// `ratio` when `pixels` is empty; a null image when it cannot be read. When
+// `cacheFolder` is not empty the result is read from there if it was drawn
+// before, and kept there otherwise. Icons and pictures are drawn by it.
+QImage DrawArtwork(const QString& path, QSize pixels, qreal ratio, const QString& cacheFolder);
 
 }  // namespace kivo::ui

@@ -8,10 +8,11 @@
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QUrl>
+#include <QVBoxLayout>
+#include <algorithm>
 
 #include "model/core/version.h"
 #include "model/gfx/palette.h"
@@ -30,7 +31,9 @@
 #include "ui/editors/spells_page.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/prompts.h"
+#include "ui/map/maps_page.h"
 #include "ui/text/text_page.h"
+#include "ui/tools/clean_slate_dialog.h"
 
 namespace kivo::ui {
 namespace {
@@ -79,6 +82,7 @@ Page* MakePage(int tab, QWidget* parent) {
     case kMonsterTab: return new MonsterPage(parent);
     case kEquipmentTab: return new EquipmentPage(parent);
     case kFormationTab: return new FormationPage(parent);
+    case kMapsTab: return new MapsPage(parent);
     case kShopTab: return new ShopPage(parent);
     case kSpellsTab: return new SpellsPage(parent);
     case kTextTab: return new TextPage(parent);
@@ -104,12 +108,17 @@ void MainWindow::CreateWidgets() {
   tabs_ = WithId(new QTabWidget(this), 1001);
   mainPage_ = new MainPage(tabs_);
   pages_[kMainTab] = mainPage_;
+  hosts_[kMainTab] = mainPage_;
   for (int tab = kCharacterTab; tab < kTabCount; ++tab) {
-    pages_[static_cast<std::size_t>(tab)] = MakePage(tab, tabs_);
+    auto* host = new QWidget(tabs_);
+    auto* layout = new QVBoxLayout(host);
+    layout->setContentsMargins(0, 0, 0, 0);
+    hosts_[static_cast<std::size_t>(tab)] = host;
   }
   for (int tab = 0; tab < kTabCount; ++tab) {
     const TabInfo& info = kTabs[static_cast<std::size_t>(tab)];
-    tabs_->addTab(page(tab), PageIcon(info.icon), QString::fromLatin1(info.text));
+    tabs_->addTab(hosts_[static_cast<std::size_t>(tab)], PageIcon(info.icon),
+                  QString::fromLatin1(info.text));
   }
   setCentralWidget(tabs_);
   resize(900, 640);
@@ -118,14 +127,42 @@ void MainWindow::CreateWidgets() {
 void MainWindow::ReplacePage(int tab, Page* replacement) {
   if (tab <= kMainTab || tab >= kTabCount || replacement == nullptr)
     return;
-  const TabInfo& info = kTabs[static_cast<std::size_t>(tab)];
-  const bool enabled = tabs_->isTabEnabled(tab);
-  const QSignalBlocker blocker(tabs_);
-  tabs_->removeTab(tab);
-  delete pages_[static_cast<std::size_t>(tab)];
-  pages_[static_cast<std::size_t>(tab)] = replacement;
-  tabs_->insertTab(tab, replacement, PageIcon(info.icon), QString::fromLatin1(info.text));
-  tabs_->setTabEnabled(tab, enabled);
+  Page*& slot = pages_[static_cast<std::size_t>(tab)];
+  delete slot;
+  slot = nullptr;
+  AdoptPage(tab, replacement);
+  if (tabs_->currentIndex() == tab)
+    replacement->setTabActive(true);
+}
+
+Page* MainWindow::page(int tab) {
+  if (tab < 0 || tab >= kTabCount)
+    return nullptr;
+  if (pages_[static_cast<std::size_t>(tab)] == nullptr)
+    AdoptPage(tab, MakePage(tab, hosts_[static_cast<std::size_t>(tab)]));
+  return pages_[static_cast<std::size_t>(tab)];
+}
+
+void MainWindow::AdoptPage(int tab, Page* adopted) {
+  QWidget* host = hosts_[static_cast<std::size_t>(tab)];
+  host->layout()->addWidget(adopted);
+  adopted->show();
+  pages_[static_cast<std::size_t>(tab)] = adopted;
+  if (!state_.document.editable())
+    return;
+  adopted->refresh(Context(RefreshReason::Opened));
+  // Every page stored what it was shown when the image was opened, and the
+  // baseline was taken after. A page built since does the same; whatever its
+  // store rewrites joins the baseline, so only real edits count as unsaved.
+  const std::vector<uint8_t> before(state_.document.image().begin(), state_.document.image().end());
+  adopted->save();
+  const auto image = state_.document.image();
+  if (baseline_.size() != image.size() || before.size() != image.size())
+    return;  // the baseline is about to be taken
+  for (std::size_t i = 0; i < image.size(); ++i) {
+    if (image[i] != before[i])
+      baseline_[i] = image[i];
+  }
 }
 
 QAction* MainWindow::AddCommand(QMenu* menu, const QString& caption, int id) {
@@ -346,7 +383,17 @@ void MainWindow::CleanTheData() {
 }
 
 void MainWindow::CleanTheSlate() {
-  prompts().Message(this, tr("Clean the Slate is not available yet."), MessageIcon::None);
+  // The pages store first, so the file written and the pages rebuilt after it keep every edit.
+  if (!StorePagesForWrite())
+    return;
+  CleanSlateDialog dialog(state_.document, state_.settings.Path(PathField::Rom), this);
+  if (prompts().RunModal(dialog) == kDialogOk) {
+    RefreshAll(RefreshReason::Opened);
+    TakeBaseline();  // the file now holds the image
+  } else if (dialog.imageChanged()) {
+    // Blanked but not written: the pages show what the image holds, still unsaved.
+    RefreshAll(RefreshReason::Opened);
+  }
 }
 
 void MainWindow::RomInfo() {
@@ -380,16 +427,20 @@ void MainWindow::RefreshAll(RefreshReason reason) {
   if (!state_.document.editable())
     return;
   const PageContext context = Context(reason);
-  for (int tab : kRefreshOrder)
-    page(tab)->refresh(context);
+  for (int tab : kRefreshOrder) {
+    if (Page* built = builtPage(tab))
+      built->refresh(context);
+  }
 }
 
 void MainWindow::StoreAllPages() {
   // Pages hold data only for an editable image they were refreshed from.
   if (!state_.document.editable())
     return;
-  for (int tab : kSaveOrder)
-    page(tab)->save();
+  for (int tab : kSaveOrder) {
+    if (Page* built = builtPage(tab))
+      built->save();
+  }
 }
 
 void MainWindow::TakeBaseline() {
@@ -401,7 +452,8 @@ bool MainWindow::StorePagesForWrite() {
   if (!state_.document.editable())
     return false;
   for (int tab : kSaveOrder) {
-    const std::string refusal = page(tab)->saveRefusal();
+    Page* built = builtPage(tab);
+    const std::string refusal = built != nullptr ? built->saveRefusal() : std::string();
     if (!refusal.empty()) {
       prompts().Message(this, QString::fromStdString(refusal), MessageIcon::Error);
       return false;
@@ -416,7 +468,8 @@ bool MainWindow::HasUnsavedEdits() {
     return false;
   // Edits a page cannot store yet are still edits.
   for (int tab : kSaveOrder) {
-    if (!page(tab)->saveRefusal().empty())
+    Page* built = builtPage(tab);
+    if (built != nullptr && !built->saveRefusal().empty())
       return true;
   }
   StoreAllPages();
@@ -453,8 +506,11 @@ void MainWindow::UpdateRomState() {
 
 void MainWindow::SelectTab() {
   const int index = tabs_->currentIndex();
-  for (int tab = 0; tab < kTabCount; ++tab)
-    page(tab)->setTabActive(tab == index);
+  page(index);  // the tab shown builds its page
+  for (int tab = 0; tab < kTabCount; ++tab) {
+    if (Page* built = builtPage(tab))
+      built->setTabActive(tab == index);
+  }
   const TabInfo& info = kTabs[static_cast<std::size_t>(std::max(index, 0))];
   QString title = QString::fromLatin1(info.title);
   if (index == kMainTab && state_.document.held() && !state_.document.currentPath().empty()) {
@@ -474,8 +530,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   ShowMessages(this, SaveSettings(state_.settings, state_.dataFilePath));
-  for (int tab : kCloseOrder)
-    page(tab)->closePage();
+  for (int tab : kCloseOrder) {
+    if (Page* built = builtPage(tab))
+      built->closePage();
+  }
   state_.document.Release();
   closed_ = true;
   event->accept();

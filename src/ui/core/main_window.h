@@ -61,10 +61,17 @@ class MainWindow : public QMainWindow {
 
   QTabWidget* tabs() const { return tabs_; }
   MainPage* mainPage() const { return mainPage_; }
-  Page* page(int tab) const { return pages_[static_cast<std::size_t>(tab)]; }
+  // The page of `tab`, built on first use (and then refreshed from the open
+  // image); null for a tab that does not exist.
+  Page* page(int tab);
+  // The page of `tab` if it has been built, else null.
+  Page* builtPage(int tab) const {
+    return tab >= 0 && tab < kTabCount ? pages_[static_cast<std::size_t>(tab)] : nullptr;
+  }
   QAction* action(int id) const;
   QAction* saveAsAction() const { return saveAs_; }
-  // Puts `page` in place of the page of `tab` (the window takes ownership).
+  // Puts `page` in place of the page of `tab` (the window takes ownership); it
+  // is refreshed from the open image as any page built late is.
   void ReplacePage(int tab, Page* page);
 
   // The commands, as the menu runs them.
@@ -98,6 +105,8 @@ class MainWindow : public QMainWindow {
   void CreateMenus();
   void ConnectWidgets();
   QAction* AddCommand(QMenu* menu, const QString& caption, int id);
+  // Puts `page` into the tab and brings it up to date with the open image.
+  void AdoptPage(int tab, Page* page);
 
   bool OpenPath(const std::string& path);
   bool FinishOpen(const OpenOutcome& outcome);
@@ -111,7 +120,11 @@ class MainWindow : public QMainWindow {
   AppState& state_;
   QTabWidget* tabs_ = nullptr;
   MainPage* mainPage_ = nullptr;
+  // An editor page is built only when its tab is first shown or something
+  // needs it: building all of them made start-up several times slower. Until
+  // then its tab holds an empty host that the page later fills.
   std::array<Page*, kTabCount> pages_{};
+  std::array<QWidget*, kTabCount> hosts_{};
   std::vector<QAction*> actions_;
   QAction* saveAs_ = nullptr;
   QMenu* dumpMenu_ = nullptr;

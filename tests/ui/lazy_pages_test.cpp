@@ -1,0 +1,122 @@
+// The main window builds an editor page only when its tab is first shown or
+// something asks for it. A page that joins after an image was opened must
+// behave as if it had been there from the start: it shows the image, its
+// edits are saved and asked about, and what its store merely rewrites is not
+// an edit.
+
+#include <QTabWidget>
+#include <optional>
+
+#include "demo/demo_image.h"
+#include "demo/image_builder.h"
+#include "support/temp_dir.h"
+#include "ui/core/main_window.h"
+#include "ui/ui_test.h"
+
+namespace kivo {
+namespace {
+
+using ui::MainWindow;
+
+// A page whose store always rewrites one byte (as a store that tidies a
+// value would) and writes a pending edit at another.
+class RewritingPage : public ui::Page {
+ public:
+  static constexpr std::size_t kRewritten = 0x200;
+  static constexpr std::size_t kEdited = 0x100;
+
+  int refreshes = 0;
+  bool active = false;
+  RomDocument* document = nullptr;
+  std::optional<uint8_t> pendingEdit;
+
+  void refresh(const ui::PageContext& context) override {
+    ++refreshes;
+    document = context.document;
+  }
+  void save() override {
+    if (document == nullptr)
+      return;
+    document->view().SetByte(kRewritten, 0x42);
+    if (pendingEdit)
+      document->view().SetByte(kEdited, *pendingEdit);
+    pendingEdit.reset();
+  }
+  void setTabActive(bool isActive) override { active = isActive; }
+};
+
+class LazyPagesTest : public test::UiTest {
+ protected:
+  test::TempDir dir;
+  ui::AppState state;
+  std::unique_ptr<MainWindow> window;
+
+  void StartWith(const std::vector<uint8_t>& image) {
+    const std::string rom = dir.Write("game.nes", image);
+    SettingsBlock block;
+    block.ResetToDefaults();
+    block.SetPath(PathField::Rom, rom);
+    ASSERT_TRUE(SaveSettings(block, dir.File("Kivo.dat")).empty());
+    window = std::make_unique<MainWindow>(state);
+    window->Start(dir.path().string(), std::nullopt);
+    ASSERT_TRUE(state.document.editable());
+  }
+};
+
+TEST_F(LazyPagesTest, APageBuiltAfterOpeningIsSavedAndAskedAboutLikeTheOthers) {
+  StartWith(demo::ImageBuilder().Build());
+  for (int tab = ui::kCharacterTab; tab < ui::kTabCount; ++tab)
+    EXPECT_EQ(window->builtPage(tab), nullptr) << "tab " << tab << " built before it was shown";
+
+  auto* page = new RewritingPage;
+  window->ReplacePage(ui::kShopTab, page);
+  EXPECT_EQ(page->refreshes, 1) << "refreshed from the open image as it joins";
+  EXPECT_EQ(page->document, &state.document);
+  EXPECT_FALSE(window->HasUnsavedEdits()) << "a rewrite on joining is no edit";
+  EXPECT_EQ(window->page(ui::kShopTab), page);
+
+  // Selecting its tab activates it; leaving deactivates it.
+  window->tabs()->setCurrentIndex(ui::kShopTab);
+  EXPECT_TRUE(page->active);
+  window->tabs()->setCurrentIndex(ui::kMainTab);
+  EXPECT_FALSE(page->active);
+
+  // Its edit is asked about, and kept when the question is cancelled.
+  page->pendingEdit = 5;
+  prompts->saveAnswers.push_back(ui::SaveChoice::Cancel);
+  window->Reopen();
+  EXPECT_EQ(prompts->questions.size(), 1u);
+  EXPECT_EQ(state.document.view().Byte(RewritingPage::kEdited), 5);
+
+  // Save writes it, and afterwards nothing is unsaved.
+  ASSERT_TRUE(window->Save());
+  const std::vector<uint8_t> saved = test::TempDir::Read(state.document.currentPath());
+  EXPECT_EQ(saved[RewritingPage::kEdited + state.document.baseShift()], 5);
+  EXPECT_EQ(saved[RewritingPage::kRewritten + state.document.baseShift()], 0x42);
+  EXPECT_FALSE(window->HasUnsavedEdits());
+
+  // Re-opening refreshes it again, and the rewrite is still not an edit.
+  window->Reopen();
+  EXPECT_EQ(page->refreshes, 2);
+  EXPECT_FALSE(window->HasUnsavedEdits());
+}
+
+TEST_F(LazyPagesTest, RealPagesBuiltLateShowTheImageAndChangeNothing) {
+  StartWith(demo::BuildDemoImage());
+  // Shown one by one as a user browsing would, or asked for directly.
+  for (int tab = ui::kCharacterTab; tab < ui::kTabCount; ++tab) {
+    if (tab % 2 == 0)
+      window->tabs()->setCurrentIndex(tab);
+    ASSERT_NE(window->page(tab), nullptr);
+    EXPECT_FALSE(window->HasUnsavedEdits()) << "after building tab " << tab;
+  }
+  EXPECT_EQ(window->page(ui::kTabCount), nullptr);
+  EXPECT_EQ(window->page(-1), nullptr);
+
+  // Every page now exists, so closing asks nothing and closes each.
+  EXPECT_TRUE(window->close());
+  EXPECT_TRUE(prompts->questions.empty());
+}
+
+}  // namespace
+}  // namespace kivo
