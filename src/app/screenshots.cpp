@@ -20,6 +20,8 @@
 
 #include "ui/core/app_state.h"
 #include "ui/core/main_window.h"
+#include "ui/map/maps_page.h"
+#include "ui/map/map_view.h"
 #include "ui/framework/scripted_prompts.h"
 
 namespace {
@@ -95,6 +97,11 @@ int main(int argc, char** argv) {
     } else {
       std::fprintf(stderr, "kivo-screenshots: cannot write %s\n", qPrintable(file));
       ++failures;
+    }
+    if (auto* maps = qobject_cast<kivo::ui::MapsPage*>(window.builtPage(i))) {
+      const QString viewFile = QDir(outDir).filePath(QStringLiteral("map-view.png"));
+      if (maps->mapView().grab().save(viewFile))
+        std::printf("%s\n", qPrintable(viewFile));
     }
   }
   // Start-up should have nothing to say on a good workspace; say it if it did.
