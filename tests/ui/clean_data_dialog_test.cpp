@@ -134,26 +134,5 @@ TEST_F(UiTest, CleanDataResetsOnlyTheTickedFieldsAndWritesTheFile) {
   EXPECT_EQ(test::TempDir::Read(secondFile), Of(Customised()));
 }
 
-TEST_F(UiTest, CleanDataWriteFailureKeepsTheDialogOpen) {
-  test::TempDir dir;
-  const std::string dataFile = (dir.path() / "missing" / "Kivo.dat").string();
-  SettingsBlock block = Customised();
-  ui::CleanDataDialog dialog(block, dataFile);
-  prompts->yesNoAnswers = {true};
-  prompts->modalScripts.push_back([](QDialog& d) {
-    const int result = PressOk(d);
-    EXPECT_TRUE(d.isVisible());
-    return result;
-  });
-  EXPECT_EQ(prompts->RunModal(dialog), ui::kDialogCancel);
-  ASSERT_EQ(prompts->messages.size(), 2u);
-  EXPECT_EQ(prompts->messages[0].text, QStringLiteral("The data has been cleaned and reset"));
-  EXPECT_EQ(prompts->messages[1].text, QStringLiteral("Unable to open data file for cleaning!"));
-  EXPECT_EQ(prompts->messages[1].icon, MessageIcon::Error);
-  // The resets stay applied in memory; the file was not made.
-  EXPECT_EQ(block.Path(PathField::Rom), "");
-  EXPECT_FALSE(std::filesystem::exists(dataFile));
-}
-
 }  // namespace
 }  // namespace kivo

@@ -1,10 +1,8 @@
 #include <QCoreApplication>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QPixmap>
 #include <QPushButton>
 #include <QSlider>
 #include <vector>
@@ -25,7 +23,9 @@ namespace kivo {
 namespace {
 
 using demo::ImageBuilder;
+using test::DistinctPalette;
 using test::Find;
+using test::PaintedAt;
 using test::UiTest;
 
 void Press(QWidget& widget, QPoint at, Qt::MouseButton button = Qt::LeftButton,
@@ -35,22 +35,9 @@ void Press(QWidget& widget, QPoint at, Qt::MouseButton button = Qt::LeftButton,
   QCoreApplication::sendEvent(&widget, &event);
 }
 
-// The colour painted at (x, y) of the widget.
-QRgb PaintedAt(QWidget& widget, int x, int y) {
-  return widget.grab().toImage().pixel(x, y);
-}
-
 int ClickOk(QDialog& dialog) {
   Find<QPushButton>(dialog, ui::kDialogOk)->click();
   return ui::kDialogOk;
-}
-
-// Every colour distinct, so a painted pixel names the colour number it shows.
-MasterPalette DistinctPalette() {
-  MasterPalette palette;
-  for (int n = 0; n < kNesColourCount; ++n)
-    palette[static_cast<uint8_t>(n)] = ColourEntry{static_cast<uint8_t>(n), 0x80, 0x40, 0xFF};
-  return palette;
 }
 
 TEST_F(UiTest, SelectColourPicksFromTheGrid) {

@@ -49,20 +49,8 @@ void FillShops(QListWidget& list, const SettingsBlock& settings) {
     list.addItem(QString::fromStdString(text));
 }
 
-TEST_F(UiTest, LabelDialogReturnAndEscape) {
-  {
-    ui::LabelDialog dialog(QStringLiteral("Old"));
-    prompts->modalScripts.push_back([](QDialog& d) {
-      EXPECT_EQ(Find<QLineEdit>(d, 1279)->text(), QStringLiteral("Old"));
-      return ui::kDialogCancel;
-    });
-    EXPECT_EQ(prompts->RunModal(dialog), ui::kDialogCancel);
-  }
-  prompts->modalScripts.push_back(Answer(QStringLiteral("New name")));
-  EXPECT_EQ(ui::AskLabel(nullptr, QStringLiteral("Old")), QStringLiteral("New name"));
-  prompts->modalScripts.push_back(Answer(QStringLiteral("Typed"), Qt::Key_Escape));
-  EXPECT_EQ(ui::AskLabel(nullptr, QStringLiteral("Old")), std::nullopt);
-
+// Return and Escape through AskLabel: ChangeListLabelCutsStoresAndKeepsTheSelection.
+TEST_F(UiTest, AnEscapedLabelDialogGivesNoLabel) {
   ui::LabelDialog escaped(QStringLiteral("Old"));
   prompts->modalScripts.push_back(Answer(QStringLiteral("Typed"), Qt::Key_Escape));
   EXPECT_EQ(prompts->RunModal(escaped), ui::kDialogCancel);

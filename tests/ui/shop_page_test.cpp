@@ -181,25 +181,20 @@ TEST_F(ShopPageTest, MovingBetweenShopsKeepsEveryEdit) {
   EXPECT_EQ(Byte(Shop(0) + 4), 6);
 }
 
+// Cutting, Cancel and the selection kept are pinned in label_dialog_test.
 TEST_F(ShopPageTest, ChangeLabelRenamesTheSelectedShop) {
   Open(DemoImage());
   SelectShop(4);
   prompts->modalScripts.push_back([](QDialog& dialog) {
-    EXPECT_EQ(Find<QLineEdit>(dialog, 1279)->text(), QStringLiteral("Altea - Mithril Armor"));
-    Find<QLineEdit>(dialog, 1279)->setText(QString(45, u'x'));
+    Find<QLineEdit>(dialog, 1279)->setText(QStringLiteral("Forge"));
     dialog.accept();
     return ui::kDialogOk;
   });
   QTest::mouseClick(Button(1222), Qt::LeftButton);
-  EXPECT_EQ(Shops()->item(4)->text(), QString(39, u'x'));
-  EXPECT_EQ(Shops()->currentRow(), 4);
-  EXPECT_EQ(page->loadedIndex(), 4);
-  EXPECT_EQ(settings.Field(settings::kShopLabels, 4), std::string(39, 'x'));
-
-  // With no shop selected there is nothing to rename.
+  EXPECT_EQ(Shops()->item(4)->text(), QStringLiteral("Forge"));
+  EXPECT_EQ(settings.Field(settings::kShopLabels, 4), "Forge");
   Shops()->setCurrentRow(-1);
   EXPECT_FALSE(Button(1222)->isEnabled());
-  EXPECT_EQ(page->loadedIndex(), 4);
 }
 
 }  // namespace

@@ -4,11 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
 
 #include <memory>
 
+#include "model/gfx/palette.h"
 #include "ui/framework/scripted_prompts.h"
 
 namespace kivo::test {
@@ -19,6 +22,19 @@ W* Find(QWidget& parent, int id) {
   auto* w = parent.findChild<W*>(QString::number(id));
   EXPECT_NE(w, nullptr) << id;
   return w;
+}
+
+// The colour painted at (x, y) of the widget.
+inline QRgb PaintedAt(QWidget& widget, int x, int y) {
+  return widget.grab().toImage().pixel(x, y);
+}
+
+// Every colour distinct, so a painted pixel names the colour number it shows.
+inline MasterPalette DistinctPalette() {
+  MasterPalette palette;
+  for (int n = 0; n < kNesColourCount; ++n)
+    palette[static_cast<uint8_t>(n)] = ColourEntry{static_cast<uint8_t>(n), 0x80, 0x40, 0xFF};
+  return palette;
 }
 
 class UiTest : public ::testing::Test {

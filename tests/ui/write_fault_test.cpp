@@ -120,6 +120,7 @@ TEST_F(WriteFaultUiTest, CleanTheDataKeepsTheFileAndTheDialogAtEveryFailingStep)
     EXPECT_EQ(prompts->messages.back().icon, MessageIcon::Error);
     EXPECT_EQ(Take(dir.path()), before);
     EXPECT_EQ(state.document.view().Byte(0x200), 0x42) << "no re-open after a failed clean";
+    EXPECT_EQ(state.settings.Int(settings::kSelectedShop), 0) << "the resets stay in memory";
   }
 }
 

@@ -12,7 +12,7 @@ using demo::ImageBuilder;
 constexpr std::size_t Record(int f) {
   return 0x2C630 + 8 * static_cast<std::size_t>(f);
 }
-constexpr std::size_t kExtra = 0x2CA30, kMonsterSetTable = 0x2CAB0, kQuantityTable = 0x2CBB0;
+constexpr std::size_t kExtra = 0x2CA30;
 
 TEST(FormationRecord, ReadsAndWritesEveryFieldAtTheShiftedOffsets) {
   for (ImageBuilder image : {ImageBuilder::Standalone(), ImageBuilder::Combination()}) {
@@ -57,25 +57,6 @@ TEST(FormationRecord, ClampsAndNeverWritesOutsideTheTables) {
   EXPECT_EQ(image.Build(), before);
   EXPECT_EQ(ReadMonsterSet(image.view(), 64), (MonsterSet{}));
   EXPECT_EQ(FormationRecord::Read(image.view(), 200), FormationRecord{});
-}
-
-TEST(FormationSets, MonsterAndQuantityRowsKeepTheirLayoutAndClamp) {
-  for (ImageBuilder image : {ImageBuilder::Standalone(), ImageBuilder::Combination()}) {
-    image.Bytes(kMonsterSetTable + 4 * 63, {0x10, 0x11, 0x7F, 0x00})
-        .Bytes(kQuantityTable + 4 * 121, {0x31, 0xF0, 0x00, 0x42});
-    EXPECT_EQ(ReadMonsterSet(image.view(), 63), (MonsterSet{0x10, 0x11, 0x7F, 0x00}));
-    const QuantitySet q = ReadQuantitySet(image.view(), 121);
-    EXPECT_EQ(q[0], (QuantityRange{1, 3}));
-    EXPECT_EQ(q[1], (QuantityRange{0, 15}));
-    EXPECT_EQ(q[3], (QuantityRange{2, 4}));
-
-    // A quantity of 20 is stored as 15, a negative one as 0.
-    WriteQuantitySet(image.view(), 121, {{{20, 20}, {-1, 3}, {0, 0}, {15, 1}}});
-    EXPECT_EQ(image.view().Bytes(kQuantityTable + 4 * 121, 4),
-              (std::vector<uint8_t>{0xFF, 0x30, 0x00, 0x1F}));
-    WriteMonsterSet(image.view(), 0, {5, 6, 7, 8});
-    EXPECT_EQ(image.view().Bytes(kMonsterSetTable, 4), (std::vector<uint8_t>{5, 6, 7, 8}));
-  }
 }
 
 }  // namespace

@@ -2,67 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "demo/image_builder.h"
-
 namespace kivo {
 namespace {
-
-using demo::ImageBuilder;
-
-TEST(MonsterTables, EntriesAtTheirOffsetsClampedAndBounded) {
-  for (ImageBuilder image : {ImageBuilder::Standalone(), ImageBuilder::Combination()}) {
-    image.Word(0x30CD3 + 2 * 31, 0xBEEF).Byte(0x30D13 + 15, 0x11).Byte(0x30D73, 0x81);
-    image.Word(0x179F0 + 2 * 3, 1234).Byte(0x17790 + 127, 59);
-    const RomView view = image.view();
-    EXPECT_EQ(ReadEntry(view, kHpMpValues, 31), 0xBEEF);
-    EXPECT_EQ(ReadEntry(view, kHitsValues, 15), 0x11);
-    EXPECT_EQ(ReadEntry(view, kElementSets, 0), 0x81);
-    EXPECT_EQ(ReadEntry(view, kGilAmounts, 3), 1234);
-    EXPECT_EQ(ReadEntry(view, kSpoilsSetIndexes, 127), 59);
-
-    // Clamped to the entry's range, little-endian.
-    WriteEntry(view, kHpMpValues, 0, 70000);
-    EXPECT_EQ(view.Word(0x30CD3), 0xFFFF);
-    WriteEntry(view, kHpMpValues, 1, -5);
-    EXPECT_EQ(view.Word(0x30CD5), 0);
-    WriteEntry(view, kStrengthValues, 2, 300);
-    EXPECT_EQ(view.Byte(0x30D35), 255);
-    WriteEntry(view, kGilAmounts, 15, 0x12345);
-    EXPECT_EQ(view.Word(0x179F0 + 30), 0xFFFF);
-
-    // An index with no entry reads 0 and writes nothing, even where the
-    // bytes past the table belong to the next one.
-    const std::vector<uint8_t> before = image.Build();
-    EXPECT_EQ(ReadEntry(view, kHpMpValues, 32), 0);
-    EXPECT_EQ(ReadEntry(view, kHitsValues, -1), 0);
-    for (int index : {-1, 16, 255}) {
-      WriteEntry(view, kHitsValues, index, 7);
-      WriteEntry(view, kElementSets, index, 7);
-    }
-    WriteEntry(view, kHpMpValues, 32, 7);
-    WriteEntry(view, kGilAmounts, 16, 7);
-    WriteEntry(view, kSpoilsSetIndexes, 128, 7);
-    EXPECT_EQ(image.Build(), before);
-  }
-}
-
-TEST(MonsterTables, GroupsOfEightSlots) {
-  ImageBuilder image;
-  image.Bytes(0x30D83 + 8 * 57, {1, 2, 3, 4, 5, 6, 7, 8}).Bytes(0x17810 + 8 * 59, {9, 0xF3});
-  const RomView view = image.view();
-  EXPECT_EQ(ReadGroup(view, kAiPacks, 57), (GroupSlots{1, 2, 3, 4, 5, 6, 7, 8}));
-  EXPECT_EQ(ReadGroup(view, kSpoilsSets, 59)[1], 0xF3);
-  EXPECT_EQ(ReadGroup(view, kAiPacks, 58), GroupSlots{});
-
-  WriteSlot(view, kAiPacks, 0, 7, 0x42);
-  EXPECT_EQ(view.Byte(0x30D83 + 7), 0x42);
-  const std::vector<uint8_t> before = image.Build();
-  WriteSlot(view, kAiPacks, 58, 0, 1);     // would be past the last pack
-  WriteSlot(view, kSpoilsSets, 60, 0, 1);  // would be the gil amounts
-  WriteSlot(view, kSpoilsSets, 0, 8, 1);
-  WriteSlot(view, kSpoilsSets, -1, 0, 1);
-  EXPECT_EQ(image.Build(), before);
-}
 
 TEST(MonsterTables, EffectSetKeepsWhatNoBoxShowsUntilChanged) {
   auto ticks = [](uint8_t byte) { return AilmentTicks(EffectRowOf(byte), byte); };

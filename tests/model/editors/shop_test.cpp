@@ -14,47 +14,6 @@ constexpr std::size_t Entry(int entry) {
   return 0x38010 + 2 * static_cast<std::size_t>(entry);
 }
 
-TEST(ShopRecord, ReadsAndWritesEightBytesAtTheShiftedOffset) {
-  for (ImageBuilder image : {ImageBuilder::Standalone(), ImageBuilder::Combination()}) {
-    image.Bytes(kShop5, {0x31, 0xC0, 0xBF, 0xFF, 0x00, 0xC0, 0x98, 0xC5});
-    ShopRecord r = ShopRecord::Read(image.view(), 5);
-    EXPECT_EQ(r.goods[0], (ShopSlot{0x31, 0xC0}));
-    EXPECT_EQ(r.goods[1], (ShopSlot{0xBF, 0xFF}));
-    EXPECT_EQ(r.goods[2], (ShopSlot{0x00, 0xC0}));
-    EXPECT_EQ(r.goods[3], (ShopSlot{0x98, 0xC5}));
-
-    r.goods[2] = {0x01, 0xD0};
-    r.Write(image.view(), 5);
-    EXPECT_EQ(image.view().Byte(kShop5 + 4), 0x01);
-    EXPECT_EQ(image.view().Byte(kShop5 + 5), 0xD0);
-    EXPECT_EQ(image.view().Byte(kShop5 + 8), 0x00);  // shop 6 untouched
-  }
-  // Shops outside 0..27 neither read nor write.
-  ImageBuilder image;
-  const std::vector<uint8_t> before = image.Build();
-  ShopRecord{{{{1, 0xC1}, {2, 0xC2}, {3, 0xC3}, {4, 0xC4}}}}.Write(image.view(), 28);
-  ShopRecord{{{{1, 0xC1}, {2, 0xC2}, {3, 0xC3}, {4, 0xC4}}}}.Write(image.view(), -1);
-  EXPECT_EQ(image.Build(), before);
-  EXPECT_EQ(ShopRecord::Read(image.view(), 28), ShopRecord{});
-}
-
-TEST(ShopPrices, ClampPricesAndStartingGil) {
-  ImageBuilder image;
-  WritePrice(image.view(), 0xC5, 70000);
-  EXPECT_EQ(ReadPrice(image.view(), 0xC5), 65535);
-  WritePrice(image.view(), 0xC5, -3);
-  EXPECT_EQ(ReadPrice(image.view(), 0xC5), 0);
-  WritePrice(image.view(), 0xFF, 0x1234);
-  EXPECT_EQ(image.view().Byte(Entry(0xFF)), 0x34);
-  EXPECT_EQ(image.view().Byte(Entry(0xFF) + 1), 0x12);
-
-  WriteStartingGil(image.view(), 12345678);
-  EXPECT_EQ(image.view().Bytes(0xB0C, 4), (std::vector<uint8_t>{0x7F, 0x96, 0x98, 0x00}));
-  EXPECT_EQ(ReadStartingGil(image.view()), 9999999);
-  WriteStartingGil(image.view(), -5);
-  EXPECT_EQ(ReadStartingGil(image.view()), 0);
-}
-
 TEST(StoreShop, WritesSlotsInOrderSoTheLaterSlotWins) {
   ImageBuilder image;
   image.Bytes(kShop5, {0x31, 0xC0, 0x32, 0xC1, 0x00, 0xC2, 0x05, 0x10})

@@ -36,28 +36,5 @@ TEST(StatTemplate, KnownResults) {
   EXPECT_EQ(ClampTemplatePoints(500), 500);
 }
 
-TEST(StatTemplate, AppliedToARecord) {
-  CharacterRecord record;
-  record.hpCurrent = 5;
-  record.spells[0].spell = 0xC3;
-  record.skills[2].level = 7;
-  StatTemplate typed = ComputeStatTemplate(125, 0);
-  typed.hp = 70000;      // typed over the results: HP and MP pass as they are,
-  typed.strength = 300;  // the other ten as bytes
-  typed.evasionCount = 256;
-  ApplyStatTemplate(typed, record);
-  EXPECT_EQ(record.hpCurrent, 70000);
-  EXPECT_EQ(record.hpMax, 70000);
-  EXPECT_EQ(record.mpCurrent, 67);
-  EXPECT_EQ(record.mpMax, 67);
-  EXPECT_EQ(record.strength, 44);
-  EXPECT_EQ(record.evasionCount, 0);
-  EXPECT_EQ(record.magicDefencePercent, 20);
-  EXPECT_EQ(record.soul, 12);
-  // Spells, skills and equipment are not the template's.
-  EXPECT_EQ(record.spells[0].spell, 0xC3);
-  EXPECT_EQ(record.skills[2].level, 7);
-}
-
 }  // namespace
 }  // namespace kivo

@@ -109,9 +109,7 @@ TEST(TextEntryStore, CharacterNamesAreSixBytesWithoutPointer) {
   EXPECT_EQ(s.At(0xF92, 6), (std::vector<uint8_t>{0x95, 0xA8, 0xB2, 0xB1, 0xFF, 0xFF}));
   EXPECT_EQ(s.Show(kCharactersCategory, 0).boxes.text, "Leon  ");
 
-  // Emptied: six 0xFF. Too long: the first six bytes, nothing beyond.
-  s.Edit(kCharactersCategory, 1, [](EntryBoxes& b) { b.text.clear(); });
-  EXPECT_EQ(s.At(0xF92 + 0x80, 6), std::vector<uint8_t>(6, 0xFF));
+  // Too long: the first six bytes, nothing beyond.
   const ShownEntry guy = s.Show(kCharactersCategory, 2);
   EntryBoxes longName = guy.boxes;
   longName.text = "Gordonia";
@@ -138,20 +136,11 @@ TEST(TextEntryStore, ANewPointerTakesEffectWhenShownAgain) {
   Store s(builder);
   TextLayout names(builder, s.standard);
   names.Strings(kItemNameTable.offset, kItemTextBase, 0x28500, {"Potion", "Ether"}, 1);
-  names.String(0x28600, "Elixir");
   s.image = builder.Build();
 
-  // The typed text goes where the entry was read from, the pointer moves.
-  EXPECT_TRUE(s.Edit(kItems, 0, [](EntryBoxes& b) {
-    b.text = "Tonic";
-    b.value = "85f0";
-  }));
+  // The moved pointer (shown again on the Text page's test).
+  EXPECT_TRUE(s.Edit(kItems, 0, [](EntryBoxes& b) { b.value = "85f0"; }));
   EXPECT_EQ(s.At(0x28212, 2), (std::vector<uint8_t>{0xF0, 0x85}));
-  EXPECT_EQ(s.At(0x28500, 6), (std::vector<uint8_t>{0x9D, 0xB2, 0xB1, 0xAC, 0xA6, 0x00}));
-  EXPECT_EQ(s.At(0x28507, 1), std::vector<uint8_t>{0x8E});  // "Ether" untouched
-  const ShownEntry again = s.Show(kItems, 0);
-  EXPECT_EQ(again.boxes.text, "Elixir");
-  EXPECT_EQ(again.locationBox, "28600");
 
   // Value: without a number keeps the pointer; out of range is clamped.
   for (const char* typed : {"", "--", "zz", " "}) {
@@ -164,19 +153,13 @@ TEST(TextEntryStore, ANewPointerTakesEffectWhenShownAgain) {
   EXPECT_EQ(s.At(0x28212, 2), (std::vector<uint8_t>{0x00, 0x00}));
 }
 
-TEST(TextEntryStore, PreferDteAndSharedPointers) {
+TEST(TextEntryStore, ALongerTextShowsInEveryRowSharingItsPointer) {
   ImageBuilder builder;
   Store s(builder);
   TextLayout names(builder, s.standard);
   names.Strings(kItemNameTable.offset, kItemTextBase, 0x28500, {"The", "Ether"}, 1);
   names.Pointer(kItemNameTable.offset, 3, kItemTextBase, 0x28500);  // row 2 shares row 0's text
   s.image = builder.Build();
-
-  // "the sea": one code per character without DTE, pairs with it.
-  EXPECT_EQ(EncodeEntryText(kItems, "the sea", s.standard, s.keywords, 0),
-            (std::vector<uint8_t>{0xB7, 0xAB, 0xA8, 0xFF, 0xB6, 0xA8, 0xA4, 0x00}));
-  EXPECT_EQ(EncodeEntryText(kItems, "the sea", s.dte, s.keywords, 0),
-            (std::vector<uint8_t>{0x1B, 0x1A, 0xB6, 0xA8, 0xA4, 0x00}));
 
   // A longer text overwrites what follows.
   const ShownEntry the = s.Show(kItems, 0);
