@@ -289,22 +289,35 @@ TEST_F(MapsPageTest, ExportPngWritesTheWholeMap) {
   EXPECT_TRUE(prompts->messages.empty());
 }
 
-// Through the main window: File > Save refuses a map that does not fit and
-// leaves the file as it was.
-using MapsSaveTest = test::UiTest;
+// Through the main window, on the demo image saved to a file.
+class MapsSaveTest : public test::UiTest {
+ protected:
+  void SetUp() override {
+    UiTest::SetUp();
+    window.Start(dir.path().string(), std::nullopt);
+    prompts->openFiles.push_back(QString::fromStdString(path));
+    window.ChooseAndOpen();
+    window.tabs()->setCurrentIndex(ui::kMapsTab);
+  }
+  ui::MapsPage& Page() { return *dynamic_cast<ui::MapsPage*>(window.page(ui::kMapsTab)); }
+  // A press on map cell (x, y) in the map window.
+  void PressCell(int x, int y) {
+    ui::MapView& view = Page().mapView();
+    view.resize(320, 320);
+    view.ScrollToCell(x - 2, y - 2);
+    const QPoint first = view.scrollCell();
+    QTest::mouseClick(view.canvasWidget(), Qt::LeftButton, {},
+                      QPoint(16 * (x - first.x()) + 8, 16 * (y - first.y()) + 8));
+  }
+
+  test::TempDir dir;
+  const std::string path = dir.Write("demo.nes", DemoImage().Build());
+  ui::AppState state;
+  ui::MainWindow window{state};
+};
 
 TEST_F(MapsSaveTest, SaveRefusesAMapTooLargeAndKeepsTheFile) {
-  test::TempDir dir;
-  ui::AppState state;
-  ui::MainWindow window(state);
-  window.Start(dir.path().string(), std::nullopt);
-  const std::string path = dir.Write("demo.nes", DemoImage().Build());
-  prompts->openFiles.push_back(QString::fromStdString(path));
-  window.ChooseAndOpen();
-  window.tabs()->setCurrentIndex(ui::kMapsTab);
-  auto* page = dynamic_cast<ui::MapsPage*>(window.page(ui::kMapsTab));
-  ASSERT_NE(page, nullptr);
-  WorldMapGrid& grid = page->mapView().grid();
+  WorldMapGrid& grid = Page().mapView().grid();
   for (std::size_t i = 0; i < grid.size(); ++i)
     grid[i] = static_cast<uint8_t>(i % 3);
   const std::vector<uint8_t> before = test::TempDir::Read(path);
@@ -312,9 +325,31 @@ TEST_F(MapsSaveTest, SaveRefusesAMapTooLargeAndKeepsTheFile) {
   EXPECT_FALSE(window.Save());
   ASSERT_EQ(prompts->messages.size(), 1u);
   EXPECT_EQ(prompts->messages[0].icon, MessageIcon::Error);
-  EXPECT_TRUE(prompts->messages[0].text.endsWith(
-      QStringLiteral("bytes too large to fit in the ROM. Nothing was saved.")));
+  EXPECT_EQ(
+      prompts->messages[0].text.toStdString(),
+      WorldMapTooLargeText(CompressedSize(grid, Page().mapView().encoding()) - kMapDataCapacity));
   EXPECT_EQ(test::TempDir::Read(path), before);
+}
+
+TEST_F(MapsSaveTest, APaintedMapComesBackCellByCellAfterSaveAndReopen) {
+  state.settings.SetInt(settings::kCurrentMetatile, 0x24);
+  Page().mapView().SetFillMode(true);
+  PressCell(0, 0);  // the sea around the demo islands
+  Page().mapView().SetFillMode(false);
+  state.settings.SetInt(settings::kCurrentMetatile, 0x7F);  // only ever a literal
+  for (int x : {3, 4, 255})
+    PressCell(x, 255);
+  const auto painted = std::make_unique<WorldMapGrid>(Page().mapView().grid());
+  ASSERT_FALSE(*painted == demo::DemoWorldMap());
+  EXPECT_EQ((*painted)[255 * 256 + 255], 0x7F);
+
+  ASSERT_TRUE(window.Save());
+  window.Reopen();
+  const WorldMapGrid& reopened = Page().mapView().grid();
+  int differing = 0;
+  for (std::size_t i = 0; i < reopened.size(); ++i)
+    differing += reopened[i] != (*painted)[i];
+  EXPECT_EQ(differing, 0);
 }
 
 }  // namespace
