@@ -34,6 +34,15 @@ constexpr std::size_t Slot(int index, int s) {
 using test::DemoImage;
 using test::Find;
 
+// A click on map cell (x, y) in the map window.
+void ClickCell(ui::MapView& view, int x, int y, Qt::MouseButton button = Qt::LeftButton) {
+  view.resize(320, 320);
+  view.ScrollToCell(x - 2, y - 2);
+  const QPoint first = view.scrollCell();
+  QTest::mouseClick(view.canvasWidget(), button, {},
+                    QPoint(16 * (x - first.x()) + 8, 16 * (y - first.y()) + 8));
+}
+
 class MapsPageTest : public test::PageTest<ui::MapsPage> {
  protected:
   // Empties the fields first, so the correction never meets a half-typed set.
@@ -44,14 +53,6 @@ class MapsPageTest : public test::PageTest<ui::MapsPage> {
       Type(kCountIds[s], QString::number(counts[s]));
   }
   QString Label(int id) { return Find<QLabel>(*page, id)->text(); }
-  // A left press on map cell (x, y) in the map window.
-  void ClickCell(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
-    ui::MapView& view = page->mapView();
-    view.ScrollToCell(x - 2, y - 2);
-    const QPoint first = view.scrollCell();
-    QTest::mouseClick(view.canvasWidget(), button, {},
-                      QPoint(16 * (x - first.x()) + 8, 16 * (y - first.y()) + 8));
-  }
   void ShowMapView() {
     page->setTabActive(true);
     page->mapView().resize(320, 320);
@@ -158,7 +159,7 @@ TEST_F(MapsPageTest, MapClicksSelectTheDomainIndexAfterStoringTheSlots) {
   const int shown = List(kIndexList)->currentRow();
   ASSERT_NE(shown, normal);
   Combo(kFormationIds[2])->setCurrentIndex(77);
-  ClickCell(100, 70);
+  ClickCell(page->mapView(), 100, 70);
   EXPECT_EQ(Byte(Slot(shown, 2)) & 0x7F, 77);
   EXPECT_EQ(List(kIndexList)->currentRow(), normal);
   EXPECT_EQ(page->loadedIndex(), normal);
@@ -172,7 +173,7 @@ TEST_F(MapsPageTest, MapClicksSelectTheDomainIndexAfterStoringTheSlots) {
   EXPECT_EQ(Byte(Slot(normal, 5)) & 0x7F, 12);
   EXPECT_EQ(List(kIndexList)->currentRow(), mysidia);
   EXPECT_TRUE(settings.Flag(settings::kMapMysidiaCompleted));
-  ClickCell(40, 40);
+  ClickCell(page->mapView(), 40, 40);
   EXPECT_EQ(List(kIndexList)->currentRow(), Byte(0x2C250 + 9));
 
   // A right click picks the cell's metatile up: the picker outlines it and
@@ -180,7 +181,7 @@ TEST_F(MapsPageTest, MapClicksSelectTheDomainIndexAfterStoringTheSlots) {
   Box(1483)->click();
   const int town = page->mapView().grid()[74 * 256 + 74];  // a demo town
   ASSERT_EQ(town, 5);
-  ClickCell(74, 74, Qt::RightButton);
+  ClickCell(page->mapView(), 74, 74, Qt::RightButton);
   EXPECT_EQ(settings.Int(settings::kCurrentMetatile), 5);
   EXPECT_EQ(page->picker().rightOutline(), 5);
   EXPECT_TRUE(Box(kTeleport)->isChecked());
@@ -300,15 +301,6 @@ class MapsSaveTest : public test::UiTest {
     window.tabs()->setCurrentIndex(ui::kMapsTab);
   }
   ui::MapsPage& Page() { return *dynamic_cast<ui::MapsPage*>(window.page(ui::kMapsTab)); }
-  // A press on map cell (x, y) in the map window.
-  void PressCell(int x, int y) {
-    ui::MapView& view = Page().mapView();
-    view.resize(320, 320);
-    view.ScrollToCell(x - 2, y - 2);
-    const QPoint first = view.scrollCell();
-    QTest::mouseClick(view.canvasWidget(), Qt::LeftButton, {},
-                      QPoint(16 * (x - first.x()) + 8, 16 * (y - first.y()) + 8));
-  }
 
   test::TempDir dir;
   const std::string path = dir.Write("demo.nes", DemoImage().Build());
@@ -334,11 +326,11 @@ TEST_F(MapsSaveTest, SaveRefusesAMapTooLargeAndKeepsTheFile) {
 TEST_F(MapsSaveTest, APaintedMapComesBackCellByCellAfterSaveAndReopen) {
   state.settings.SetInt(settings::kCurrentMetatile, 0x24);
   Page().mapView().SetFillMode(true);
-  PressCell(0, 0);  // the sea around the demo islands
+  ClickCell(Page().mapView(), 0, 0);  // the sea around the demo islands
   Page().mapView().SetFillMode(false);
   state.settings.SetInt(settings::kCurrentMetatile, 0x7F);  // only ever a literal
   for (int x : {3, 4, 255})
-    PressCell(x, 255);
+    ClickCell(Page().mapView(), x, 255);
   const auto painted = std::make_unique<WorldMapGrid>(Page().mapView().grid());
   ASSERT_FALSE(*painted == demo::DemoWorldMap());
   EXPECT_EQ((*painted)[255 * 256 + 255], 0x7F);

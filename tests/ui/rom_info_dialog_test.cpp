@@ -33,31 +33,24 @@ struct Shown {
   QString caption;
 };
 
-template <typename W>
-W* Control(QDialog& dialog, const char* name) {
-  W* control = dialog.findChild<W*>(QString::fromLatin1(name));
-  EXPECT_NE(control, nullptr) << name;
-  return control;
-}
-
 Shown Read(QDialog& d) {
   Shown s;
-  auto* mapper = Control<QComboBox>(d, "1696");
+  auto* mapper = test::Find<QComboBox>(d, 1696);
   s.mapperRows = mapper->count();
   s.mapperRow = mapper->currentIndex();
   s.mapperText = mapper->currentText();
-  s.mirroring = Control<QComboBox>(d, "1698")->currentText();
-  auto* region = Control<QListWidget>(d, "1697");
+  s.mirroring = test::Find<QComboBox>(d, 1698)->currentText();
+  auto* region = test::Find<QListWidget>(d, 1697);
   s.region = region->currentItem() ? region->currentItem()->text() : QString();
-  s.prgRom = Control<QLineEdit>(d, "1699")->text();
-  s.chrRom = Control<QLineEdit>(d, "1700")->text();
-  s.prgRam = Control<QLineEdit>(d, "1703")->text();
-  s.sram = Control<QCheckBox>(d, "1701")->isChecked();
-  s.trainer = Control<QCheckBox>(d, "1702")->isChecked();
-  s.vs = Control<QCheckBox>(d, "1705")->isChecked();
-  s.pc10 = Control<QCheckBox>(d, "1706")->isChecked();
-  s.format = Control<QLabel>(d, "format")->text();
-  s.sizeWarning = Control<QLabel>(d, "sizeWarning")->isVisible();
+  s.prgRom = test::Find<QLineEdit>(d, 1699)->text();
+  s.chrRom = test::Find<QLineEdit>(d, 1700)->text();
+  s.prgRam = test::Find<QLineEdit>(d, 1703)->text();
+  s.sram = test::Find<QCheckBox>(d, 1701)->isChecked();
+  s.trainer = test::Find<QCheckBox>(d, 1702)->isChecked();
+  s.vs = test::Find<QCheckBox>(d, 1705)->isChecked();
+  s.pc10 = test::Find<QCheckBox>(d, 1706)->isChecked();
+  s.format = d.findChild<QLabel*>(QStringLiteral("format"))->text();
+  s.sizeWarning = d.findChild<QLabel*>(QStringLiteral("sizeWarning"))->isVisible();
   s.caption = d.windowTitle();
   return s;
 }
