@@ -3,10 +3,10 @@
 // drawing, and a damaged cache file must never show.
 
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "support/temp_dir.h"
 #include "ui/core/artwork.h"
@@ -34,32 +34,19 @@ TEST(ArtworkCache, KeptDrawingsAreReusedOnlyWhileTheyAreWholeAndCurrent) {
   EXPECT_EQ(qAlpha(drawn.pixel(70, 10)), 0);
   const QStringList kept = QDir(cache).entryList(QDir::Files);
   ASSERT_EQ(kept.size(), 1);
-  const QString file = cache + QLatin1Char('/') + kept.front();
+  const std::string file = "cache/" + kept.front().toStdString();
 
   // A later draw reads the kept pixels instead of drawing again.
-  QByteArray bytes;
-  {
-    QFile in(file);
-    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
-    bytes = in.readAll();
-  }
+  std::vector<uint8_t> bytes = test::TempDir::Read(dir.File(file));
   const uint32_t blue = qRgb(0, 0, 255);
   std::memcpy(bytes.data() + bytes.size() - 4, &blue, 4);
-  {
-    QFile out(file);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write(bytes);
-  }
+  dir.Write(file, bytes);
   EXPECT_EQ(ui::DrawArtwork(svg, QSize(), 2.0, cache).pixel(79, 39), blue);
 
   // A cut-short file is drawn again, and made whole.
-  {
-    QFile out(file);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write(bytes.left(100));
-  }
+  dir.Write(file, std::vector<uint8_t>(bytes.begin(), bytes.begin() + 100));
   EXPECT_EQ(ui::DrawArtwork(svg, QSize(), 2.0, cache), drawn);
-  EXPECT_EQ(QFile(file).size(), bytes.size());
+  EXPECT_EQ(test::TempDir::Read(dir.File(file)).size(), bytes.size());
 
   // A changed drawing is never answered with the old one; other sizes are kept apart.
   dir.Write("box.svg", Box("#00ff00"));

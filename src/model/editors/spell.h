@@ -118,7 +118,7 @@ struct SpellRecord {
 };
 
 // The AI list row of a record holding `spell` and `level`, as
-// SpellRecordName builds it from the image.
+// SpellRecordName reads it from the image.
 std::string SpellRecordText(const SettingsBlock& settings, uint8_t spell, int level);
 
 }  // namespace kivo

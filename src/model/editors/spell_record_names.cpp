@@ -1,9 +1,7 @@
 #include "model/editors/spell_record_names.h"
 
-#include <cstdio>
-
 #include "model/core/settings.h"
-#include "model/text/spell_names.h"
+#include "model/editors/spell.h"
 
 namespace kivo {
 
@@ -15,19 +13,7 @@ std::string SpellRecordName(const ConstRomView& rom, const SettingsBlock& settin
   if (record < 0 || record >= kSpellRecordCount)
     return {};
   const std::size_t at = SpellRecordOffset(record);
-  const uint8_t spell = rom.Byte(at);
-  const int level = rom.Byte(at + 1);
-  if (spell == kUnusedSpellRecord)
-    return kUnusedSpellRecordText;
-  std::string name;
-  if (spell < settings::kSpellNameCache.count) {
-    name = SpellCacheName(settings, spell);
-  } else {
-    char raw[24];
-    std::snprintf(raw, sizeof raw, "(raw value 0x%02X)", spell);
-    name = raw;
-  }
-  return name + ' ' + std::to_string(level);
+  return SpellRecordText(settings, rom.Byte(at), rom.Byte(at + 1));
 }
 
 std::vector<std::string> SpellRecordNames(const ConstRomView& rom, const SettingsBlock& settings) {
