@@ -9,6 +9,7 @@
 
 #include "demo/gfx_layout.h"
 #include "demo/world_map_layout.h"
+#include "model/gfx/tile_codec.h"
 #include "model/map/encounters.h"
 #include "model/map/tile_properties.h"
 #include "model/map/world_map.h"
@@ -141,20 +142,14 @@ const DemoMetatile kDemoMetatiles[] = {
 // The demo metatiles use tiles from here on, four each.
 constexpr int kDemoMetatileFirstTile = 0xE8;
 
-std::array<uint8_t, 16> TileOfArt(const MetatileArt& art, int quarter) {
-  std::array<uint8_t, 16> tile{};
-  const int left = (quarter % 2) * 8, top = (quarter / 2) * 8;
-  for (int r = 0; r < 8; ++r) {
-    for (int c = 0; c < 8; ++c) {
-      const int value = art[top + r][left + c] - '0';
-      const auto bit = static_cast<uint8_t>(0x80 >> c);
-      if (value & 1)
-        tile[r] |= bit;
-      if (value & 2)
-        tile[r + 8] |= bit;
-    }
+std::array<uint8_t, kTileBytes> TileOfArt(const MetatileArt& art, int quarter) {
+  TilePixels pixels{};
+  const int left = (quarter % 2) * kTileSize, top = (quarter / 2) * kTileSize;
+  for (int r = 0; r < kTileSize; ++r) {
+    for (int c = 0; c < kTileSize; ++c)
+      pixels[r * kTileSize + c] = static_cast<uint8_t>(art[top + r][left + c] - '0');
   }
-  return tile;
+  return EncodeTile(pixels);
 }
 
 // How often each formation slot comes up; the last slots are the rare ones.
