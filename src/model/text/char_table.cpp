@@ -4,6 +4,7 @@
 #include <array>
 
 #include "model/core/file_io.h"
+#include "model/text/c_scan.h"
 #include "model/text/text_encoding.h"
 
 namespace kivo {
@@ -17,20 +18,6 @@ constexpr std::array<const char*, kTableKindCount> kLoadFailureTexts{
     "Could not load Final Fantasy 1's table.\nSome of the text will not display.",
     "Could not load Final Fantasy 1's DTE table.\nSome of the text will not display.",
 };
-
-bool IsCSpace(char c) {
-  return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9')
-    return c - '0';
-  if (c >= 'a' && c <= 'f')
-    return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F')
-    return c - 'A' + 10;
-  return -1;
-}
 
 // The key read as scanf's "%X" reads it, taken as unsigned: a key without
 // digits counts as 0, a negative or too large one maps no code.

@@ -6,26 +6,13 @@
 
 #include "model/core/rom_view.h"
 #include "model/core/settings.h"
+#include "model/text/c_scan.h"
 
 namespace kivo {
 namespace {
 
 // A character name fills its 6 bytes; the positions after it hold this.
 constexpr uint8_t kNamePadding = 0xFF;
-
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9')
-    return c - '0';
-  if (c >= 'a' && c <= 'f')
-    return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F')
-    return c - 'A' + 10;
-  return -1;
-}
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
 
 bool IsCharacters(int category) {
   return GetTextCategory(category).kind == CategoryKind::Characters;
@@ -56,7 +43,7 @@ std::string FormatHexText(uint32_t value) {
 
 std::optional<int32_t> ScanHex(std::string_view text) {
   std::size_t i = 0;
-  while (i < text.size() && IsBlank(text[i]))
+  while (i < text.size() && IsCSpace(text[i]))
     ++i;
   bool negative = false;
   if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
