@@ -112,41 +112,6 @@ TEST(BadRomFiles, EveryBadImageOpensAndEveryPageReadStaysInside) {
         << "reading changed the image";
   }
 
-  // In the 0xFF image every pointer leads 0xFFFF past its text base and the
-  // strings are cut at the end of the image.
-  table[0xFF] = ".";
-  RomDocument allFf;
-  allFf.Adopt(std::vector<uint8_t>(kStandaloneSize, 0xFF), "ff.nes");
-  const KeywordNames noKeywords{};
-  for (int category = 0; category < kTextCategoryCount; ++category) {
-    const TextCategory& info = GetTextCategory(category);
-    for (const int row : {0, info.rows - 1}) {
-      if (info.kind == CategoryKind::NotEditable)
-        continue;
-      SCOPED_TRACE(testing::Message() << "category " << category << " row " << row);
-      const TextEntry entry = ReadTextEntry(allFf.image(), 0, category, row, table, noKeywords);
-      if (info.kind == CategoryKind::Characters) {
-        EXPECT_EQ(entry.text, "......");
-        continue;
-      }
-      EXPECT_EQ(entry.location.pointerValue, 0xFFFF);
-      EXPECT_EQ(entry.location.textLocation, info.textBase + 0xFFFF);
-      EXPECT_EQ(entry.text.size(), kStandaloneSize - entry.location.textLocation);
-    }
-  }
-
-  // Where the pointers reach the very last byte, a name ends with it and a
-  // dialogue string drops the keyword pair that has no operand.
-  RomDocument shortImage;
-  shortImage.Adopt(fuzz::PointersAtLastByte(0x30010), "short.nes");
-  const TextEntry item = ReadTextEntry(shortImage.image(), 0, 0, 0, table, noKeywords);
-  EXPECT_EQ(item.location.textLocation, 0x3000Fu);
-  EXPECT_EQ(item.text, "<key>");
-  const TextEntry dialogue =
-      ReadTextEntry(shortImage.image(), 0, kFirstDialogueCategory + 1, 5, table, noKeywords);
-  EXPECT_EQ(dialogue.location.textLocation, 0x3000Fu);
-  EXPECT_EQ(dialogue.text, "");
-  EXPECT_FALSE(dialogue.finger);
 }
 
 TEST(BadRomPaths, FoldersAndFifosAreRefusedWithTheOpenMessage) {

@@ -43,17 +43,5 @@ TEST(InesHeader, MissingMagicAndShortImages) {
   EXPECT_FALSE(DecodeInesHeader({}).magic);
 }
 
-TEST(MapperNames, EveryRowStartsWithItsNumber) {
-  const auto& names = MapperNames();
-  for (int i = 0; i < 256; ++i) {
-    EXPECT_EQ(names[i].rfind(std::to_string(i) + " - ", 0), 0u) << names[i];
-  }
-  EXPECT_EQ(names[14], "14 - invalid/non-existant");
-  EXPECT_EQ(names[254], "254 - invalid/non-existant");
-  EXPECT_EQ(names[72], "72 - Jaleco PRG-LO (] CHRROM 8k swap");
-  EXPECT_EQ(names[161], "161 - MMC1 - PRG 32K/16K swap, CHRROM 8K/4K swap, NT");
-  EXPECT_EQ(names[255], "255 - X-in-1 multicart (same as 225)");
-}
-
 }  // namespace
 }  // namespace kivo

@@ -89,20 +89,6 @@ TEST(SettingsReset, EachResetWritesExactlyItsDefaultsIntoItsOwnFields) {
   }
 }
 
-TEST(SettingsReset, GroupsFollowTheDialogOrder) {
-  // Each group is one run of boxes, the runs in the order of the group boxes.
-  int last = -1;
-  for (const SettingsReset& reset : SettingsResets()) {
-    const int group = static_cast<int>(reset.group);
-    EXPECT_TRUE(group == last || group == last + 1) << reset.id;
-    last = group;
-  }
-  EXPECT_EQ(last, kResetGroupCount - 1);
-  EXPECT_EQ(ResetGroupCaption(ResetGroup::CustomColours), "Custom colors");
-  EXPECT_EQ(SettingsResets().front().caption, "Rom");
-  EXPECT_EQ(SettingsResets().back().caption, "Map - Show grid");
-}
-
 // Which boxes act, the reports and the written file are pinned through the
 // dialog (clean_data_dialog_test); here, that every box together resets the
 // whole block bar the fields no box covers.

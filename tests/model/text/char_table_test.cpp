@@ -45,6 +45,9 @@ TEST(LoadTableFile, ReloadEmptiesEveryEntryAndReadsCrLfLines) {
   EXPECT_FALSE(result.message.has_value());
   EXPECT_EQ(result.encoding, TableEncoding::Utf8);
   EXPECT_EQ(Mapped(table), (Entries{{0x41, "A"}, {0x42, "B"}}));
+  // Only a byte-order mark: a UTF-8 file of no lines, which empties the table.
+  ASSERT_TRUE(LoadTableFile(table, dir.Write("bom.tbl", "\xEF\xBB\xBF"), TableKind::Ff2Standard).ok);
+  EXPECT_EQ(Mapped(table), Entries{});
 }
 
 TEST(LoadTableFile, UnreadableFileKeepsTheTableAndGivesTheKindsMessage) {

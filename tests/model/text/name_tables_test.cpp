@@ -5,6 +5,7 @@
 #include "demo/image_builder.h"
 #include "demo/text_layout.h"
 #include "model/core/settings.h"
+#include "model/text/spell_names.h"
 
 namespace kivo {
 namespace {
@@ -92,6 +93,30 @@ TEST(NameTables, BuildKeywordNamesReplacesTheWholeCache) {
     // Entries with no text decode the zero bytes at the text base: empty.
     EXPECT_EQ(field(0x80), "");
   }
+}
+
+TEST(SpellNames, CacheIsRebuiltWholeFromTheImage) {
+  CharTable dte = demo::FixtureDteTable();
+  dte[0x30] = "\xE6\x97\xA5";  // 日, three bytes
+  ImageBuilder builder = ImageBuilder::Combination();
+  TextLayout layout(builder, dte);
+  layout.Strings(kSpellNameTable.offset, kSpellNameTable.textBase, 0x17400,
+                 {"Cure", Repeat("\xE6\x97\xA5", 6), "Fire", "AbcdefghijklmnopQ"});
+  layout.Pointer(kSpellNameTable.offset, 69, kSpellNameTable.textBase, 0x17400);
+  const std::vector<uint8_t> image = builder.Build();
+
+  SettingsBlock settings;
+  for (int i = 0; i < 71; ++i)
+    settings.SetField(settings::kSpellNameCache, i, "Old name");
+  RebuildSpellNameCache(image, builder.baseShift(), dte, settings);
+  EXPECT_EQ(SpellCacheName(settings, 0), "Attack");
+  EXPECT_EQ(SpellCacheName(settings, 1), "Cure");
+  EXPECT_EQ(SpellCacheName(settings, 2), Repeat("\xE6\x97\xA5", 5));  // 15 bytes, 5 characters
+  EXPECT_EQ(SpellCacheName(settings, 4), "Abcdefghijklmno");
+  EXPECT_EQ(SpellCacheName(settings, 6), "");  // replaced, though the image has no name
+  EXPECT_EQ(SpellCacheName(settings, 70), "Cure");
+  EXPECT_EQ(SpellCacheName(settings, 71), "");
+  EXPECT_EQ(settings.Field(settings::kKeywordNameCache, 0), "");  // nothing past the cache
 }
 
 }  // namespace

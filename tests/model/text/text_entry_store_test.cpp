@@ -87,70 +87,44 @@ TEST(TextEntryStore, BrowsingAndSavingWriteNothing) {
   EXPECT_TRUE(image == before);
 }
 
-TEST(TextEntryStore, CharacterNamesAreSixBytesWithoutPointer) {
+// Names cut to six bytes and the dashed boxes: the Text page's tests. Here
+// a combination image, whose names lie after the shift.
+TEST(TextEntryStore, CharacterNamesChangeOnlyTheirSixBytes) {
   ImageBuilder builder = ImageBuilder::Combination();
   Store s(builder);
-  TextLayout(builder, s.standard).Fixed(0xF92, 6, "Firion").Fixed(0xF92 + 0x80, 6, "Maria");
+  TextLayout(builder, s.standard).Fixed(0xF92 + 0x80 * 2, 6, "Guy");
   builder.Fill(0xF92 + 0x80 * 2 - 2, 2, 0x77).Fill(0xF92 + 0x80 * 2 + 6, 2, 0x77);
   s.image = builder.Build();
-
-  // The dashed boxes are checked on the Text page; here the shifted location.
-  const ShownEntry firion = s.Show(kCharactersCategory, 0);
-  EXPECT_EQ(firion.boxes.finger, "--");
-  EXPECT_EQ(firion.locationBox, "40F92");
-  EXPECT_EQ(firion.storedBytes, 6u);
+  EXPECT_EQ(s.Show(kCharactersCategory, 2).locationBox, "41092");
 
   const auto before = s.image;
-  // A typed Value: never becomes a pointer for a name.
-  EXPECT_TRUE(s.Edit(kCharactersCategory, 0, [](EntryBoxes& b) {
-    b.text = "Leon";
-    b.value = "1234";
+  EXPECT_TRUE(s.Edit(kCharactersCategory, 2, [](EntryBoxes& b) {
+    b.text = "Gordonia";
+    b.value = "1234";  // never a pointer for a name
   }));
-  EXPECT_EQ(s.At(0xF92, 6), (std::vector<uint8_t>{0x95, 0xA8, 0xB2, 0xB1, 0xFF, 0xFF}));
-  EXPECT_EQ(s.Show(kCharactersCategory, 0).boxes.text, "Leon  ");
-
-  // Too long: the first six bytes, nothing beyond.
-  const ShownEntry guy = s.Show(kCharactersCategory, 2);
-  EntryBoxes longName = guy.boxes;
-  longName.text = "Gordonia";
-  const EntryWrite write = PlanEntryWrite(s.image.size(), guy, longName, s.standard, s.keywords);
-  EXPECT_TRUE(write.nameCut);
-  EXPECT_FALSE(write.pointer.has_value());
-  const EntryByteCount count = CountEntryBytes(s.image.size(), guy, longName, s.standard, {});
-  EXPECT_EQ(count.bytes, 6u);
-  EXPECT_EQ(count.was, 6u);
-  EXPECT_TRUE(count.cut);
-  EXPECT_FALSE(count.longer);
-  ApplyEntryWrite(s.image, guy, write);
   EXPECT_EQ(s.At(0xF92 + 0x80 * 2 - 2, 10),
             (std::vector<uint8_t>{0x77, 0x77, 0x90, 0xB2, 0xB5, 0xA7, 0xB2, 0xB1, 0x77, 0x77}));
-  // Only the name bytes of the three records changed; no pointer anywhere.
   std::size_t changed = 0;
   for (std::size_t i = 0; i < before.size(); ++i)
     changed += before[i] != s.image[i];
-  EXPECT_LE(changed, 18u);
+  EXPECT_EQ(changed, 5u);  // "Guy" and its padding became "Gordon"
 }
 
-TEST(TextEntryStore, ANewPointerTakesEffectWhenShownAgain) {
+TEST(TextEntryStore, APointerValueIsReadAsHexAndClamped) {
   ImageBuilder builder;
   Store s(builder);
   TextLayout names(builder, s.standard);
   names.Strings(kItemNameTable.offset, kItemTextBase, 0x28500, {"Potion", "Ether"}, 1);
   s.image = builder.Build();
 
-  // The moved pointer (shown again on the Text page's test).
-  EXPECT_TRUE(s.Edit(kItems, 0, [](EntryBoxes& b) { b.value = "85f0"; }));
-  EXPECT_EQ(s.At(0x28212, 2), (std::vector<uint8_t>{0xF0, 0x85}));
-
-  // Value: without a number keeps the pointer; out of range is clamped.
-  for (const char* typed : {"", "--", "zz", " "}) {
-    s.Edit(kItems, 0, [typed](EntryBoxes& b) { b.value = typed; });
-    EXPECT_EQ(s.At(0x28212, 2), (std::vector<uint8_t>{0xF0, 0x85})) << typed;
+  // Typed text without a number keeps the pointer; out of range is clamped.
+  const std::pair<const char*, std::vector<uint8_t>> typed[] = {
+      {"85f0", {0xF0, 0x85}}, {"", {0xF0, 0x85}},      {"--", {0xF0, 0x85}}, {"zz", {0xF0, 0x85}},
+      {" ", {0xF0, 0x85}},    {"12345", {0xFF, 0xFF}}, {"-5", {0x00, 0x00}}};
+  for (const auto& [value, bytes] : typed) {
+    s.Edit(kItems, 0, [value](EntryBoxes& b) { b.value = value; });
+    EXPECT_EQ(s.At(0x28212, 2), bytes) << value;
   }
-  s.Edit(kItems, 0, [](EntryBoxes& b) { b.value = "12345"; });
-  EXPECT_EQ(s.At(0x28212, 2), (std::vector<uint8_t>{0xFF, 0xFF}));
-  s.Edit(kItems, 0, [](EntryBoxes& b) { b.value = "-5"; });
-  EXPECT_EQ(s.At(0x28212, 2), (std::vector<uint8_t>{0x00, 0x00}));
 }
 
 TEST(TextEntryStore, ALongerTextShowsInEveryRowSharingItsPointer) {
@@ -189,14 +163,12 @@ TEST(TextEntryStore, DialogueFingerValues) {
 
   // Finger: "--", empty or text keep the decoded finger; a string without
   // one takes 0x00; a number is clamped to a byte.
-  for (const char* typed : {"--", "", "zz"}) {
-    s.Edit(kDialogue1, 0, [typed](EntryBoxes& b) { b.finger = typed; });
-    EXPECT_EQ(s.At(0x18300, 2), (std::vector<uint8_t>{0x16, 0x05})) << typed;
+  const std::pair<const char*, uint8_t> typed[] = {
+      {"--", 0x05}, {"", 0x05}, {"zz", 0x05}, {"1f", 0x1F}, {"100", 0xFF}};
+  for (auto [finger, operand] : typed) {
+    s.Edit(kDialogue1, 0, [finger](EntryBoxes& b) { b.finger = finger; });
+    EXPECT_EQ(s.At(0x18300, 2), (std::vector<uint8_t>{0x16, operand})) << finger;
   }
-  s.Edit(kDialogue1, 0, [](EntryBoxes& b) { b.finger = "1f"; });
-  EXPECT_EQ(s.At(0x18300, 2), (std::vector<uint8_t>{0x16, 0x1F}));
-  s.Edit(kDialogue1, 0, [](EntryBoxes& b) { b.finger = "100"; });
-  EXPECT_EQ(s.At(0x18300, 2), (std::vector<uint8_t>{0x16, 0xFF}));
   s.Edit(kDialogue1, 1, [](EntryBoxes& b) { b.text = "[F]A"; });
   EXPECT_EQ(s.At(0x18305, 4), (std::vector<uint8_t>{0x16, 0x00, 0x8A, 0x00}));
 
