@@ -52,37 +52,25 @@ TEST_F(EquipmentPageTest, RefreshFillsEveryListAndSelectsTheRememberedRows) {
   settings.SetField(settings::kSpellNameCache, 1, "Stale name");
   Open(image);
 
-  ASSERT_EQ(Weapons()->count(), 64);
-  EXPECT_EQ(Weapons()->item(0)->text(), QStringLiteral("Unequipped"));
-  EXPECT_EQ(Weapons()->item(1)->text().toStdString(), demo::DemoItemName(0x31));
+  for (QListWidget* list : {Weapons(), Armours()})
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("Unequipped"));
   EXPECT_EQ(Weapons()->item(63)->text().toStdString(), demo::DemoItemName(0x6F));
-  ASSERT_EQ(Armours()->count(), 41);
-  EXPECT_EQ(Armours()->item(0)->text(), QStringLiteral("Unequipped"));
   EXPECT_EQ(Armours()->item(40)->text().toStdString(), demo::DemoItemName(0x97));
-  EXPECT_EQ(Weapons()->currentRow(), demo::kDemoIronSwordRow);
-  EXPECT_EQ(Armours()->currentRow(), 7);
   EXPECT_EQ(page->loadedWeapon(), demo::kDemoIronSwordRow);
   EXPECT_EQ(page->loadedArmour(), 7);
 
   // The spell name cache is rebuilt from this image on every refresh.
   EXPECT_EQ(settings.Field(settings::kSpellNameCache, 0), "Attack");
   EXPECT_EQ(settings.Field(settings::kSpellNameCache, 1), demo::DemoSpellName(0));
-
   QComboBox* cast = Combo(1064);
-  ASSERT_EQ(cast->count(), 136);
   EXPECT_EQ(cast->itemText(0), QStringLiteral("--none--"));
   EXPECT_EQ(cast->itemText(1).toStdString(), demo::DemoSpellName(0) + " 1");
   EXPECT_EQ(cast->itemText(6), QStringLiteral("(raw value 0x50) 9"));
   EXPECT_EQ(cast->itemText(114), QStringLiteral("Attack 4"));  // bytes 0 and 4
   EXPECT_EQ(cast->itemText(135), QStringLiteral("Unused"));    // byte 0 is 0xFF
-
-  ASSERT_EQ(Effects()->count(), 7);
-  EXPECT_EQ(Effects()->item(0)->text(), QStringLiteral("Nothing"));
   EXPECT_EQ(Effects()->item(5)->text(), QStringLiteral("Ripper dagger effect"));
-  ASSERT_EQ(Combo(1013)->count(), 7);
   EXPECT_EQ(Combo(1013)->itemText(0), QStringLiteral("--none--"));
   EXPECT_EQ(Combo(1013)->itemText(6), QStringLiteral("Magic"));
-  ASSERT_EQ(Combo(1199)->count(), 8);
   EXPECT_EQ(Combo(1199)->itemText(7), QStringLiteral("Bow"));
 
   // The Iron Sword: a palette, no cast spell, no effect.
@@ -95,17 +83,9 @@ TEST_F(EquipmentPageTest, RefreshFillsEveryListAndSelectsTheRememberedRows) {
     EXPECT_FALSE(Shown(box));
   EXPECT_EQ(page->swatches().colours()[2], Byte(BattleColour(kIronSwordPalette, 2)));
 
-  // Remembered rows outside the tables select row 0.
-  for (auto [weapon, armour] : {std::pair{64, 41}, std::pair{-1, -1}, std::pair{0x7FFFFFFF, 99}}) {
-    settings.SetInt(settings::kSelectedWeapon, weapon);
-    settings.SetInt(settings::kSelectedArmour, armour);
-    Refresh(ui::RefreshReason::Opened);
-    EXPECT_EQ(Weapons()->currentRow(), 0);
-    EXPECT_EQ(Armours()->currentRow(), 0);
-    EXPECT_EQ(settings.Int(settings::kSelectedWeapon), 0);
-  }
-  // "Unequipped" has no picture palette.
-  EXPECT_EQ(PaletteText(), QStringLiteral("--"));
+  ExpectRefreshKeepsRowsAndOutsideRowsShowRowZero(Weapons(), settings::kSelectedWeapon);
+  ExpectRefreshKeepsRowsAndOutsideRowsShowRowZero(Armours(), settings::kSelectedArmour);
+  EXPECT_EQ(PaletteText(), QStringLiteral("--"));  // "Unequipped" has no picture palette
 }
 
 TEST_F(EquipmentPageTest, SaveClampsAndMovingBetweenRecordsKeepsEveryEdit) {
@@ -113,16 +93,16 @@ TEST_F(EquipmentPageTest, SaveClampsAndMovingBetweenRecordsKeepsEveryEdit) {
   Weapons()->setCurrentRow(demo::kDemoIronSwordRow);
   Armours()->setCurrentRow(9);
 
-  Edit(1195)->setText(QStringLiteral("300"));  // Attack
-  Edit(1196)->setText(QStringLiteral("-5"));   // Accuracy
-  Edit(1197)->setText(QStringLiteral("12"));
-  Edit(1198)->setText(QStringLiteral("x"));  // not a number: 0
-  Box(1464)->setChecked(true);               // Ice
-  Box(1208)->setChecked(true);               // Undead
-  Combo(1064)->setCurrentIndex(3);           // spell record 2
-  Edit(1015)->setText(QStringLiteral("77"));
-  Combo(1013)->setCurrentIndex(0);  // "--none--"
-  Box(1020)->setChecked(true);      // Mind, bit 0x04
+  // Attack, Accuracy and the rest ("x" is not a number: 0).
+  const std::pair<int, const char*> typed[] = {{1195, "300"}, {1196, "-5"}, {1197, "12"}, {1198, "x"}};
+  for (auto [id, text] : typed)
+    Type(id, QString::fromLatin1(text));
+  Box(1464)->setChecked(true);  // Ice
+  Box(1208)->setChecked(true);  // Undead
+  Pick(1064, 3);                // spell record 2
+  Type(1015, QStringLiteral("77"));
+  Pick(1013, 0);                // "--none--"
+  Box(1020)->setChecked(true);  // Mind, bit 0x04
 
   // Picking another armour row stores the weapon edits as well.
   Armours()->setCurrentRow(10);
@@ -132,23 +112,28 @@ TEST_F(EquipmentPageTest, SaveClampsAndMovingBetweenRecordsKeepsEveryEdit) {
   EXPECT_EQ(Byte(Armour(9) + 3) & 0x04, 0x04);
   EXPECT_EQ(Byte(Armour(9) + 4), 0xFF);
   EXPECT_EQ(settings.Int(settings::kSelectedArmour), 10);
-  EXPECT_EQ(Edit(1195)->text(), QStringLiteral("255"));  // shown as stored
+  EXPECT_EQ(Text(1195), QStringLiteral("255"));  // shown as stored
 
   // Picking another weapon row stores the armour edits.
-  Edit(1017)->setText(QStringLiteral("256"));
-  Combo(1013)->setCurrentIndex(6);  // Magic
+  Type(1017, QStringLiteral("256"));
+  Pick(1013, 6);  // Magic
   Weapons()->setCurrentRow(1);
   EXPECT_EQ(Byte(Armour(10) + 5), 255);
   EXPECT_EQ(Byte(Armour(10) + 4), 5);
   EXPECT_EQ(settings.Int(settings::kSelectedWeapon), 1);
 
   // The shell's Save writes both and shows them again.
-  Edit(1016)->setText(QStringLiteral("4"));
-  Edit(1195)->setText(QStringLiteral("99"));
+  Type(1016, QStringLiteral("4"));
+  Type(1195, QStringLiteral("99"));
   page->save();
   EXPECT_EQ(Byte(Armour(10) + 1), 4);
   EXPECT_EQ(Byte(Weapon(1) + 2), 99);
-  EXPECT_EQ(Edit(1195)->text(), QStringLiteral("99"));
+  EXPECT_EQ(Text(1195), QStringLiteral("99"));
+
+  // New tables keep the shown records.
+  Refresh(ui::RefreshReason::TablesChanged);
+  EXPECT_EQ(page->loadedWeapon(), 1);
+  EXPECT_EQ(page->loadedArmour(), 10);
 }
 
 TEST_F(EquipmentPageTest, StoredValuesWithoutARowAreKept) {
@@ -160,10 +145,8 @@ TEST_F(EquipmentPageTest, StoredValuesWithoutARowAreKept) {
   settings.SetInt(settings::kSelectedArmour, 3);
   Open(image);
 
-  EXPECT_EQ(Combo(1199)->currentIndex(), -1);
-  EXPECT_EQ(Combo(1199)->placeholderText(), QStringLiteral("(raw value 0x09)"));
-  EXPECT_EQ(Combo(1064)->currentIndex(), -1);
-  EXPECT_EQ(Combo(1064)->placeholderText(), QStringLiteral("(raw value 0x87)"));
+  ExpectRawValue(1199, "0x09");
+  ExpectRawValue(1064, "0x87");
   EXPECT_EQ(Combo(1013)->currentIndex(), -1);
   EXPECT_EQ(ElementCaption(), QStringLiteral("Elemental attack"));
 
@@ -180,9 +163,9 @@ TEST_F(EquipmentPageTest, StoredValuesWithoutARowAreKept) {
   EXPECT_EQ(Byte(Armour(4) + 4), 0xFE);
 
   // A picked row replaces the stored value.
-  Combo(1199)->setCurrentIndex(7);
-  Combo(1064)->setCurrentIndex(135);
-  Combo(1013)->setCurrentIndex(1);
+  Pick(1199, 7);
+  Pick(1064, 135);
+  Pick(1013, 1);
   page->save();
   EXPECT_EQ(Byte(Weapon(13)), 7);
   EXPECT_EQ(Byte(Weapon(13) + 8), 134);
@@ -207,10 +190,8 @@ TEST_F(EquipmentPageTest, AilmentBoxesFollowTheEffectRowAndTheImage) {
   // Ticking Envenom, showing "Drain HP" and coming back shows the image.
   Box(1126)->setChecked(true);
   Effects()->setCurrentRow(3);
-  for (int box = 0; box < 7; ++box) {
-    EXPECT_FALSE(Shown(box));
-    EXPECT_FALSE(Ticked(box));
-  }
+  for (int box = 0; box < 7; ++box)
+    EXPECT_FALSE(Shown(box) || Ticked(box));
   Effects()->setCurrentRow(1);
   EXPECT_TRUE(Ticked(0));
   EXPECT_FALSE(Ticked(1));
@@ -265,7 +246,7 @@ TEST_F(EquipmentPageTest, ShieldsCallTheirElementsDefence) {
   EXPECT_EQ(ElementCaption(), QStringLiteral("Elemental defense"));
 
   Box(1458)->setChecked(true);
-  Combo(1199)->setCurrentIndex(5);  // Sword
+  Pick(1199, 5);  // Sword
   EXPECT_EQ(ElementCaption(), QStringLiteral("Elemental attack"));
   EXPECT_TRUE(Box(1458)->isChecked());
   EXPECT_FALSE(Box(1457)->isChecked());
@@ -295,15 +276,6 @@ TEST_F(EquipmentPageTest, RowsBelowTenHaveNoPicturePalette) {
   Button(1124)->click();
   EXPECT_TRUE(prompts->messages.empty());
   EXPECT_EQ(Image(), before);
-}
-
-TEST_F(EquipmentPageTest, NewTablesKeepTheShownRecords) {
-  Open(DemoImage());
-  Weapons()->setCurrentRow(40);
-  Armours()->setCurrentRow(20);
-  Refresh(ui::RefreshReason::TablesChanged);
-  EXPECT_EQ(page->loadedWeapon(), 40);
-  EXPECT_EQ(page->loadedArmour(), 20);
 }
 
 }  // namespace

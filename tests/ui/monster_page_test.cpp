@@ -1,8 +1,6 @@
 #include "ui/editors/monster_page.h"
 
 #include "demo/demo_monsters.h"
-#include "model/text/labels.h"
-#include "ui/editors/gil_dialog.h"
 #include "ui/page_test.h"
 
 namespace kivo {
@@ -50,67 +48,41 @@ class MonsterPageTest : public test::PageTest<ui::MonsterPage> {
   }
   QListWidget* Monsters() { return List(kMonsterList); }
   void Select(int monster) { Monsters()->setCurrentRow(monster); }
+  int Row(int id) { return Combo(id)->currentIndex(); }
 };
 
-TEST_F(MonsterPageTest, RefreshBuildsEveryListOnceAndShowsTheRememberedMonster) {
+TEST_F(MonsterPageTest, RefreshFillsEveryListAndShowsTheRememberedMonster) {
   settings.SetField(settings::kAiScriptLabels, 2, "Borgan, renamed");
   settings.SetField(settings::kSpellNameCache, 1, "Left over");  // from another ROM
   Open(DemoImage(), demo::kDemoRedDrakeRow);
 
-  for (int pass = 0; pass < 2; ++pass) {  // a second refresh leaves exactly the same rows
-    ASSERT_EQ(Monsters()->count(), 128);
-    EXPECT_EQ(Monsters()->item(31)->text().toStdString(), demo::DemoMonsterName(31));
-    EXPECT_EQ(Monsters()->currentRow(), demo::kDemoRedDrakeRow);
-    EXPECT_EQ(page->loadedIndex(), demo::kDemoRedDrakeRow);
-
-    for (int id : kSpoilsSlots) {
-      QComboBox* slot = Combo(id);
-      ASSERT_EQ(slot->count(), 208) << id;
-      EXPECT_EQ(slot->itemText(0), QStringLiteral("Nothing"));
-      EXPECT_EQ(slot->itemText(5).toStdString(), demo::DemoItemName(5));
-      EXPECT_EQ(slot->itemText(191).toStdString(), demo::DemoItemName(0xBF));
-      EXPECT_EQ(slot->itemText(192), QString::number(Word(kGil)));
-      EXPECT_EQ(slot->itemText(207), QString::number(Word(kGil + 30)));
-    }
-    QComboBox* ai = Combo(kAiPack);
-    ASSERT_EQ(ai->count(), 59);
-    EXPECT_EQ(ai->itemText(0), QStringLiteral("--none--"));
-    EXPECT_EQ(ai->itemText(3), QStringLiteral("Borgan, renamed"));
-
-    EXPECT_EQ(Combo(kMpIndex)->count(), 32);
-    for (int id : {kStrIndex, kHitsIndex, kEffectSet, kRaceSet, kAbsorbSet, kWeaknessSet})
-      EXPECT_EQ(Combo(id)->count(), 16) << id;
-    EXPECT_EQ(Combo(kSpoilsSet)->count(), 60);
-    QListWidget* effects = List(kEffectList);
-    ASSERT_EQ(effects->count(), 7);
-    EXPECT_EQ(effects->item(6)->text(), QStringLiteral("Healing"));
-
-    // Action lists: "Attack", then the spell records with names from a
-    // cache rebuilt from this image.
-    for (int k = 0; k < 8; ++k)
-      ASSERT_EQ(Combo(kFirstAction + k)->count(), 136);
-    EXPECT_EQ(Combo(kFirstAction + 7)->itemText(0), QStringLiteral("Attack"));
-    EXPECT_EQ(Combo(kFirstAction)->itemText(1).toStdString(), demo::DemoSpellName(0) + " 1");
-    EXPECT_EQ(Combo(kFirstAction)->itemText(135), QStringLiteral("Unused"));
-    Refresh(ui::RefreshReason::Opened);
-  }
+  EXPECT_EQ(Monsters()->item(31)->text().toStdString(), demo::DemoMonsterName(31));
+  EXPECT_EQ(Monsters()->currentRow(), demo::kDemoRedDrakeRow);
+  EXPECT_EQ(page->loadedIndex(), demo::kDemoRedDrakeRow);
+  // Spoils: "Nothing", the items, then the gil amounts as stored.
+  QComboBox* slot = Combo(kSpoilsSlots[7]);
+  EXPECT_EQ(slot->itemText(0), QStringLiteral("Nothing"));
+  EXPECT_EQ(slot->itemText(191).toStdString(), demo::DemoItemName(0xBF));
+  EXPECT_EQ(slot->itemText(192), QString::number(Word(kGil)));
+  EXPECT_EQ(slot->itemText(207), QString::number(Word(kGil + 30)));
+  EXPECT_EQ(Combo(kAiPack)->itemText(0), QStringLiteral("--none--"));
+  EXPECT_EQ(Combo(kAiPack)->itemText(3), QStringLiteral("Borgan, renamed"));
+  EXPECT_EQ(List(kEffectList)->item(6)->text(), QStringLiteral("Healing"));
+  // Actions: "Attack", then the spell records named from a cache rebuilt from this image.
+  QComboBox* action = Combo(kFirstAction + 7);
+  EXPECT_EQ(action->itemText(0), QStringLiteral("Attack"));
+  EXPECT_EQ(action->itemText(1).toStdString(), demo::DemoSpellName(0) + " 1");
+  EXPECT_EQ(action->itemText(135), QStringLiteral("Unused"));
 
   // The red drake as the demo made it: no AI pack, weak to ice, absorbs fire.
-  EXPECT_EQ(Combo(kAiPack)->currentIndex(), 0);
+  EXPECT_EQ(Row(kAiPack), 0);
   EXPECT_FALSE(Combo(kFirstAction)->isEnabled());
   EXPECT_FALSE(Button(kChangeLabel)->isEnabled());
   EXPECT_TRUE(Box(kWeaknessBoxes[7])->isChecked());
   EXPECT_TRUE(Box(kAbsorbBoxes[1])->isChecked());
   EXPECT_EQ(Text(kHpBox), QString::number(Word(Hp(Byte(Record(31) + 1)))));
 
-  // A remembered row outside the list shows row 0.
-  for (int stored : {128, -1, 0x7FFFFFFF}) {
-    settings.SetInt(settings::kSelectedMonster, stored);
-    Refresh(ui::RefreshReason::Opened);
-    EXPECT_EQ(Monsters()->currentRow(), 0) << stored;
-    EXPECT_EQ(page->loadedIndex(), 0);
-    EXPECT_EQ(settings.Int(settings::kSelectedMonster), 0);
-  }
+  ExpectRefreshKeepsRowsAndOutsideRowsShowRowZero(Monsters(), settings::kSelectedMonster);
 }
 
 TEST_F(MonsterPageTest, SharedEntriesFollowTheSaveOrder) {
@@ -162,37 +134,34 @@ TEST_F(MonsterPageTest, SharedEntriesFollowTheSaveOrder) {
 
 TEST_F(MonsterPageTest, MovingBetweenMonstersNeverLosesAnEdit) {
   Open(DemoImage(), 40);
-  const std::vector<uint8_t> unchanged = Image();
-  // Saving what is shown changes nothing.
-  for (int n : {40, 0, 31, 127}) {
+  for (int n : {40, 0, 31, 127}) {  // saving what is shown changes nothing
     Select(n);
-    page->save();
+    EXPECT_TRUE(SaveChangesNothing()) << n;
   }
-  EXPECT_EQ(Image(), unchanged);
 
+  // Index lists, the AI action and a spoils slot; Morale typed before
+  // another index list changes.
+  const std::pair<int, int> picks[] = {{kHpIndex, 30}, {kStrIndex, 9}, {kDefIndex, 2},
+                                       {kFirstAction + 2, 100}, {kSpoilsSlots[3], 7}};
   Select(40);
-  Combo(kHpIndex)->setCurrentIndex(30);
+  Pick(kHpIndex, 30);
   Type(kHpBox, QStringLiteral("8888"));
-  Combo(kStrIndex)->setCurrentIndex(9);
-  Type(kMoraleBox, QStringLiteral("77"));  // typed before another index list changes
-  Combo(kDefIndex)->setCurrentIndex(2);
-  Box(1087)->setChecked(!Box(1087)->isChecked());
+  Pick(kStrIndex, 9);
+  Type(kMoraleBox, QStringLiteral("77"));
+  for (auto [id, row] : picks)
+    Pick(id, row);
+  Box(1087)->click();
   const bool air = Box(1087)->isChecked();
-  Combo(kFirstAction + 2)->setCurrentIndex(100);
-  Combo(kSpoilsSlots[3])->setCurrentIndex(7);
   EXPECT_EQ(Text(kMoraleBox), QStringLiteral("77"));
 
   Select(41);
   EXPECT_EQ(settings.Int(settings::kSelectedMonster), 41);
   Select(40);
-  EXPECT_EQ(Combo(kHpIndex)->currentIndex(), 30);
+  for (auto [id, row] : picks)
+    EXPECT_EQ(Row(id), row) << id;
   EXPECT_EQ(Text(kHpBox), QStringLiteral("8888"));
-  EXPECT_EQ(Combo(kStrIndex)->currentIndex(), 9);
-  EXPECT_EQ(Combo(kDefIndex)->currentIndex(), 2);
   EXPECT_EQ(Text(kMoraleBox), QStringLiteral("77"));
   EXPECT_EQ(Box(1087)->isChecked(), air);
-  EXPECT_EQ(Combo(kFirstAction + 2)->currentIndex(), 100);
-  EXPECT_EQ(Combo(kSpoilsSlots[3])->currentIndex(), 7);
   EXPECT_EQ(Byte(kPacks + 8 * (40 - demo::kDemoFirstAiMonster) + 2), 100);
 
   // Tables changed: the page stored first, and the monster in view stays.
@@ -228,13 +197,11 @@ TEST_F(MonsterPageTest, EffectSetsAndAilmentBoxes) {
 
   // A row without ailments hides and unticks them all.
   effects->setCurrentRow(4);
-  for (int k = 0; k < 7; ++k) {
-    EXPECT_TRUE(Box(kFirstAilment + k)->isHidden());
-    EXPECT_FALSE(Box(kFirstAilment + k)->isChecked());
-  }
+  for (int k = 0; k < 7; ++k)
+    EXPECT_TRUE(Box(kFirstAilment + k)->isHidden() && !Box(kFirstAilment + k)->isChecked());
 
   // An effect byte with bits no box shows is stored unchanged until edited.
-  Combo(kEffectSet)->setCurrentIndex(6);
+  Pick(kEffectSet, 6);
   EXPECT_EQ(effects->currentRow(), 3);
   page->save();
   EXPECT_EQ(Byte(kEffects + 6), 0x84);
@@ -251,7 +218,7 @@ TEST_F(MonsterPageTest, SpoilsAndGilAmounts) {
       .Bytes(kSpoils + 8 * 12, {0xF3, 0x05, 0xC4, 0x00, 0xF3, 0xF0, 0xEF, 0xBF})
       .Word(kGil + 6, 300);
   Open(image, 7);
-  const auto row = [this](int k) { return Combo(kSpoilsSlots[k])->currentIndex(); };
+  const auto row = [this](int k) { return Row(kSpoilsSlots[k]); };
   const auto gilShown = [this](int k) { return !Button(kGilButtons[k])->isHidden(); };
 
   // 0xF3 is gil amount 3 with its button; 0x05 an item without.
@@ -261,8 +228,7 @@ TEST_F(MonsterPageTest, SpoilsAndGilAmounts) {
   EXPECT_EQ(row(1), 5);
   EXPECT_FALSE(gilShown(1));
   // 0xC4 and 0xEF have no row: shown as raw values, no button.
-  EXPECT_EQ(row(2), -1);
-  EXPECT_EQ(Combo(kSpoilsSlots[2])->placeholderText(), QStringLiteral("(raw value 0xC4)"));
+  ExpectRawValue(kSpoilsSlots[2], "0xC4");
   EXPECT_FALSE(gilShown(2));
   EXPECT_EQ(row(6), -1);
 
@@ -278,15 +244,15 @@ TEST_F(MonsterPageTest, SpoilsAndGilAmounts) {
     return ui::kDialogCancel;
   });
   Button(kGilButtons[0])->click();
-  EXPECT_EQ(Combo(kSpoilsSlots[0])->currentText(), QStringLiteral("65535"));
-  EXPECT_EQ(Combo(kSpoilsSlots[4])->currentText(), QStringLiteral("65535"));
+  for (int k : {0, 4})
+    EXPECT_EQ(Combo(kSpoilsSlots[k])->currentText(), QStringLiteral("65535"));
   EXPECT_EQ(Combo(kSpoilsSlots[1])->itemText(195), QStringLiteral("65535"));
   EXPECT_EQ(Word(kGil + 6), 300);  // the image changes on Save
 
   // Picking gil in another slot shows its button.
-  Combo(kSpoilsSlots[3])->setCurrentIndex(200);
+  Pick(kSpoilsSlots[3], 200);
   EXPECT_TRUE(gilShown(3));
-  Combo(kSpoilsSlots[3])->setCurrentIndex(9);
+  Pick(kSpoilsSlots[3], 9);
   EXPECT_FALSE(gilShown(3));
   page->save();
   EXPECT_EQ(Word(kGil + 6), 0xFFFF);
@@ -303,7 +269,7 @@ TEST_F(MonsterPageTest, SpoilsAndGilAmounts) {
   EXPECT_EQ(Combo(kSpoilsSlots[0])->currentText(), QStringLiteral("44"));
 
   // Picking a row for a raw byte stores the row.
-  Combo(kSpoilsSlots[2])->setCurrentIndex(0);
+  Pick(kSpoilsSlots[2], 0);
   page->save();
   EXPECT_EQ(Byte(kSpoils + 8 * 12 + 2), 0x00);
 
@@ -311,12 +277,11 @@ TEST_F(MonsterPageTest, SpoilsAndGilAmounts) {
   demo::ImageBuilder odd = DemoImage();
   SameIndexes(odd, 7, 0, 0xFF, 60);
   Open(odd, 7);
-  EXPECT_EQ(Combo(kSpoilsSet)->currentIndex(), -1);
-  EXPECT_EQ(Combo(kSpoilsSet)->placeholderText(), QStringLiteral("(raw value 0x3C)"));
+  ExpectRawValue(kSpoilsSet, "0x3C");
   EXPECT_FALSE(Combo(kSpoilsSlots[0])->isEnabled());
   EXPECT_FALSE(gilShown(0));
   EXPECT_TRUE(SaveChangesNothing());
-  Combo(kSpoilsSet)->setCurrentIndex(2);
+  Pick(kSpoilsSet, 2);
   EXPECT_TRUE(Combo(kSpoilsSlots[0])->isEnabled());
   page->save();
   EXPECT_EQ(Byte(kSpoilsIndex + 7), 2);
@@ -327,36 +292,29 @@ TEST_F(MonsterPageTest, AiPacksAndActions) {
   SameIndexes(image, 2, 0, 4, 0).Bytes(kPacks + 8 * 4, {0, 1, 135, 136, 0xFF, 7, 8, 9});
   SameIndexes(image, 3, 0, 0x3A, 0);  // pack 58: no such pack
   Open(image, 2);
-  EXPECT_EQ(Combo(kAiPack)->currentIndex(), 5);
+  EXPECT_EQ(Row(kAiPack), 5);
   EXPECT_TRUE(Button(kChangeLabel)->isEnabled());
-  EXPECT_EQ(Combo(kFirstAction + 2)->currentIndex(), 135);
+  EXPECT_EQ(Row(kFirstAction + 2), 135);
   // Action bytes above 135 have no row: raw values, written back as stored.
-  EXPECT_EQ(Combo(kFirstAction + 3)->currentIndex(), -1);
-  EXPECT_EQ(Combo(kFirstAction + 3)->placeholderText(), QStringLiteral("(raw value 0x88)"));
-  EXPECT_EQ(Combo(kFirstAction + 4)->currentIndex(), -1);
-  Combo(kFirstAction + 5)->setCurrentIndex(0);
+  ExpectRawValue(kFirstAction + 3, "0x88");
+  EXPECT_EQ(Row(kFirstAction + 4), -1);
+  Pick(kFirstAction + 5, 0);
   page->save();
   EXPECT_EQ(Bytes(kPacks + 8 * 4, 8), (std::vector<uint8_t>{0, 1, 135, 136, 0xFF, 0, 8, 9}));
 
   // Change label renames the pack; Cancel changes nothing.
   Button(kChangeLabel)->click();
   EXPECT_EQ(Combo(kAiPack)->currentText(), QStringLiteral("04 Wolf Devil"));
-  prompts->modalScripts.push_back([](QDialog& d) {
-    Find<QLineEdit>(d, 1279)->setText(QStringLiteral("Pack of wolves"));
-    d.accept();
-    return ui::kDialogOk;
-  });
+  AnswerLabel(QStringLiteral("Pack of wolves"));
   Button(kChangeLabel)->click();
   EXPECT_EQ(Combo(kAiPack)->currentText(), QStringLiteral("Pack of wolves"));
   EXPECT_EQ(settings.Field(settings::kAiScriptLabels, 4), "Pack of wolves");
 
   // "--none--" stores 0xFF, leaves every pack untouched and disables the lists.
   const std::vector<uint8_t> packs = Bytes(kPacks, 58 * 8);
-  Combo(kAiPack)->setCurrentIndex(0);
-  for (int k = 0; k < 8; ++k) {
-    EXPECT_EQ(Combo(kFirstAction + k)->currentIndex(), 0);
-    EXPECT_FALSE(Combo(kFirstAction + k)->isEnabled());
-  }
+  Pick(kAiPack, 0);
+  for (int k = 0; k < 8; ++k)
+    EXPECT_TRUE(Row(kFirstAction + k) == 0 && !Combo(kFirstAction + k)->isEnabled()) << k;
   EXPECT_FALSE(Button(kChangeLabel)->isEnabled());
   page->save();
   EXPECT_EQ(Byte(Record(2)), 0xFF);
@@ -371,12 +329,11 @@ TEST_F(MonsterPageTest, AiPacksAndActions) {
 
   // A pack byte with no row: no selection, no actions, written back unchanged.
   Select(3);
-  EXPECT_EQ(Combo(kAiPack)->currentIndex(), -1);
-  EXPECT_EQ(Combo(kAiPack)->placeholderText(), QStringLiteral("(raw value 0x3A)"));
+  ExpectRawValue(kAiPack, "0x3A");
   EXPECT_FALSE(Combo(kFirstAction)->isEnabled());
   EXPECT_FALSE(Button(kChangeLabel)->isEnabled());
   EXPECT_TRUE(SaveChangesNothing());
-  Combo(kAiPack)->setCurrentIndex(7);
+  Pick(kAiPack, 7);
   EXPECT_TRUE(Combo(kFirstAction)->isEnabled());
   page->save();
   EXPECT_EQ(Byte(Record(3)), 6);
@@ -386,13 +343,12 @@ TEST_F(MonsterPageTest, IndexesWithoutARowAreKept) {
   demo::ImageBuilder image = DemoImage();
   SameIndexes(image, 9, 1, 0xFF, 0).Byte(Record(9) + 1, 32).Byte(Record(9) + 2, 0xFF);
   Open(image, 9);
-  EXPECT_EQ(Combo(kHpIndex)->currentIndex(), -1);
-  EXPECT_EQ(Combo(kHpIndex)->placeholderText(), QStringLiteral("(raw value 0x20)"));
+  ExpectRawValue(kHpIndex, "0x20");
   EXPECT_FALSE(Edit(kHpBox)->isEnabled());
   EXPECT_EQ(Text(kHpBox), QString());
   EXPECT_TRUE(SaveChangesNothing());
 
-  Combo(kMpIndex)->setCurrentIndex(3);
+  Pick(kMpIndex, 3);
   EXPECT_TRUE(Edit(kMpBox)->isEnabled());
   EXPECT_EQ(Text(kMpBox), QString::number(Word(Hp(3))));
   Type(kMpBox, QStringLiteral("321"));

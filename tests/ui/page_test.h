@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 #include "demo/demo_tables.h"
 #include "demo/image_builder.h"
 #include "model/gfx/palette.h"
+#include "ui/framework/dialog.h"
 #include "ui/framework/page.h"
 #include "ui/ui_test.h"
 
@@ -67,7 +69,47 @@ class PageTest : public UiTest {
   QListWidget* List(int id) { return Find<QListWidget>(*page, id); }
   QPushButton* Button(int id) { return Find<QPushButton>(*page, id); }
   QString Text(int id) { return Edit(id)->text(); }
+  QString Label(int id) { return Find<QLabel>(*page, id)->text(); }
   void Type(int id, const QString& text) { Edit(id)->setText(text); }
+  void Pick(int id, int row) { Combo(id)->setCurrentIndex(row); }
+  // List `id` selects no row and names the stored byte instead.
+  void ExpectRawValue(int id, const char* hex) {
+    EXPECT_EQ(Combo(id)->currentIndex(), -1) << id;
+    EXPECT_EQ(Combo(id)->placeholderText(), QStringLiteral("(raw value %1)").arg(hex)) << id;
+  }
+
+  // The next label dialog is answered with `text` and OK.
+  void AnswerLabel(const QString& text) {
+    prompts->modalScripts.push_back([text](QDialog& d) {
+      Find<QLineEdit>(d, 1279)->setText(text);
+      d.accept();
+      return ui::kDialogOk;
+    });
+  }
+
+  // The rows of every list and list box, in a fixed order.
+  std::vector<int> RowCounts() {
+    std::vector<int> counts;
+    for (QComboBox* combo : page->template findChildren<QComboBox*>())
+      counts.push_back(combo->count());
+    for (QListWidget* list : page->template findChildren<QListWidget*>())
+      counts.push_back(list->count());
+    return counts;
+  }
+
+  // A second refresh leaves every list its rows; a remembered row outside
+  // `list` shows row 0 (and, unless `keepsStored`, is remembered as 0).
+  void ExpectRefreshKeepsRowsAndOutsideRowsShowRowZero(QListWidget* list, std::size_t remembered,
+                                                        bool keepsStored = false) {
+    const std::vector<int> counts = RowCounts();
+    for (int stored : {list->count(), -1, 0x7FFFFFFF}) {
+      settings.SetInt(remembered, stored);
+      Refresh(ui::RefreshReason::Opened);
+      EXPECT_EQ(list->currentRow(), 0) << stored;
+      EXPECT_EQ(settings.Int(remembered), keepsStored ? stored : 0) << stored;
+    }
+    EXPECT_EQ(RowCounts(), counts);
+  }
 
   uint8_t Byte(std::size_t offset) const { return std::as_const(document).view().Byte(offset); }
   uint16_t Word(std::size_t offset) const { return std::as_const(document).view().Word(offset); }
