@@ -31,26 +31,21 @@ TEST(KivoCli, IdentifyGivesOneJsonObject) {
       j["release"]["text"],
       "This looks like Vask's translation, v1.03.\n\nEverything is supported for this version.");
 
+  const auto identify = [&](const std::string& name, const std::vector<uint8_t>& image) {
+    return json::parse(RunCli("identify " + QuoteArg(dir.Write(name, image)) + " --json").out);
+  };
   demo::ImageBuilder proto = demo::ImageBuilder::Combination();
   proto.Release(6);
-  const json c = json::parse(
-      RunCli("identify " + QuoteArg(dir.Write("c.nes", proto.Build())) + " --json").out);
+  const json c = identify("c.nes", proto.Build());
   EXPECT_EQ(c["kind"], "combination");
   EXPECT_EQ(c["baseShift"], 0x40000);
   EXPECT_EQ(c["tablePair"], "prototype");
   EXPECT_EQ(c["release"]["icon"], "warning");
-
-  const json small = json::parse(
-      RunCli("identify " + QuoteArg(dir.Write("s.nes", std::vector<uint8_t>(100))) + " --json")
-          .out);
+  const json small = identify("s.nes", std::vector<uint8_t>(100));
   EXPECT_EQ(small["kind"], "too-small");
   EXPECT_EQ(small["editable"], false);
   EXPECT_EQ(small["tablePair"], "none");
-
-  const json gba =
-      json::parse(RunCli("identify " +
-                         QuoteArg(dir.Write("g.gba", std::vector<uint8_t>(0x1000000))) + " --json")
-                      .out);
+  const json gba = identify("g.gba", std::vector<uint8_t>(0x1000000));
   EXPECT_EQ(gba["kind"], "gba");
   EXPECT_TRUE(gba["release"].is_null());
 }
@@ -81,7 +76,8 @@ TEST(KivoCli, HeaderAndFailures) {
 
   const test::CliResult missing = RunCli("identify " + QuoteArg(dir.File("none.nes")));
   EXPECT_EQ(missing.status, 1);
-  EXPECT_EQ(missing.err, "Failed to open a rom. That's bad.\n");
+  EXPECT_EQ(missing.err, "Failed to open a rom. That's bad.\n" + dir.File("none.nes") +
+                             ": No such file or directory\n");
   EXPECT_EQ(missing.out, "");
 
   EXPECT_EQ(RunCli("identify").status, 2);

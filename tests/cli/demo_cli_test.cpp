@@ -119,15 +119,15 @@ TEST(DemoImage, HoldsEveryTextAndTheWorldMapAsPlaced) {
   for (int id = 0; id < kItemNameTable.count; ++id)
     EXPECT_EQ(items[id], demo::DemoItemName(id)) << id;
 
-  const std::vector<std::string> spells = DecodeNames(image, 0, kSpellNameTable, dte);
-  const std::vector<std::string> monsters = DecodeNames(image, 0, kMonsterNameTable, dte);
-  const std::vector<std::string> messages = DecodeNames(image, 0, kBattleMessageTable, dte);
-  for (int row = 0; row < kSpellNameTable.count; ++row)
-    EXPECT_EQ(spells[row], demo::DemoSpellName(row)) << row;
-  for (int row = 0; row < kMonsterNameTable.count; ++row)
-    EXPECT_EQ(monsters[row], demo::DemoMonsterName(row)) << row;
-  for (int row = 0; row < kBattleMessageTable.count; ++row)
-    EXPECT_EQ(messages[row], demo::DemoBattleMessage(row)) << row;
+  const std::pair<const PointerTable*, std::string (*)(int)> lists[] = {
+      {&kSpellNameTable, demo::DemoSpellName},
+      {&kMonsterNameTable, demo::DemoMonsterName},
+      {&kBattleMessageTable, demo::DemoBattleMessage}};
+  for (const auto& [table, name] : lists) {
+    const std::vector<std::string> names = DecodeNames(image, 0, *table, dte);
+    for (int row = 0; row < table->count; ++row)
+      EXPECT_EQ(names[row], name(row)) << table->offset << " " << row;
+  }
 
   SettingsBlock settings;
   BuildKeywordNames(image, 0, dte, settings);
@@ -155,6 +155,20 @@ TEST(DemoImage, HoldsEveryTextAndTheWorldMapAsPlaced) {
   auto grid = std::make_unique<WorldMapGrid>();
   DecodeWorldMap(ConstRomView(image, 0), *grid);
   EXPECT_TRUE(*grid == demo::DemoWorldMap());
+
+  // Names fit the slots the game allows: what is held in both hands is no
+  // shield, and head gear, body armour and gloves lie in their own ranges.
+  auto named = [&items](int first, int last, std::initializer_list<std::string_view> kinds) {
+    for (int id = first; id <= last; ++id) {
+      const bool fits = std::any_of(kinds.begin(), kinds.end(),
+                                    [&](std::string_view kind) { return items[id].ends_with(kind); });
+      EXPECT_TRUE(fits) << std::hex << id << " " << items[id];
+    }
+  };
+  named(0x68, 0x6F, {"Greatsword"});
+  named(0x70, 0x79, {"Cap", "Helm"});
+  named(0x7A, 0x8D, {"Robe", "Mail"});
+  named(0x8E, 0x97, {"Gloves"});
 }
 
 }  // namespace

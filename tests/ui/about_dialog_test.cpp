@@ -44,10 +44,9 @@ TEST_F(AboutTest, ShowsThePictureOfTheImageKind) {
   QString caption;
   EXPECT_EQ(VisiblePicture(kStandaloneSize, &caption), QStringLiteral("1002"));
   EXPECT_EQ(caption, QStringLiteral("About - Kivo v0.2d"));
-  EXPECT_EQ(VisiblePicture(kCombinationSize), QStringLiteral("1002"));
+  // The kind of each size: ClassifyImage (rom_document_test).
   EXPECT_EQ(VisiblePicture(kGbaSize), QStringLiteral("1003"));
   EXPECT_EQ(VisiblePicture(kStandaloneSize + 1), QStringLiteral("1004"));
-  EXPECT_EQ(VisiblePicture(0x10), QStringLiteral("1004"));
   EXPECT_EQ(VisiblePicture(std::nullopt), QStringLiteral("1004"));
   EXPECT_TRUE(prompts->messages.empty());
 }

@@ -153,13 +153,12 @@ TEST_F(UiTest, EffectLabelDialog) {
 
   prompts->modalScripts.push_back([](QDialog& d) {
     // Labels where there are some, defaults elsewhere.
-    EXPECT_EQ(Find<QLineEdit>(d, 1431)->text(), QStringLiteral("Nothing"));
-    EXPECT_EQ(Find<QLineEdit>(d, 1434)->text(), QStringLiteral("Vampire bite"));
-    EXPECT_EQ(Find<QLineEdit>(d, 1437)->text(), QStringLiteral("Healing"));
-    EXPECT_EQ(Find<QLineEdit>(d, 1438)->text(), QStringLiteral("Poison"));
-    EXPECT_EQ(Find<QLineEdit>(d, 1443)->text(), QStringLiteral("Confusion"));
-    EXPECT_EQ(Find<QLineEdit>(d, 1444)->text(), QStringLiteral("Blind"));
-    EXPECT_EQ(Find<QLineEdit>(d, 1450)->text(), QStringLiteral("Death"));
+    const std::pair<int, const char*> shown[] = {{1431, "Nothing"}, {1434, "Vampire bite"},
+                                                 {1437, "Healing"}, {1438, "Poison"},
+                                                 {1443, "Confusion"}, {1444, "Blind"},
+                                                 {1450, "Death"}};
+    for (auto [id, text] : shown)
+      EXPECT_EQ(Find<QLineEdit>(d, id)->text(), QString::fromLatin1(text)) << id;
     Find<QLineEdit>(d, 1432)->setText(QString(30, u'e'));                // cut to 29
     Find<QLineEdit>(d, 1444)->setText(QStringLiteral("Darkness!!!!!"));  // 13: cut to 12
     Find<QLineEdit>(d, 1439)->setText(QStringLiteral("Nap"));

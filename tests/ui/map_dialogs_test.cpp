@@ -104,7 +104,20 @@ TEST(TileEditorGeometry, ClicksLandOnTheDocumentedCells) {
   EXPECT_FALSE(ui::PaletteSwatchAt(80, 0));
 }
 
+// Quarter 3, tile 0x23 for it, and colour 0 of sub-palette 2 from the colour
+// picker the test answers.
+void EditQuarterTileAndColour(ui::TileEditorDialog& dialog) {
+  Press(Area<ui::QuarterArea>(dialog), {20, 20});
+  Press(Area<ui::RawSheetArea>(dialog), {3 * 16 + 5, 2 * 16 + 5});
+  DoubleClick(Area<ui::PaletteRowsArea>(dialog), {16 + 3, 16 * 2 + 3});
+}
+
 TEST_F(UiTest, TileEditorWritesOnOkOnly) {
+  const auto pickBlack = [](QDialog& picker) {
+    Press(*picker.findChild<ui::ColourGrid*>(), {8 + 16 * 0x0F + 1, 41});
+    Find<QPushButton>(picker, ui::kDialogOk)->click();
+    return ui::kDialogOk;
+  };
   for (ImageBuilder base : {ImageBuilder::Standalone(), ImageBuilder::Combination()}) {
     TileEditorFixture f(std::move(base));
     const std::vector<uint8_t> image = ImageBytes(f.document);
@@ -125,18 +138,10 @@ TEST_F(UiTest, TileEditorWritesOnOkOnly) {
     EXPECT_EQ(PaintedAt(sheet, 16 * 1, 16 * 4 + 8), OpaqueArgb(left.red, left.green, left.blue));
     EXPECT_EQ(PaintedAt(rows, 16 + 16 * 2 + 4, 16 * 3 + 4), f.palette.Argb(0x2E));
 
-    Press(Area<ui::QuarterArea>(*dialog), {20, 20});
+    prompts->modalScripts.push_back(pickBlack);
+    EditQuarterTileAndColour(*dialog);
     EXPECT_EQ(dialog->quarter(), 3);
-    Press(sheet, {3 * 16 + 5, 2 * 16 + 5});
     EXPECT_EQ(dialog->workingSet().Tile(kMetatile, Quarter::BottomRight), 0x23);
-    Press(rows, {40, 16 * 3 + 1});
-    EXPECT_EQ(dialog->subPalette(), 3);
-    prompts->modalScripts.push_back([](QDialog& picker) {
-      Press(*picker.findChild<ui::ColourGrid*>(), {8 + 16 * 0x0F + 1, 41});
-      Find<QPushButton>(picker, ui::kDialogOk)->click();
-      return ui::kDialogOk;
-    });
-    DoubleClick(rows, {16 + 3, 16 * 2 + 3});  // colour 0 of sub-palette 2
     for (std::size_t k = 0; k < kWorldPaletteSize; ++k)
       EXPECT_EQ(dialog->workingPalette()[k], k % 4 == 0 ? 0x0F : 0x20 + k) << k;
     EXPECT_EQ(dialog->subPalette(), 2);  // the press before the double click picks the row
@@ -148,14 +153,10 @@ TEST_F(UiTest, TileEditorWritesOnOkOnly) {
 
     // The same edits with sub-palette 3, then OK.
     dialog = f.Open();
-    Press(Area<ui::QuarterArea>(*dialog), {20, 20});
-    Press(Area<ui::RawSheetArea>(*dialog), {3 * 16 + 5, 2 * 16 + 5});
-    prompts->modalScripts.push_back([](QDialog& picker) {
-      Press(*picker.findChild<ui::ColourGrid*>(), {8 + 16 * 0x0F + 1, 41});
-      return ui::kDialogOk;
-    });
-    DoubleClick(Area<ui::PaletteRowsArea>(*dialog), {16 + 3, 16 * 2 + 3});
+    prompts->modalScripts.push_back(pickBlack);
+    EditQuarterTileAndColour(*dialog);
     Press(Area<ui::PaletteRowsArea>(*dialog), {0, 16 * 3 + 17});
+    EXPECT_EQ(dialog->subPalette(), 3);
     Find<QPushButton>(*dialog, ui::kDialogOk)->click();
     EXPECT_EQ(dialog->result(), ui::kDialogOk);
     for (std::size_t k = 0; k < kWorldPaletteSize; ++k)
