@@ -10,6 +10,7 @@
 
 namespace kivo {
 class RomDocument;
+struct Message;
 }
 
 namespace kivo::cli {
@@ -27,8 +28,15 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
 
+// A message of the data layer on `err`: its text, then the file and reason.
+void PrintMessage(const Message& message, std::ostream& err);
+
 // Opens a ROM file; on failure says why on `err` and gives false.
 bool OpenRom(const std::string& path, RomDocument& document, std::ostream& err);
+// The same, refusing an image the program does not edit: it has no `what`
+// ("text entries", "world map") to show.
+bool OpenEditableRom(const std::string& path, RomDocument& document, std::string_view what,
+                     std::ostream& err);
 
 // Splits a flag such as "--json" off the arguments; true when it was there.
 bool TakeFlag(Args& args, std::string_view flag);

@@ -110,11 +110,29 @@ int Header(Args args, std::ostream& out, std::ostream& err) {
 
 }  // namespace
 
+void PrintMessage(const Message& message, std::ostream& err) {
+  err << message.text << '\n';
+  if (!message.detail.empty())
+    err << message.detail << '\n';
+}
+
 bool OpenRom(const std::string& path, RomDocument& document, std::ostream& err) {
   const OpenOutcome outcome = document.Open(path);
   for (const Message& m : outcome.messages)
-    err << m.text << '\n';
+    PrintMessage(m, err);
   return outcome.ok;
+}
+
+bool OpenEditableRom(const std::string& path, RomDocument& document, std::string_view what,
+                     std::ostream& err) {
+  if (!OpenRom(path, document, err))
+    return false;
+  if (document.editable())
+    return true;
+  // The program hands such an image to no page, so it has nothing to show.
+  err << "This image cannot be edited (" << ImageKindName(document.kind()) << "), so it has no "
+      << what << ".\n";
+  return false;
 }
 
 bool TakeFlag(Args& args, std::string_view flag) {

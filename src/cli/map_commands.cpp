@@ -55,7 +55,7 @@ int Map(Args args, std::ostream& out, std::ostream& err) {
     return kExitUsage;
   }
   RomDocument document;
-  if (!OpenRom(args.front(), document, err))
+  if (!OpenEditableRom(args.front(), document, "world map", err))
     return kExitFailed;
 
   const MapReport r = Examine(document);

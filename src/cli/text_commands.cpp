@@ -89,7 +89,7 @@ json EntriesJson(const std::vector<TextEntry>& entries) {
 bool LoadTable(CharTable& table, const std::string& path, TableKind kind, std::ostream& err) {
   const TableLoadResult result = LoadTableFile(table, path, kind);
   if (!result.ok && result.message)
-    err << result.message->text << '\n';
+    PrintMessage(*result.message, err);
   return result.ok;
 }
 
@@ -102,14 +102,8 @@ int Text(Args args, std::ostream& out, std::ostream& err) {
     return kExitUsage;
   }
   RomDocument document;
-  if (!OpenRom(args.front(), document, err))
+  if (!OpenEditableRom(args.front(), document, "text entries", err))
     return kExitFailed;
-  if (!document.editable()) {
-    // The program hands such an image to no page, so the Text page stays empty.
-    err << "This image cannot be edited (" << ImageKindName(document.kind())
-        << "), so it has no text entries.\n";
-    return kExitFailed;
-  }
 
   const bool prototype = document.tablePair() == TablePair::Prototype;
   CharTable standard, dte;

@@ -19,10 +19,10 @@ constexpr uint8_t kHoney = 0x09, kTent = 0x12, kLantern = 0x14;
 constexpr uint8_t kIronKnife = 0x33, kSteelKnife = 0x34, kSilverSpear = 0x3E;
 constexpr uint8_t kCoralStaff = 0x48, kRuneStaff = 0x4B, kIronSword = 0x4E, kStormSword = 0x52;
 constexpr uint8_t kRuneSword = 0x54, kSteelAxe = 0x58, kBronzeBow = 0x5F, kWoodShield = 0x67;
-constexpr uint8_t kClothCap = 0x70, kLeatherCap = 0x71, kIronCap = 0x73, kSilverCap = 0x75;
-constexpr uint8_t kLeatherHelm = 0x79, kClothRobe = 0x80, kSilverRobe = 0x85, kRuneRobe = 0x87;
-constexpr uint8_t kLeatherMail = 0x89, kIronMail = 0x8B, kSilverMail = 0x8D;
-constexpr uint8_t kClothGloves = 0x90, kLeatherGloves = 0x91, kSteelGloves = 0x94;
+constexpr uint8_t kClothCap = 0x70, kLeatherCap = 0x71, kIronHelm = 0x73, kSilverHelm = 0x75;
+constexpr uint8_t kCoralHelm = 0x76, kClothRobe = 0x7A, kSilverRobe = 0x7F, kRuneRobe = 0x81;
+constexpr uint8_t kLeatherMail = 0x85, kIronMail = 0x87, kSilverMail = 0x89;
+constexpr uint8_t kClothGloves = 0x8E, kLeatherGloves = 0x8F, kSteelGloves = 0x92;
 }  // namespace item
 
 // Spells by their place in the spell name table (id 0xC0 + place).
@@ -80,7 +80,7 @@ const DemoCharacter kDemoCharacters[] = {
      -49,
      false,
      false,
-     {kIronCap, kSilverMail, kSteelGloves, kSteelAxe, 0, kBigSalve, 0},
+     {kIronHelm, kSilverMail, kSteelGloves, kSteelAxe, 0, kBigSalve, 0},
      {},
      {{kAxe, 6}, {kFist, 2}}},
     // Kael: spear.
@@ -88,7 +88,7 @@ const DemoCharacter kDemoCharacters[] = {
      -20,
      false,
      false,
-     {kLeatherHelm, kIronMail, kLeatherGloves, kSilverSpear, 0, kSalve, kAntidote},
+     {kCoralHelm, kIronMail, kLeatherGloves, kSilverSpear, 0, kSalve, kAntidote},
      {{kGust, 2}},
      {{kSpear, 5}}},
     // Lyra: healer.
@@ -112,7 +112,7 @@ const DemoCharacter kDemoCharacters[] = {
      49,
      false,
      true,
-     {kSilverCap, kRuneRobe, kClothGloves, kRuneStaff, 0, kHoney, kEyeDrops},
+     {kSilverHelm, kRuneRobe, kClothGloves, kRuneStaff, 0, kHoney, kEyeDrops},
      {{kBlaze, 7}, {kFrost, 6}, {kSpark, 6}, {kVenom, 3}, {kQuake, 2}, {kDrain, 2}, {kNova, 1}},
      {{kCane, 2}}},
     // Sable: sword and shield.
@@ -120,7 +120,7 @@ const DemoCharacter kDemoCharacters[] = {
      -25,
      false,
      false,
-     {kIronCap, kIronMail, kSteelGloves, kStormSword, kWoodShield, kBigSalve, kTent},
+     {kIronHelm, kIronMail, kSteelGloves, kStormSword, kWoodShield, kBigSalve, kTent},
      {{kSlow, 2}, {kMute, 1}},
      {{kSword, 6}, {kShield, 4}}},
     // Corin: a little of everything.
@@ -128,7 +128,7 @@ const DemoCharacter kDemoCharacters[] = {
      0,
      false,
      false,
-     {kSilverCap, kClothRobe, kLeatherGloves, kRuneSword, 0, kSalve, kHoney},
+     {kSilverHelm, kClothRobe, kLeatherGloves, kRuneSword, 0, kSalve, kHoney},
      {{kHaste, 3}, {kWarp, 2}, {kTide, 2}, {kDoom, 1}},
      {{kSword, 5}, {kSpear, 2}}},
 };

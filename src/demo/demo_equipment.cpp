@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "model/editors/armour.h"
 #include "model/editors/spell_record_names.h"
@@ -12,14 +13,42 @@
 namespace kivo::demo {
 namespace {
 
-// In the order of the demo weapon names (demo_image.cpp).
 enum WeaponKind { kKnife, kSpear, kStaff, kSword, kAxe, kBow, kShield, kWeaponKinds };
 enum WeaponMaterial { kWood, kBronze, kIron, kSteel, kSilver, kCoral, kStorm, kEmber, kRune };
 constexpr int kWeaponMaterials = 9;
+constexpr std::array<std::string_view, kWeaponKinds> kWeaponKindNames = {
+    "Knife", "Spear", "Staff", "Sword", "Axe", "Bow", "Shield"};
+constexpr std::array<std::string_view, kWeaponMaterials> kWeaponMaterialNames = {
+    "Wood", "Bronze", "Iron", "Steel", "Silver", "Coral", "Storm", "Ember", "Rune"};
+// Hand list rows 56..63 are held in both hands.
+constexpr int kFirstTwoHandedRow = 56;
+
 enum ArmourKind { kCap, kHelm, kRobe, kMail, kGloves };
-// Cloth, Leather, Bronze, Iron, Steel, Silver, Coral, Rune.
-constexpr int kArmourMaterials = 8;
-constexpr int kCloth = 0, kLeather = 1, kFirstMetal = 2, kLastMetal = 4;
+constexpr int kArmourTiers = 10;
+constexpr int kHeadRows = 10, kRobeRows = 10, kMailRows = 10;
+constexpr int kBronzeTier = 2, kSteelTier = 4;
+constexpr std::array<std::string_view, kArmourTiers> kTierNames = {
+    "Cloth", "Leather", "Bronze", "Iron", "Steel", "Silver", "Coral", "Rune", "Storm", "Ember"};
+constexpr std::array<std::string_view, kArmourTiers> kRobeNames = {
+    "Cloth", "Linen", "Wool", "Silk", "Velvet", "Silver", "Coral", "Rune", "Storm", "Sage"};
+constexpr std::array<std::string_view, kArmourTiers> kMailNames = {
+    "Padded", "Leather", "Bronze", "Iron", "Steel", "Silver", "Coral", "Rune", "Storm", "Ember"};
+
+struct ArmourPiece {
+  ArmourKind kind;
+  int tier;
+};
+// Row 1..40 of the armour list.
+ArmourPiece PieceOf(int row) {
+  const int i = row - 1;
+  if (i < kHeadRows)
+    return {i < kBronzeTier ? kCap : kHelm, i};
+  if (i < kHeadRows + kRobeRows)
+    return {kRobe, i - kHeadRows};
+  if (i < kHeadRows + kRobeRows + kMailRows)
+    return {kMail, i - kHeadRows - kRobeRows};
+  return {kGloves, i - kHeadRows - kRobeRows - kMailRows};
+}
 
 // Element and race bits (bit tables of the equipment records).
 constexpr uint8_t kDimension = 0x01, kFire = 0x02, kMind = 0x04, kLightning = 0x08;
@@ -40,6 +69,7 @@ constexpr std::array<KindStats, kWeaponKinds> kKinds = {{
     {7, 8, 65, 0, 1, kAir},      // Bow
     {1, 0, 0, 5, 5, 0},          // Shield
 }};
+constexpr KindStats kGreatsword = {5, 24, 50, 0, 10, kGiant};
 
 constexpr std::array<uint8_t, kWeaponMaterials> kMaterialElements = {
     0, 0, 0, 0, 0, kIce, kLightning, kFire, kDimension,
@@ -74,12 +104,13 @@ WeaponRecord DemoWeapon(int row) {
     return r;  // "Unequipped": bare hands
   const int kind = (row - 1) / kWeaponMaterials;
   const int material = (row - 1) % kWeaponMaterials;
-  const KindStats& k = kKinds[kind];
+  const KindStats& k = row >= kFirstTwoHandedRow ? kGreatsword : kKinds[kind];
   const bool metal = material >= kBronze && material <= kSteel;
   r.type = k.type;
-  r.attack = kind == kShield ? 0 : k.attack + 6 * material;
-  r.accuracy = kind == kShield ? 0 : k.accuracy + 2 * material;
-  r.evade = k.evade + (kind == kShield ? 3 * material : 0);
+  const bool shield = k.type == kShieldType;
+  r.attack = shield ? 0 : k.attack + 6 * material;
+  r.accuracy = shield ? 0 : k.accuracy + 2 * material;
+  r.evade = k.evade + (shield ? 3 * material : 0);
   r.intSoulPenalty = k.penalty + (metal ? material : 0);
   r.elements = kMaterialElements[material];
   r.races = (material >= kSteel ? k.races : 0) | (material == kSilver ? kUndead | kWere : 0);
@@ -102,8 +133,8 @@ constexpr std::array<ArmourKindStats, 5> kArmourKinds = {{
     {5, 5, 5, 0},  // Mail
     {1, 1, 3, 0},  // Gloves
 }};
-constexpr std::array<uint8_t, kArmourMaterials> kArmourElements = {
-    0, 0, 0, 0, 0, kInstaDeath, kFire | kIce, kDimension | kMind,
+constexpr std::array<uint8_t, kArmourTiers> kArmourElements = {
+    0, 0, 0, 0, 0, kInstaDeath, kFire | kIce, kDimension | kMind, kLightning, kFire,
 };
 
 struct StatBoost {
@@ -111,29 +142,28 @@ struct StatBoost {
   uint8_t stat;  // Strength, Agility, Vitality, Intelligence, Soul, Magic
 };
 constexpr StatBoost kStatBoosts[] = {
-    {8, 3},   // Rune Cap: Intelligence
-    {15, 2},  // Coral Helm: Vitality
-    {22, 4},  // Silver Robe: Soul
-    {24, 5},  // Rune Robe: Magic
-    {34, 1},  // Leather Gloves: Agility
-    {37, 0},  // Steel Gloves: Strength
+    {8, 3},   // Rune Helm: Intelligence
+    {7, 2},   // Coral Helm: Vitality
+    {16, 4},  // Silver Robe: Soul
+    {18, 5},  // Rune Robe: Magic
+    {32, 1},  // Leather Gloves: Agility
+    {35, 0},  // Steel Gloves: Strength
 };
 
 ArmourRecord DemoArmour(int row) {
   ArmourRecord r;
   if (row == 0)
     return r;
-  const int kind = (row - 1) / kArmourMaterials;
-  const int material = (row - 1) % kArmourMaterials;
+  const auto [kind, tier] = PieceOf(row);
   const ArmourKindStats& k = kArmourKinds[kind];
-  const bool metal = material >= kFirstMetal && material <= kLastMetal;
-  r.defence = k.defence * (material + 1);
-  r.evadePenalty = material == kCloth ? 0 : k.evade * (metal ? 2 : 1);
+  const bool metal = kind != kRobe && kind != kCap && tier >= kBronzeTier && tier <= kSteelTier;
+  r.defence = k.defence * (tier + 1);
+  r.evadePenalty = tier == 0 ? 0 : k.evade * (metal ? 2 : 1);
   r.intSoulPenalty = metal ? k.penalty : 0;
-  r.magicDefence = k.magicDefence * (material + 1) + (kind == kRobe ? 2 : 0);
-  r.elements = kArmourElements[material];
-  if (kind == kMail && material == kLeather)
-    r.elements = kPoison;
+  r.magicDefence = k.magicDefence * (tier + 1) + (kind == kRobe ? 2 : 0);
+  r.elements = kArmourElements[tier];
+  if (kind == kMail && tier == 1)
+    r.elements = kPoison;  // Leather Mail
   for (const StatBoost& s : kStatBoosts) {
     if (s.row == row)
       r.statBoost = s.stat;
@@ -205,6 +235,34 @@ void PlaceBattlePalettes(ImageBuilder& image) {
 }
 
 }  // namespace
+
+std::string DemoWeaponName(int row) {
+  if (row < 1 || row >= kWeaponCount)
+    return {};
+  const std::string material(kWeaponMaterialNames[(row - 1) % kWeaponMaterials]);
+  if (row >= kFirstTwoHandedRow)
+    return material + " Greatsword";
+  return material + " " + std::string(kWeaponKindNames[(row - 1) / kWeaponMaterials]);
+}
+
+std::string DemoArmourName(int row) {
+  if (row < 1 || row >= kArmourCount)
+    return {};
+  const auto [kind, tier] = PieceOf(row);
+  switch (kind) {
+    case kCap:
+      return std::string(kTierNames[tier]) + " Cap";
+    case kHelm:
+      return std::string(kTierNames[tier]) + " Helm";
+    case kRobe:
+      return std::string(kRobeNames[tier]) + " Robe";
+    case kMail:
+      return std::string(kMailNames[tier]) + " Mail";
+    case kGloves:
+      break;
+  }
+  return std::string(kTierNames[tier]) + " Gloves";
+}
 
 void PlaceDemoEquipment(ImageBuilder& image) {
   RomView rom = image.view();

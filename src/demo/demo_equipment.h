@@ -1,9 +1,13 @@
 #pragma once
 // The weapons, armour and spell records of the demo image, the palette
 // numbers of the weapon pictures and the battle palettes they use, written
-// as the Equipment page writes them. They follow the demo item names: weapon
-// row w is material (w - 1) % 9 of kind (w - 1) / 9, armour row a material
-// (a - 1) % 8 of kind (a - 1) / 8.
+// as the Equipment page writes them, and the names of the weapons and
+// armour. Weapon row w is material (w - 1) % 9 of kind (w - 1) / 9, except
+// that rows 56..63 (item ids 0x68..0x6F, which the game holds in both hands)
+// are greatswords. Armour rows follow the slots the game allows them in:
+// head gear 1..10, body armour 11..30 (robes, then mails), gloves 31..40.
+
+#include <string>
 
 #include "demo/image_builder.h"
 
@@ -19,5 +23,10 @@ inline constexpr int kDemoSleepBowRow = 54;    // temporary ailments 0x4A
 inline constexpr int kDemoMaterialPalettes = 0x20;
 
 void PlaceDemoEquipment(ImageBuilder& image);
+
+// Names of weapon rows 1..63 and armour rows 1..40 (item ids 0x30 + w and
+// 0x6F + a); empty for any other row.
+std::string DemoWeaponName(int row);
+std::string DemoArmourName(int row);
 
 }  // namespace kivo::demo

@@ -56,17 +56,6 @@ constexpr std::string_view kItems[] = {
 };
 static_assert(std::size(kItems) == kItemIds.count());
 
-constexpr std::string_view kWeaponTypes[] = {"Knife", "Spear", "Staff", "Sword",
-                                             "Axe",   "Bow",   "Shield"};
-constexpr std::string_view kWeaponMaterials[] = {"Wood",  "Bronze", "Iron",  "Steel", "Silver",
-                                                 "Coral", "Storm",  "Ember", "Rune"};
-static_assert(std::size(kWeaponTypes) * std::size(kWeaponMaterials) == kWeaponIds.count());
-
-constexpr std::string_view kArmourKinds[] = {"Cap", "Helm", "Robe", "Mail", "Gloves"};
-constexpr std::string_view kArmourMaterials[] = {"Cloth", "Leather", "Bronze", "Iron",
-                                                 "Steel", "Silver",  "Coral",  "Rune"};
-static_assert(std::size(kArmourKinds) * std::size(kArmourMaterials) == kArmourIds.count());
-
 constexpr std::string_view kSpells[] = {
     "Blaze", "Frost", "Spark", "Venom", "Sleep", "Quake", "Gust",  "Mend",  "Purge", "Shell",
     "Ward",  "Haste", "Slow",  "Mute",  "Blind", "Fear",  "Charm", "Drain", "Leech", "Doom",
@@ -247,16 +236,10 @@ std::string DemoItemName(int itemId) {
     return At(kItems, itemId - kItemIds.first);
   if (in(kMiscellaneousWordId))
     return "Empty";
-  if (in(kWeaponIds)) {
-    const int i = itemId - kWeaponIds.first;
-    const int materials = std::size(kWeaponMaterials);
-    return At(kWeaponMaterials, i % materials) + " " + At(kWeaponTypes, i / materials);
-  }
-  if (in(kArmourIds)) {
-    const int i = itemId - kArmourIds.first;
-    const int materials = std::size(kArmourMaterials);
-    return At(kArmourMaterials, i % materials) + " " + At(kArmourKinds, i / materials);
-  }
+  if (in(kWeaponIds))
+    return DemoWeaponName(itemId - kWeaponIds.first + 1);
+  if (in(kArmourIds))
+    return DemoArmourName(itemId - kArmourIds.first + 1);
   if (in(kSpellScrollIds))
     return At(kSpells, itemId - kSpellScrollIds.first) + " Tome";
   if (in(kSpellIds))

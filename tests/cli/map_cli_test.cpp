@@ -55,13 +55,22 @@ TEST(KivoCliMap, ReportsRoomAndRoundTrip) {
   EXPECT_EQ(c["roundTrip"], true);
 }
 
-TEST(KivoCliMap, UnreadableFileFails) {
+TEST(KivoCliMap, FilesWithoutAMapFail) {
   test::TempDir dir;
   const test::CliResult r = RunCli("map " + QuoteArg(dir.File("missing.nes")) + " --json");
   EXPECT_EQ(r.status, 1);
   EXPECT_TRUE(r.out.empty());
-  EXPECT_EQ(r.err, "Failed to open a rom. That's bad.\n");
+  EXPECT_EQ(r.err, "Failed to open a rom. That's bad.\n" + dir.File("missing.nes") +
+                       ": No such file or directory\n");
   EXPECT_EQ(RunCli("map").status, 2);
+
+  // A file that opens but is no image the program edits has no map to describe.
+  for (const auto& [name, text] : {std::pair{"empty.nes", ""}, {"notes.txt", "not a rom\n"}}) {
+    const test::CliResult none = RunCli("map " + QuoteArg(dir.Write(name, std::string(text))));
+    EXPECT_EQ(none.status, 1) << name;
+    EXPECT_TRUE(none.out.empty()) << none.out;
+    EXPECT_EQ(none.err, "This image cannot be edited (too-small), so it has no world map.\n");
+  }
 }
 
 }  // namespace

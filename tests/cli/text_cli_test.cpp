@@ -106,13 +106,16 @@ TEST(TextCli, FailuresSayWhyOnStandardError) {
   test::CliResult r = RunCli("text " + QuoteArg(files.dir.File("missing.nes")) + " --standard " +
                              QuoteArg(files.standard) + " --dte " + QuoteArg(files.dte));
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err, std::string(kOpenFailedText) + "\n");
+  EXPECT_EQ(r.err, std::string(kOpenFailedText) + "\n" + files.dir.File("missing.nes") +
+                       ": No such file or directory\n");
   EXPECT_TRUE(r.out.empty());
 
+  // The message names the file that could not be read, and why.
   r = RunCli("text " + QuoteArg(files.rom) + " --standard " + QuoteArg(files.standard) + " --dte " +
              QuoteArg(files.dir.File("missing.tbl")) + " --json");
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err, "Could not load the standard DTE table.\nSome of the text will not display.\n");
+  EXPECT_EQ(r.err, "Could not load the standard DTE table.\nSome of the text will not display.\n" +
+                       files.dir.File("missing.tbl") + ": No such file or directory\n");
   EXPECT_TRUE(r.out.empty());
 
   // A prototype title selects the prototype pair, and its message.
@@ -122,7 +125,8 @@ TEST(TextCli, FailuresSayWhyOnStandardError) {
   r = RunCli("text " + QuoteArg(prototypeRom) + " --standard " +
              QuoteArg(files.dir.File("missing.tbl")) + " --dte " + QuoteArg(files.dte));
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err, "Could not load the Prototype table.\nSome of the text will not display.\n");
+  EXPECT_TRUE(r.err.starts_with(
+      "Could not load the Prototype table.\nSome of the text will not display.\n"));
 
   // An image the program would not edit has no Text page to show.
   const std::string small = files.dir.Write("small.nes", std::vector<uint8_t>(0x100, 0));

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTest>
 #include <algorithm>
 #include <array>
 
@@ -87,6 +88,35 @@ TEST_F(UiTest, ChangeListLabelCutsStoresAndKeepsTheSelection) {
   EXPECT_FALSE(ui::ChangeListLabel(nullptr, list, settings, Shops()));
   EXPECT_EQ(prompts->modalScripts.size(), 1u);
   EXPECT_TRUE(std::ranges::equal(settings.bytes(), before.bytes()));
+}
+
+TEST_F(UiTest, LabelBoxesTakeNoMoreThanTheirFieldsHold) {
+  // What is typed is what comes back after a restart: a shop label holds 39
+  // bytes of UTF-8 and never half a character, an added effect 29.
+  SettingsBlock settings;
+  QListWidget list;
+  FillShops(list, settings);
+  list.setCurrentRow(0);
+  prompts->modalScripts.push_back([](QDialog& d) {
+    auto* edit = Find<QLineEdit>(d, 1279);
+    edit->clear();
+    for (int i = 0; i < 25; ++i)
+      edit->insert(QStringLiteral("\u00e9"));  // typed one by one
+    EXPECT_EQ(edit->text(), QString(19, u'\u00e9'));
+    edit->insert(QStringLiteral("yy"));  // pasted: what fits is kept
+    EXPECT_EQ(edit->text(), QString(19, u'\u00e9') + QLatin1Char('y'));
+    d.accept();
+    return ui::kDialogOk;
+  });
+  ASSERT_TRUE(ui::ChangeListLabel(nullptr, list, settings, Shops()));
+  EXPECT_EQ(QString::fromStdString(settings.Field(Shops().fields, 0)),
+            QString(19, u'\u00e9') + QLatin1Char('y'));
+
+  ui::EffectLabelDialog effects(settings);
+  auto* edit = Find<QLineEdit>(effects, 1432);
+  edit->clear();
+  QTest::keyClicks(edit, QString(60, u'e'));
+  EXPECT_EQ(edit->text(), QString(29, u'e'));
 }
 
 TEST_F(UiTest, ChangeLabelCommandFollowsTheSelection) {

@@ -23,6 +23,8 @@ class ProbePage : public ui::Page {
   ui::RefreshReason lastReason = ui::RefreshReason::Opened;
   RomDocument* document = nullptr;
   std::optional<uint8_t> pendingEdit;  // written at 0x100 on the next save
+  bool unstored = false;               // an edit save() leaves until confirmed
+  bool confirms = true;                // the answer to the question before a write
 
   void refresh(const ui::PageContext& context) override {
     ++refreshes;
@@ -35,6 +37,8 @@ class ProbePage : public ui::Page {
       document->view().SetByte(0x100, *pendingEdit);
     pendingEdit.reset();
   }
+  bool confirmStore() override { return confirms; }
+  bool holdsUnstoredEdit() const override { return unstored; }
 };
 
 class MainWindowTest : public test::UiTest {
@@ -182,11 +186,30 @@ TEST_F(MainWindowTest, SaveWritesEveryPageThenTheFile) {
   EXPECT_EQ(test::TempDir::Read(rom), expected);
   EXPECT_FALSE(window->HasUnsavedEdits());
 
-  // Saving to a place that cannot be written keeps the image and says so.
-  state.settings.SetPath(PathField::Rom, dir.File("missing/folder/game.nes"));
+  // A page that keeps an edit until the user confirms it: it counts as
+  // unsaved, and a "keep editing" answer cancels the save.
+  probe->unstored = true;
+  probe->confirms = false;
+  EXPECT_TRUE(window->HasUnsavedEdits());
+  probe->pendingEdit = 0x77;
+  EXPECT_FALSE(window->Save());
+  EXPECT_EQ(test::TempDir::Read(rom), expected);
+  probe->unstored = false;
+  probe->confirms = true;
+
+  // Saving to a place that cannot be written keeps the image and says why.
+  const std::string missing = dir.File("missing/folder/game.nes");
+  state.settings.SetPath(PathField::Rom, missing);
   EXPECT_FALSE(window->Save());
   EXPECT_EQ(prompts->texts().back(), "Cannot open rom for saving!");
+  EXPECT_TRUE(prompts->messages.back().informative.startsWith(QString::fromStdString(missing)));
   EXPECT_EQ(test::TempDir::Read(rom), expected);
+
+  // Save As adds the extension to a name typed without one.
+  prompts->saveFiles.push_back(QString::fromStdString(dir.File("copy")));
+  window->SaveAs();
+  EXPECT_EQ(state.settings.Path(PathField::Rom), dir.File("copy.nes"));
+  EXPECT_TRUE(std::filesystem::exists(dir.File("copy.nes")));
 }
 
 TEST_F(MainWindowTest, UnsavedEditsAreNeverDroppedSilently) {
@@ -236,8 +259,19 @@ TEST_F(MainWindowTest, ClosingAsksWritesSettingsAndCanBeCancelled) {
   EXPECT_FALSE(window->close());
   EXPECT_TRUE(state.document.held());
 
+  // The map window goes with the main window, so the program can end.
+  window->tabs()->setCurrentIndex(ui::kMapsTab);
+  auto visibleWindows = [this] {
+    int count = window->isVisible() ? 1 : 0;
+    for (QWidget* w : window->findChildren<QWidget*>())
+      count += w->isWindow() && w->isVisible() ? 1 : 0;
+    return count;
+  };
+  ASSERT_EQ(visibleWindows(), 2);
+
   prompts->saveAnswers.push_back(ui::SaveChoice::Discard);
   EXPECT_TRUE(window->close());
+  EXPECT_EQ(visibleWindows(), 0);
   EXPECT_FALSE(state.document.held());
   SettingsBlock reread;
   EXPECT_TRUE(LoadSettings(reread, dir.path().string()).messages.empty());

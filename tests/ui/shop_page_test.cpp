@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QtTest/QTest>
+#include <tuple>
 
 #include "demo/demo_shops.h"
 #include "model/text/labels.h"
@@ -167,6 +168,24 @@ TEST_F(ShopPageTest, MovingBetweenShopsKeepsEveryEdit) {
 }
 
 // Cutting, Cancel and the selection kept are pinned in label_dialog_test.
+TEST_F(ShopPageTest, ATypedPriceIsKeptWhenTheSlotPicksAnotherRow) {
+  Open(DemoImage());
+  const uint8_t item = Byte(Shop(0));
+  const uint8_t priceByte = Byte(Shop(0) + 1);
+  for (auto [box, row, entry] : {std::tuple{kToSell[0], kItem[0], item},
+                                 std::tuple{kToBuy[0], kPrice[0], priceByte}}) {
+    Edit(box)->clear();
+    QTest::keyClicks(Edit(box), QStringLiteral("500"));
+    Pick(row, Combo(row)->currentIndex() == 5 ? 6 : 5);
+    EXPECT_EQ(Price(entry), 500) << box;
+    EXPECT_NE(Text(box), QStringLiteral("500")) << "the box shows the new row's price";
+  }
+  // A price shown but not typed is not written again.
+  const std::vector<uint8_t> before = Image();
+  Pick(kItem[1], 7);
+  EXPECT_EQ(Image(), before);
+}
+
 TEST_F(ShopPageTest, ChangeLabelRenamesTheSelectedShop) {
   Open(DemoImage());
   SelectShop(4);

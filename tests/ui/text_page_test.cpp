@@ -1,7 +1,7 @@
 #include "ui/text/text_page.h"
 
 #include <QDialog>
-#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -9,6 +9,7 @@
 #include "model/text/labels.h"
 #include "model/text/name_tables.h"
 #include "model/text/text_categories.h"
+#include "model/text/text_entry_store.h"
 #include "ui/page_test.h"
 
 namespace kivo {
@@ -108,8 +109,13 @@ TEST_F(TextPageTest, RefreshShowsItemsRowZeroInEveryControl) {
   EXPECT_FALSE(Shown(1216));
   EXPECT_FALSE(Shown(1476));
   EXPECT_FALSE(Box(1214)->isChecked());
-  EXPECT_TRUE(QFontInfo(Edit(1217)->font()).fixedPitch());
-  EXPECT_TRUE(QFontInfo(Dialogue()->font()).fixedPitch());
+  // Both boxes draw every character the same width, whatever font the
+  // system calls fixed-pitch.
+  for (const QFont& font : {Edit(1217)->font(), Dialogue()->font()}) {
+    const QFontMetrics metrics(font);
+    EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("iiii")),
+              metrics.horizontalAdvance(QStringLiteral("MMMM")));
+  }
   // The keyword name cache follows the image.
   EXPECT_EQ(settings.Field(settings::kKeywordNameCache, 0xF1), demo::DemoItemName(0xF1));
 
@@ -217,6 +223,7 @@ TEST_F(TextPageTest, PreferDteIsKeptPerCategory) {
   Edit(1217)->setText(QStringLiteral("the sea"));
   EXPECT_EQ(ByteCount(), QStringLiteral("8 bytes, was 6"));
   EXPECT_TRUE(ByteCountMarked());
+  prompts->choiceAnswers.push_back(0);  // Write anyway
   Entries()->setCurrentRow(1);
   EXPECT_EQ(At(salve.textLocation, 8), Join({Codes("the sea"), {0x00}}));
 
@@ -269,6 +276,7 @@ TEST_F(TextPageTest, DialogueWithALineBreakAndAKeyword) {
   Edit(1215)->clear();
   QTest::keyClicks(Edit(1215), QStringLiteral("1f"));
   EXPECT_EQ(Text(1215), QStringLiteral("1F"));
+  prompts->choiceAnswers.push_back(0);  // written through the standard table, it grows
   Entries()->setCurrentRow(1);
   EXPECT_EQ(Fingers(question), (std::vector<uint8_t>{0x1F, 0x1F}));
   Entries()->setCurrentRow(2);
@@ -294,6 +302,57 @@ TEST_F(TextPageTest, RefreshKeepsThePlaceOnlyWhenTheTablesChanged) {
   EXPECT_EQ(Entries()->currentRow(), 0);
   EXPECT_TRUE(
       std::equal(before.begin(), before.end(), document.image().begin(), document.image().end()));
+}
+
+TEST_F(TextPageTest, ATextThatGrowsAsksBeforeOverwritingWhatFollows) {
+  Open(DemoImage());
+  const EntryLocation salve = Where(kItems, 0);
+  ASSERT_EQ(Where(kItems, 1).textLocation, salve.textLocation + 6) << "Big Salve follows Salve";
+  const std::vector<uint8_t> before = Image();
+  const QString question = QStringLiteral(
+      "Potion needs 7 bytes where the old text had 6. Writing it overwrites the 1 bytes after "
+      "it, which hold Items 1: Big Salve.");
+  enum { kWrite, kKeepEditing, kDiscard };
+
+  // Keep editing: nothing is stored, and the entry stays with what was typed.
+  Edit(1217)->setText(QStringLiteral("Potion"));
+  EXPECT_TRUE(page->holdsUnstoredEdit());
+  prompts->choiceAnswers.push_back(kKeepEditing);
+  Entries()->setCurrentRow(3);
+  EXPECT_EQ(prompts->questions, std::vector<QString>{question});
+  EXPECT_EQ(Entries()->currentRow(), 0);
+  EXPECT_EQ(Text(1217), QStringLiteral("Potion"));
+  page->save();  // File > Save has not confirmed it: it stays unstored
+  EXPECT_EQ(Text(1217), QStringLiteral("Potion"));
+  EXPECT_EQ(Image(), before);
+
+  // Discard change: the move goes on and nothing is stored.
+  prompts->choiceAnswers.push_back(kDiscard);
+  Select(2);
+  EXPECT_EQ(Categories()->currentRow(), 2);
+  EXPECT_EQ(Image(), before);
+
+  // Write anyway: Big Salve loses its first byte, as the question said.
+  Select(kItems);
+  Edit(1217)->setText(QStringLiteral("Potion"));
+  prompts->choiceAnswers.push_back(kWrite);
+  EXPECT_TRUE(page->confirmStore());
+  page->save();
+  EXPECT_EQ(At(salve.textLocation, 7), Join({Codes("Potion"), {0x00}})) << "Big Salve is empty now";
+
+  // Bytes where no text starts are named as such.
+  EXPECT_EQ(TextStartingIn(document.image(), 0, 0x10, 0x20, dte, {}), "bytes of no known text");
+}
+
+TEST_F(TextPageTest, CharactersTheTablesCannotWriteAreNamedAsTheyAreTyped) {
+  Open(DemoImage());
+  Select(kDialogue1, 3);
+  Dialogue()->setPlainText(QStringLiteral("Hi~ caf\u00e9~"));
+  EXPECT_TRUE(ByteCount().endsWith(QStringLiteral(", cannot be written: ~ \u00e9")))
+      << ByteCount().toStdString();
+  EXPECT_TRUE(ByteCountMarked());
+  Dialogue()->setPlainText(QStringLiteral("Hi"));
+  EXPECT_FALSE(ByteCount().contains(QStringLiteral("cannot be written")));
 }
 
 }  // namespace

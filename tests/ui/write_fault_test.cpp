@@ -5,6 +5,10 @@
 #include <QAction>
 #include <QDialog>
 #include <QPushButton>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <map>
 
@@ -122,6 +126,40 @@ TEST_F(WriteFaultUiTest, CleanTheDataKeepsTheFileAndTheDialogAtEveryFailingStep)
     EXPECT_EQ(state.document.view().Byte(0x200), 0x42) << "no re-open after a failed clean";
     EXPECT_EQ(state.settings.Int(settings::kSelectedShop), 0) << "the resets stay in memory";
   }
+}
+
+TEST_F(WriteFaultUiTest, AReadOnlyRomIsRefusedWithItsReasonBeforeAnythingIsWritten) {
+  // The folder is writable, so only the check before writing keeps the file.
+  StartWindow();
+  ASSERT_EQ(chmod(rom.c_str(), 0444), 0);
+  const std::string copy = dir.Write("copy.nes", std::string("older copy"));
+  ASSERT_EQ(chmod(copy.c_str(), 0444), 0);
+  state.document.view().SetByte(0xB0C, 0x42);  // an unsaved edit
+  const Snapshot before = Take(dir.path());
+  const QString reason = QString::fromLocal8Bit(std::strerror(EACCES));
+
+  EXPECT_FALSE(window->Save());
+  EXPECT_EQ(LastMessage(), "Cannot open rom for saving!");
+  EXPECT_TRUE(prompts->messages.back().informative.startsWith(QString::fromStdString(rom)));
+  EXPECT_TRUE(prompts->messages.back().informative.endsWith(reason));
+
+  prompts->saveFiles.push_back(QString::fromStdString(copy));
+  window->SaveAs();
+  EXPECT_EQ(LastMessage(), "Cannot open rom for saving!");
+  EXPECT_TRUE(prompts->messages.back().informative.startsWith(QString::fromStdString(copy)));
+
+  // Clean the Slate says so before it blanks anything, and stays open.
+  prompts->modalScripts.push_back([](QDialog& d) {
+    d.findChild<QPushButton*>(QString::number(ui::kDialogOk))->click();
+    EXPECT_TRUE(d.isVisible());
+    return ui::kDialogCancel;
+  });
+  window->CleanTheSlate();
+  EXPECT_EQ(LastMessage(), "Could not open rom for cleaning...");
+  EXPECT_TRUE(prompts->messages.back().informative.endsWith(reason));
+  EXPECT_EQ(state.document.view().Byte(0xB0C), 0x42) << "nothing was blanked";
+  EXPECT_EQ(Take(dir.path()), before);
+  EXPECT_EQ(state.settings.Path(PathField::Rom), rom);
 }
 
 }  // namespace

@@ -56,6 +56,26 @@ std::string Reason(const char* what) {
   return std::string(what) + ": " + std::strerror(errno);
 }
 
+// The rename of a safe write replaces a file whatever its permissions, so a
+// target that may not be written is refused first. A file with no write bit
+// is refused even for the superuser, whom access() lets write anything.
+std::string RefuseReadOnly(const std::string& target) {
+  struct stat st {};
+  if (stat(target.c_str(), &st) != 0)
+    return {};  // a new file: the folder decides
+  if (S_ISDIR(st.st_mode)) {
+    errno = EISDIR;
+    return Reason("cannot write");
+  }
+  if (access(target.c_str(), W_OK) != 0)
+    return Reason("cannot write");
+  if ((st.st_mode & 0222) == 0) {
+    errno = EACCES;
+    return Reason("the file is read-only");
+  }
+  return {};
+}
+
 // Reads up to `limit` bytes of a regular file. O_NONBLOCK makes opening a
 // FIFO return at once instead of waiting for a writer; it has no effect on a
 // regular file, the only kind read further.
@@ -63,8 +83,14 @@ FileBytes ReadRegularFile(const std::string& path, std::size_t limit) {
   FileBytes result;
   const Descriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   struct stat st {};
-  if (file.get() < 0 || fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0) {
+  if (file.get() < 0 || fstat(file.get(), &st) != 0) {
     result.error = ReadError::CannotOpen;
+    result.reason = std::strerror(errno);
+    return result;
+  }
+  if (!S_ISREG(st.st_mode) || st.st_size < 0) {
+    result.error = ReadError::CannotOpen;
+    result.reason = S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : "not a regular file";
     return result;
   }
   const auto length = static_cast<std::size_t>(st.st_size);
@@ -72,16 +98,21 @@ FileBytes ReadRegularFile(const std::string& path, std::size_t limit) {
     result.bytes.resize(std::min(length, limit));
   } catch (const std::bad_alloc&) {
     result.error = ReadError::TooLarge;
+    result.reason = std::strerror(ENOMEM);
     return result;
   } catch (const std::length_error&) {
     result.error = ReadError::TooLarge;
+    result.reason = std::strerror(ENOMEM);
     return result;
   }
   std::size_t done = 0;
+  std::string failure = "the file became shorter while it was read";
   while (done < result.bytes.size()) {
     const ssize_t n = read(file.get(), result.bytes.data() + done, result.bytes.size() - done);
     if (n < 0 && errno == EINTR)
       continue;
+    if (n < 0)
+      failure = std::strerror(errno);
     if (n <= 0)
       break;
     done += static_cast<std::size_t>(n);
@@ -91,6 +122,7 @@ FileBytes ReadRegularFile(const std::string& path, std::size_t limit) {
   if (done != result.bytes.size()) {
     result.bytes.clear();
     result.error = ReadError::CannotOpen;
+    result.reason = failure;
   }
   return result;
 }
@@ -135,10 +167,20 @@ std::optional<int> ScopedWriteFault::ErrorAt(WriteStep step) {
   return activeFault->error_;
 }
 
+std::string CheckWritable(const std::string& path) {
+  return RefuseReadOnly(ResolveTarget(path));
+}
+
+std::string FileProblem(const std::string& path, const std::string& reason) {
+  return path + ": " + reason;
+}
+
 std::string SafeWriteFile(const std::string& path, std::span<const uint8_t> bytes) {
   if (path.empty())
     return "no file name";
   const std::string target = ResolveTarget(path);
+  if (std::string refused = RefuseReadOnly(target); !refused.empty())
+    return refused;
   std::string temp = Folder(target) + "/.kivo-XXXXXX";
   int fd = -1;
   if (const auto error = ScopedWriteFault::ErrorAt(WriteStep::CreateTemporary))

@@ -18,6 +18,7 @@ enum class ReadError { None, CannotOpen, TooLarge };
 struct FileBytes {
   std::vector<uint8_t> bytes;
   ReadError error = ReadError::None;
+  std::string reason;  // the system's reason when there is an error
   explicit operator bool() const { return error == ReadError::None; }
 };
 
@@ -33,10 +34,20 @@ FileBytes ReadFileStart(const std::string& path, std::size_t maxBytes);
 
 // Writes `bytes` to a temporary file in the target's folder, flushes it to
 // disk and renames it over the target (over the file a symbolic link points
-// to, so the link stays). An existing target keeps its permission bits. On
-// any failure the target is untouched, the temporary file is removed and the
-// reason is returned; an empty string means success.
+// to, so the link stays). An existing target keeps its permission bits. A
+// target the user may not write, or one marked read-only (no write bit at
+// all, which even the superuser is held to), is refused before anything is
+// written: the rename would otherwise replace it. On any failure the target
+// is untouched, the temporary file is removed and the reason is returned; an
+// empty string means success.
 std::string SafeWriteFile(const std::string& path, std::span<const uint8_t> bytes);
+
+// Why `path` may not be replaced by a safe write (an existing file the user
+// may not write, a read-only file, a folder); empty when it may.
+std::string CheckWritable(const std::string& path);
+
+// "<path>: <reason>", the informative text of a message about a file.
+std::string FileProblem(const std::string& path, const std::string& reason);
 
 // The steps of SafeWriteFile that can fail, in the order it takes them.
 enum class WriteStep { CreateTemporary, Write, Flush, Rename };

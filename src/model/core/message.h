@@ -15,6 +15,9 @@ struct Message {
   std::string text;
   MessageIcon icon = MessageIcon::Warning;
   std::string caption = kDefaultCaption;
+  // Shown under the text in smaller print: for a file that could not be
+  // read or written, its path and the system's reason.
+  std::string detail{};
 
   bool operator==(const Message&) const = default;
 };

@@ -53,7 +53,8 @@ OpenOutcome RomDocument::Open(const std::string& path) {
   FileBytes file = ReadWholeFile(path);
   if (!file) {
     const char* text = file.error == ReadError::TooLarge ? kTooLargeText : kOpenFailedText;
-    return {false, {Message{text, MessageIcon::Warning}}};
+    return {false, {Message{text, MessageIcon::Warning, kDefaultCaption,
+                            FileProblem(path, file.reason)}}};
   }
   Adopt(std::move(file.bytes), path);
   return {true, {}};
@@ -100,9 +101,9 @@ TablePair RomDocument::tablePair() const {
 }
 
 Messages RomDocument::Save(const std::string& path) const {
-  if (!held_ || !SafeWriteFile(path, image_).empty()) {
-    return {Message{kSaveFailedText, MessageIcon::Warning}};
-  }
+  const std::string failure = held_ ? SafeWriteFile(path, image_) : "no image is open";
+  if (!failure.empty())
+    return {Message{kSaveFailedText, MessageIcon::Warning, kDefaultCaption, FileProblem(path, failure)}};
   return {};
 }
 

@@ -129,9 +129,9 @@ void SettingsBlock::SetPreferDte(int category, bool on) {
   SetFlag(kPreferDte + 4 * category, on);
 }
 
-bool CreateDefaultSettings(SettingsBlock& block, const std::string& dataFilePath) {
+std::string CreateDefaultSettings(SettingsBlock& block, const std::string& dataFilePath) {
   block.ResetToDefaults();
-  return SafeWriteFile(dataFilePath, block.bytes()).empty();
+  return SafeWriteFile(dataFilePath, block.bytes());
 }
 
 namespace {
@@ -146,15 +146,29 @@ void ReadInto(SettingsBlock& block, const std::vector<uint8_t>& file) {
 // hold the data file; the block then holds the defaults in memory.
 bool Recreate(SettingsBlock& block, const std::string& path, SettingsLoadResult& result) {
   FileBytes file;
-  if (CreateDefaultSettings(block, path))
+  std::string failure = CreateDefaultSettings(block, path);
+  if (failure.empty()) {
     file = ReadWholeFile(path);
+    failure = file ? "the new file reads back with another size" : file.reason;
+  }
   if (!file || file.bytes.size() != kSize) {
     block.ResetToDefaults();
-    result.messages.push_back({kSettingsCannotCreateText, MessageIcon::Warning});
+    result.messages.push_back(
+        {kSettingsCannotCreateText, MessageIcon::Warning, kDefaultCaption, FileProblem(path, failure)});
     return false;
   }
   ReadInto(block, file.bytes);
   return true;
+}
+
+// The user's labels and paths are in a damaged file too, so it is kept
+// beside the new one before that replaces it.
+std::string KeepDamaged(const std::string& path, const std::vector<uint8_t>& bytes) {
+  const std::string copy = path + kDamagedSuffix;
+  const std::string failure = SafeWriteFile(copy, bytes);
+  if (!failure.empty())
+    return "The damaged file could not be kept: " + FileProblem(copy, failure);
+  return "The damaged file was kept as " + copy + ".";
 }
 
 }  // namespace
@@ -166,7 +180,8 @@ SettingsLoadResult LoadSettings(SettingsBlock& block, const std::string& folder)
 
   FileBytes file = ReadWholeFile(path);
   if (!file) {
-    result.messages.push_back({kSettingsMissingText, MessageIcon::Warning});
+    result.messages.push_back(
+        {kSettingsMissingText, MessageIcon::Warning, kDefaultCaption, FileProblem(path, file.reason)});
     Recreate(block, path, result);
     return result;
   }
@@ -176,26 +191,31 @@ SettingsLoadResult LoadSettings(SettingsBlock& block, const std::string& folder)
   const std::size_t length = file.bytes.size();
 
   const auto bytes = block.bytes();
-  if (!std::equal(kHeaderText.begin(), kHeaderText.end(), bytes.begin() + kHeader,
-                  [](char c, uint8_t b) { return b == static_cast<uint8_t>(c); })) {
-    result.messages.push_back({kSettingsBadHeaderText, MessageIcon::Warning});
-    if (!Recreate(block, path, result))
-      return result;
-  }
+  const bool headerOk = std::equal(kHeaderText.begin(), kHeaderText.end(), bytes.begin() + kHeader,
+                                   [](char c, uint8_t b) { return b == static_cast<uint8_t>(c); });
   // A file too short to hold the size field, or of any length but the
   // block's own, cannot be an image of the block.
   const bool sizeOk = length >= kStoredSize + 4 && length == kSize &&
                       static_cast<std::size_t>(block.Int(kStoredSize)) == length;
+  std::string kept;
+  if (!headerOk || !sizeOk)
+    kept = KeepDamaged(path, file.bytes);
+  if (!headerOk) {
+    result.messages.push_back({kSettingsBadHeaderText, MessageIcon::Warning, kDefaultCaption, kept});
+    if (!Recreate(block, path, result))
+      return result;
+  }
   if (!sizeOk) {
-    result.messages.push_back({kSettingsBadSizeText, MessageIcon::Warning});
+    result.messages.push_back({kSettingsBadSizeText, MessageIcon::Warning, kDefaultCaption, kept});
     Recreate(block, path, result);
   }
   return result;
 }
 
 Messages SaveSettings(const SettingsBlock& block, const std::string& dataFilePath) {
-  if (!SafeWriteFile(dataFilePath, block.bytes()).empty()) {
-    return {Message{kSettingsNotFoundText, MessageIcon::Warning}};
+  if (const std::string failure = SafeWriteFile(dataFilePath, block.bytes()); !failure.empty()) {
+    return {Message{kSettingsNotFoundText, MessageIcon::Warning, kDefaultCaption,
+                    FileProblem(dataFilePath, failure)}};
   }
   return {};
 }

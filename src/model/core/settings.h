@@ -180,9 +180,13 @@ struct SettingsLoadResult {
 };
 
 // Fills the block with its defaults and writes it to `dataFilePath`.
-// Returns false when the file cannot be written; the block holds the
-// defaults either way.
-bool CreateDefaultSettings(SettingsBlock& block, const std::string& dataFilePath);
+// Returns why the file could not be written (empty when it was); the block
+// holds the defaults either way.
+std::string CreateDefaultSettings(SettingsBlock& block, const std::string& dataFilePath);
+
+// A damaged data file is kept under its name with this added before the
+// defaults replace it; a newer damaged file replaces an older copy.
+inline constexpr const char* kDamagedSuffix = ".damaged";
 
 // Reads Kivo.dat from `folder` into the block, replacing a missing or
 // damaged file by the defaults.

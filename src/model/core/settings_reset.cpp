@@ -131,8 +131,9 @@ CleanOutcome CleanSettings(SettingsBlock& block, std::span<const bool> ticked,
     any = true;
   }
   outcome.messages.push_back({any ? kCleanDoneText : kCleanNothingText, MessageIcon::None});
-  if (!SafeWriteFile(dataFilePath, block.bytes()).empty()) {
-    outcome.messages.push_back({kCleanWriteFailedText, MessageIcon::Error});
+  if (const std::string failure = SafeWriteFile(dataFilePath, block.bytes()); !failure.empty()) {
+    outcome.messages.push_back({kCleanWriteFailedText, MessageIcon::Error, kDefaultCaption,
+                                FileProblem(dataFilePath, failure)});
     return outcome;
   }
   outcome.written = true;

@@ -27,8 +27,10 @@ PaletteLoadOutcome LoadPaletteFile(MasterPalette& palette, const std::string& pa
   // Reading into a buffer first means a read error (a folder, a FIFO, a
   // device) leaves the palette untouched rather than half loaded.
   const FileBytes file = ReadFileStart(path, kPaletteFileSize);
-  if (!file)
-    return {false, {Message{kPaletteLoadFailedText, MessageIcon::Warning}}};
+  if (!file) {
+    return {false, {Message{kPaletteLoadFailedText, MessageIcon::Warning, kDefaultCaption,
+                            FileProblem(path, file.reason)}}};
+  }
   const std::span<const uint8_t> bytes = file.bytes;
   const std::size_t count = bytes.size();
 

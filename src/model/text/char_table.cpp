@@ -81,7 +81,8 @@ TableLoadResult LoadTableFile(CharTable& table, const std::string& path, TableKi
   if (!file) {
     const int index = std::clamp(static_cast<int>(kind), 0, kTableKindCount - 1);
     TableLoadResult failure;
-    failure.message = Message{kLoadFailureTexts[index], MessageIcon::Warning};
+    failure.message = Message{kLoadFailureTexts[index], MessageIcon::Warning, kDefaultCaption,
+                              FileProblem(path, file.reason)};
     return failure;
   }
   TableLoadResult result;

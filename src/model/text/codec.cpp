@@ -160,7 +160,8 @@ DialogueText DecodeDialogue(std::span<const uint8_t> image, std::size_t offset,
 }
 
 std::vector<uint8_t> EncodeText(std::string_view text, const CharTable& table,
-                                const KeywordNames* keywords, uint8_t finger, bool terminator) {
+                                const KeywordNames* keywords, uint8_t finger, bool terminator,
+                                std::vector<std::string>* dropped) {
   const std::string prepared = LineBreaksToMarker(text);
   const std::vector<std::size_t> starts = CharStarts(prepared);
   const std::size_t count = starts.size() - 1;
@@ -170,7 +171,7 @@ std::vector<uint8_t> EncodeText(std::string_view text, const CharTable& table,
   out.reserve(2 * count + 1);
   for (std::size_t pos = 0; pos < count;) {
     const std::size_t remaining = count - pos;
-    std::size_t consumed = 1;  // a character nothing matches is dropped
+    std::size_t consumed = 0;
     for (const LengthGroup& group : groups) {
       if (group.length > remaining)
         continue;
@@ -190,6 +191,15 @@ std::vector<uint8_t> EncodeText(std::string_view text, const CharTable& table,
         out.push_back(it->second);
         consumed = group.length;
         break;
+      }
+    }
+    if (consumed == 0) {
+      // A character nothing matches is dropped.
+      consumed = 1;
+      if (dropped != nullptr) {
+        std::string character(prepared.substr(starts[pos], starts[pos + 1] - starts[pos]));
+        if (std::find(dropped->begin(), dropped->end(), character) == dropped->end())
+          dropped->push_back(std::move(character));
       }
     }
     pos += consumed;

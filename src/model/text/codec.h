@@ -41,8 +41,11 @@ DialogueText DecodeDialogue(std::span<const uint8_t> image, std::size_t offset,
                             const CharTable& dte, const KeywordNames& keywords);
 
 // `keywords` is given only for the dialogue categories (the keyword flag);
-// then 0x16 takes `finger` as its operand and keyword names may match.
+// then 0x16 takes `finger` as its operand and keyword names may match. A
+// character that nothing encodes is dropped; with `dropped` given, each such
+// character is added to it once, in the order of the text.
 std::vector<uint8_t> EncodeText(std::string_view text, const CharTable& table,
-                                const KeywordNames* keywords, uint8_t finger, bool terminator);
+                                const KeywordNames* keywords, uint8_t finger, bool terminator,
+                                std::vector<std::string>* dropped = nullptr);
 
 }  // namespace kivo

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <limits>
+#include <string>
+#include <utility>
 
 #include "model/core/rom_view.h"
 #include "model/core/settings.h"
@@ -121,13 +123,14 @@ const CharTable& StoreTable(const SettingsBlock& settings, int category, const C
 }
 
 std::vector<uint8_t> EncodeEntryText(int category, std::string_view text, const CharTable& table,
-                                     const KeywordNames& keywords, uint8_t finger) {
+                                     const KeywordNames& keywords, uint8_t finger,
+                                     std::vector<std::string>* dropped) {
   const bool dialogue = IsDialogueCategory(category);
   if (!IsCharacters(category))
-    return EncodeText(text, table, dialogue ? &keywords : nullptr, finger, true);
+    return EncodeText(text, table, dialogue ? &keywords : nullptr, finger, true, dropped);
   std::vector<uint8_t> name;
   if (!text.empty())
-    name = EncodeText(text, table, nullptr, finger, false);
+    name = EncodeText(text, table, nullptr, finger, false, dropped);
   name.resize(kCharacterNameSize, kNamePadding);
   return name;
 }
@@ -143,8 +146,8 @@ EntryWrite PlanEntryWrite(std::size_t imageSize, const ShownEntry& shown, const 
       write.pointer = static_cast<uint16_t>(std::clamp<int32_t>(*typed, 0x0000, 0xFFFF));
   }
   if (TextEdited(shown, now)) {
-    std::vector<uint8_t> bytes =
-        EncodeEntryText(shown.category, now.text, table, keywords, FingerValue(shown, now.finger));
+    std::vector<uint8_t> bytes = EncodeEntryText(shown.category, now.text, table, keywords,
+                                                 FingerValue(shown, now.finger), &write.dropped);
     if (IsCharacters(shown.category)) {
       write.nameCut = !now.text.empty() &&
                       EncodeText(now.text, table, nullptr, 0, false).size() > kCharacterNameSize;
@@ -185,7 +188,50 @@ EntryByteCount CountEntryBytes(std::size_t imageSize, const ShownEntry& shown,
   count.bytes = write.text ? write.text->size() : shown.storedBytes;
   count.longer = count.bytes > count.was;
   count.cut = write.cutAtImageEnd || write.nameCut;
+  count.dropped = write.dropped;
   return count;
+}
+
+std::optional<EntryGrowth> GrowthOf(std::size_t imageSize, const ShownEntry& shown,
+                                    const EntryBoxes& now, const CharTable& table,
+                                    const KeywordNames& keywords) {
+  if (shown.category < 0 || IsCharacters(shown.category))
+    return std::nullopt;
+  const EntryWrite write = PlanEntryWrite(imageSize, shown, now, table, keywords);
+  if (!write.text || write.text->size() <= shown.storedBytes)
+    return std::nullopt;
+  return EntryGrowth{write.text->size(), shown.storedBytes};
+}
+
+std::string TextStartingIn(std::span<const uint8_t> image, uint32_t baseShift, std::size_t begin,
+                           std::size_t end, const CharTable& dte, const KeywordNames& keywords) {
+  std::optional<std::pair<int, int>> first;
+  std::size_t firstAt = end;
+  for (int category = 0; category < kTextCategoryCount; ++category) {
+    if (!IsEditableCategory(category))
+      continue;
+    for (int row = 0; row < GetTextCategory(category).rows; ++row) {
+      const std::size_t at = LocateEntry(image, baseShift, category, row).textLocation;
+      if (at >= begin && at < firstAt) {
+        firstAt = at;
+        first = {category, row};
+      }
+    }
+  }
+  if (!first)
+    return "bytes of no known text";
+  const auto [category, row] = *first;
+  std::string text = ReadTextEntry(image, baseShift, category, row, dte, keywords).text;
+  text = text.substr(0, text.find("\r\n"));
+  return std::string(GetTextCategory(category).rowText) + " " + std::to_string(row) + ": " + text;
+}
+
+std::string GrowthQuestion(std::string_view text, const EntryGrowth& growth,
+                           std::string_view what) {
+  return std::string(text) + " needs " + std::to_string(growth.needs) +
+         " bytes where the old text had " + std::to_string(growth.had) +
+         ". Writing it overwrites the " + std::to_string(growth.needs - growth.had) +
+         " bytes after it, which hold " + std::string(what) + ".";
 }
 
 }  // namespace kivo

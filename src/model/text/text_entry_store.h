@@ -69,13 +69,15 @@ const CharTable& StoreTable(const SettingsBlock& settings, int category, const C
 // The bytes Store entry writes for `text`: terminated by 0x00, or for
 // Characters exactly 6 bytes (cut, and padded with 0xFF).
 std::vector<uint8_t> EncodeEntryText(int category, std::string_view text, const CharTable& table,
-                                     const KeywordNames& keywords, uint8_t finger);
+                                     const KeywordNames& keywords, uint8_t finger,
+                                     std::vector<std::string>* dropped = nullptr);
 
 struct EntryWrite {
   std::optional<uint16_t> pointer;           // to the pointer location
   std::optional<std::vector<uint8_t>> text;  // to the text location, already cut
   bool cutAtImageEnd = false;                // the text ran past the end of the image
   bool nameCut = false;                      // a character name encoded longer than 6 bytes
+  std::vector<std::string> dropped;          // characters the table cannot write
 };
 
 // What storing writes, given the boxes as shown and as they are now: the
@@ -96,9 +98,33 @@ struct EntryByteCount {
   std::size_t was = 0;
   bool longer = false;  // overwrites what follows the old text
   bool cut = false;     // cut at the end of the image, or a name cut to 6
+  std::vector<std::string> dropped;  // characters the table cannot write
 };
 EntryByteCount CountEntryBytes(std::size_t imageSize, const ShownEntry& shown,
                                const EntryBoxes& now, const CharTable& table,
                                const KeywordNames& keywords);
+
+// A store that would write past the old text's bytes into what follows: the
+// text needs `needs` bytes where it had `had`. Nothing for a store that fits,
+// writes no text, or writes a character name (always its own 6 bytes).
+struct EntryGrowth {
+  std::size_t needs = 0;
+  std::size_t had = 0;
+};
+std::optional<EntryGrowth> GrowthOf(std::size_t imageSize, const ShownEntry& shown,
+                                    const EntryBoxes& now, const CharTable& table,
+                                    const KeywordNames& keywords);
+
+// What the bytes [begin, end) hold, for the question before they are
+// overwritten: the entry of any category whose text starts there first
+// ("Items 1: Big Salve"; a dialogue by its first line), or "bytes of no
+// known text".
+std::string TextStartingIn(std::span<const uint8_t> image, uint32_t baseShift, std::size_t begin,
+                           std::size_t end, const CharTable& dte, const KeywordNames& keywords);
+
+// "<text> needs N bytes where the old text had M. Writing it overwrites the
+// K bytes after it, which hold <what>."
+std::string GrowthQuestion(std::string_view text, const EntryGrowth& growth,
+                           std::string_view what);
 
 }  // namespace kivo

@@ -239,6 +239,9 @@ void BlankTextList(const RomView& rom, const PointerTable& list) {
 
 void BlankWorldMap(const RomView& rom, uint8_t tile) {
   constexpr std::size_t kRowBytes = 4;
+  // Zeroing stops at 0x7C4D: the bytes after it, up to the end of the rows'
+  // room at 0x7E42, may hold what the game or other tools keep there.
+  constexpr std::size_t kZeroedEnd = 0x7C4E;
   const uint8_t row[kRowBytes] = {static_cast<uint8_t>(tile + kRunFlag), 0, tile, kRowEnd};
   for (int r = 0; r < kWorldMapSide; ++r) {
     const std::size_t at = kRowBytes * static_cast<std::size_t>(r);
@@ -246,7 +249,7 @@ void BlankWorldMap(const RomView& rom, uint8_t tile) {
                 static_cast<uint16_t>(kMapDataAddress + at));
     rom.SetBytes(kMapDataOffset + at, row);
   }
-  FillRecords(rom, Between(kMapDataOffset + kRowBytes * kWorldMapSide, kMapDataEnd), 0);
+  FillRecords(rom, Between(kMapDataOffset + kRowBytes * kWorldMapSide, kZeroedEnd), 0);
 }
 
 SlateOutcome CleanSlate(const RomView& rom, std::span<const int> checkedIds, int defaultTile) {

@@ -334,7 +334,7 @@ bool MainWindow::Save() {
 void MainWindow::SaveAs() {
   if (!state_.document.editable())
     return;
-  const QString chosen = prompts().SaveFile(this, kSaveRomFilters);
+  const QString chosen = ChooseSaveFile(this, kSaveRomFilters);
   if (chosen.isEmpty())
     return;
   const std::string path = chosen.toStdString();
@@ -370,7 +370,12 @@ void MainWindow::Configure() {
   ConfigDialog dialog(state_, this);
   if (prompts().RunModal(dialog) != kDialogOk || !state_.document.editable())
     return;
-  // The pages store first, so re-decoding with the new tables keeps their edits.
+  // The pages store first, so re-decoding with the new tables keeps their
+  // edits; an edit the user keeps editing rather than store stays on screen.
+  for (int tab : kSaveOrder) {
+    if (Page* built = builtPage(tab))
+      built->confirmStore();
+  }
   StoreAllPages();
   RefreshAll(RefreshReason::TablesChanged);
 }
@@ -459,6 +464,11 @@ bool MainWindow::StorePagesForWrite() {
       return false;
     }
   }
+  for (int tab : kSaveOrder) {
+    Page* built = builtPage(tab);
+    if (built != nullptr && !built->confirmStore())
+      return false;
+  }
   StoreAllPages();
   return true;
 }
@@ -466,10 +476,10 @@ bool MainWindow::StorePagesForWrite() {
 bool MainWindow::HasUnsavedEdits() {
   if (!state_.document.editable())
     return false;
-  // Edits a page cannot store yet are still edits.
+  // Edits a page cannot store yet, or will store only when asked, are still edits.
   for (int tab : kSaveOrder) {
     Page* built = builtPage(tab);
-    if (built != nullptr && !built->saveRefusal().empty())
+    if (built != nullptr && (!built->saveRefusal().empty() || built->holdsUnstoredEdit()))
       return true;
   }
   StoreAllPages();

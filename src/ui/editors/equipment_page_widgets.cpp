@@ -158,6 +158,7 @@ QGroupBox* EquipmentPage::CreateGraphicsGroup(QWidget* parent) {
   changePalette_ = WithId(new QPushButton(tr("Change pal"), group), 1200);
   changePalette_->setEnabled(false);
   editGraphics_ = WithId(new QPushButton(tr("Edit Gfx"), group), 1124);
+  editGraphics_->setEnabled(false);  // weapon graphics are not edited here
   swatches_ = new SwatchRow(kBattlePaletteColours, group);
 
   auto* grid = new QGridLayout(group);

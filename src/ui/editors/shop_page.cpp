@@ -119,8 +119,14 @@ void ShopPage::ConnectWidgets() {
   connect(changeLabel_, &QPushButton::clicked, this, &ShopPage::ChangeLabel);
   EnableWhileSelected(*changeLabel_, *shops_);
   for (int k = 0; k < kShopSlotCount; ++k) {
-    connect(slots_[k].item, &QComboBox::currentIndexChanged, this, [this, k] { ShowToSell(k); });
-    connect(slots_[k].price, &QComboBox::currentIndexChanged, this, [this, k] { ShowToBuy(k); });
+    connect(slots_[k].item, &QComboBox::currentIndexChanged, this, [this, k] {
+      StoreTypedPrice(*slots_[k].toSell, slots_[k].sellEntry);
+      ShowToSell(k);
+    });
+    connect(slots_[k].price, &QComboBox::currentIndexChanged, this, [this, k] {
+      StoreTypedPrice(*slots_[k].toBuy, slots_[k].buyEntry);
+      ShowToBuy(k);
+    });
     connect(slots_[k].toBuy, &QLineEdit::textChanged, this, [this, k] { UpdatePriceRowText(k); });
   }
 }
@@ -232,14 +238,23 @@ void ShopPage::ShowToSell(int k) {
   if (!context_.document)
     return;
   const ConstRomView view = std::as_const(*context_.document).view();
-  slots_[k].toSell->setText(QString::number(ReadPrice(view, ItemEntry(k))));
+  slots_[k].sellEntry = ItemEntry(k);
+  slots_[k].toSell->setText(QString::number(ReadPrice(view, slots_[k].sellEntry)));
 }
 
 void ShopPage::ShowToBuy(int k) {
   if (!context_.document)
     return;
   const ConstRomView view = std::as_const(*context_.document).view();
-  slots_[k].toBuy->setText(QString::number(ReadPrice(view, PriceEntry(k))));
+  slots_[k].buyEntry = PriceEntry(k);
+  slots_[k].toBuy->setText(QString::number(ReadPrice(view, slots_[k].buyEntry)));
+}
+
+void ShopPage::StoreTypedPrice(QLineEdit& box, uint8_t entry) {
+  if (!context_.document || !context_.document->editable() || !box.isModified())
+    return;
+  if (const std::optional<int> typed = NumberIn(&box))
+    WritePrice(context_.document->view(), entry, *typed);
 }
 
 void ShopPage::UpdatePriceRowText(int k) {

@@ -35,6 +35,9 @@ class ShopPage : public Page {
     QComboBox* price = nullptr;
     QLineEdit* toBuy = nullptr;
     QLineEdit* toSell = nullptr;
+    // The price entries the two boxes show.
+    uint8_t sellEntry = 0;
+    uint8_t buyEntry = 0;
   };
 
   void CreateWidgets();
@@ -55,6 +58,9 @@ class ShopPage : public Page {
   uint8_t PriceEntry(int slot) const;
   void ShowToSell(int slot);
   void ShowToBuy(int slot);
+  // A price typed for the entry a box shows is stored before the box shows
+  // another entry's price, so picking another item or price row keeps it.
+  void StoreTypedPrice(QLineEdit& box, uint8_t entry);
   void UpdatePriceRowText(int slot);
 
   void ShopSelected(int row);

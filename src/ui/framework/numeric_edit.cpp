@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <algorithm>
 #include <limits>
 
 namespace kivo::ui {
@@ -65,6 +66,65 @@ int32_t ReadHex(const QLineEdit& edit) {
 
 QString FormatHex(uint32_t value) {
   return QString::number(value, 16).toUpper();
+}
+
+namespace {
+
+qsizetype Utf8Size(QStringView text) {
+  return text.toUtf8().size();
+}
+
+// The longest start of `text` that takes at most `bytes` bytes of UTF-8,
+// never ending between the two halves of a surrogate pair.
+QString FittingStart(QStringView text, qsizetype bytes) {
+  qsizetype end = 0;
+  while (end < text.size()) {
+    const qsizetype step = text[end].isHighSurrogate() && end + 1 < text.size() ? 2 : 1;
+    if (Utf8Size(text.left(end + step)) > bytes)
+      break;
+    end += step;
+  }
+  return text.left(end).toString();
+}
+
+// Cuts what the user adds (typed or pasted) to the room the field has left;
+// text the program put there and deletions are left alone. The edit already
+// holds the new text when it asks, so the text before it is kept here.
+class Utf8ByteLimit : public QValidator {
+ public:
+  Utf8ByteLimit(int maxBytes, QLineEdit* edit)
+      : QValidator(edit), maxBytes_(maxBytes), before_(edit->text()) {
+    connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { before_ = text; });
+  }
+  State validate(QString& input, int& position) const override {
+    const QString& old = before_;
+    if (Utf8Size(input) <= maxBytes_ || input.size() <= old.size())
+      return Acceptable;
+    qsizetype prefix = 0;
+    while (prefix < old.size() && old[prefix] == input[prefix])
+      ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < old.size() - prefix &&
+           old[old.size() - 1 - suffix] == input[input.size() - 1 - suffix]) {
+      ++suffix;
+    }
+    const QString kept = input.left(prefix) + input.right(suffix);
+    const QString added = FittingStart(QStringView(input).mid(prefix, input.size() - prefix - suffix),
+                                       std::max<qsizetype>(0, maxBytes_ - Utf8Size(kept)));
+    input = input.left(prefix) + added + input.right(suffix);
+    position = static_cast<int>(prefix + added.size());
+    return Acceptable;
+  }
+
+ private:
+  int maxBytes_;
+  QString before_;
+};
+
+}  // namespace
+
+void LimitUtf8Bytes(QLineEdit& edit, int maxBytes) {
+  edit.setValidator(new Utf8ByteLimit(maxBytes, &edit));
 }
 
 void AllowDigitsOnly(QLineEdit& edit) {

@@ -24,4 +24,9 @@ QString FormatHex(uint32_t value);
 // Lets a box take only the digits 0..9 (boxes the game marks as numbers only).
 void AllowDigitsOnly(QLineEdit& edit);
 
+// Lets a box hold at most `maxBytes` bytes of UTF-8, the room of the field it
+// is stored in, so what is typed is what is kept: typing or pasting past it
+// is refused whole, never half a character.
+void LimitUtf8Bytes(QLineEdit& edit, int maxBytes);
+
 }  // namespace kivo::ui

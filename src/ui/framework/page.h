@@ -38,6 +38,13 @@ class Page : public QWidget {
   // Why the page's edits cannot be stored into the image as they are (empty
   // when they can); Save and every command that writes the file ask first.
   virtual std::string saveRefusal() { return {}; }
+  // Asks what the user wants before an edit that needs a word is stored for
+  // a write of the file (a text that overwrites what follows it); false
+  // cancels the write. Until confirmed, save() leaves such an edit unstored
+  // and on screen.
+  virtual bool confirmStore() { return true; }
+  // True while the page holds an edit that save() does not store yet.
+  virtual bool holdsUnstoredEdit() const { return false; }
   // The program is closing.
   virtual void closePage() {}
   // The page's tab was selected or left (the Maps page shows its map window).

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
@@ -47,9 +48,19 @@ std::unique_ptr<Prompts> InstallPrompts(std::unique_ptr<Prompts> replacement) {
   return previous;
 }
 
+QString ChooseSaveFile(QWidget* owner, const QList<FileFilter>& filters) {
+  QString path = prompts().SaveFile(owner, filters);
+  if (path.isEmpty() || filters.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+    return path;
+  const QString& pattern = filters.front().pattern;  // "*.nes"
+  if (pattern.startsWith(QStringLiteral("*.")) && !pattern.contains(QLatin1Char(';')))
+    path += pattern.mid(1);
+  return path;
+}
+
 void ShowMessage(QWidget* owner, const kivo::Message& message) {
   prompts().Message(owner, QString::fromStdString(message.text), message.icon,
-                    QString::fromStdString(message.caption));
+                    QString::fromStdString(message.caption), QString::fromStdString(message.detail));
 }
 
 void ShowMessages(QWidget* owner, const Messages& messages) {
@@ -58,8 +69,9 @@ void ShowMessages(QWidget* owner, const Messages& messages) {
 }
 
 void QtPrompts::Message(QWidget* owner, const QString& text, MessageIcon icon,
-                        const QString& caption) {
+                        const QString& caption, const QString& informative) {
   QMessageBox box(QtIcon(icon), caption, text, QMessageBox::Ok, owner);
+  box.setInformativeText(informative);
   box.exec();
 }
 
@@ -77,6 +89,21 @@ SaveChoice QtPrompts::AskSaveChanges(QWidget* owner, const QString& text, const 
   if (answer == QMessageBox::Discard)
     return SaveChoice::Discard;
   return SaveChoice::Cancel;
+}
+
+int QtPrompts::AskChoice(QWidget* owner, const QString& text, const QStringList& buttons,
+                         int defaultButton, int escape, const QString& caption) {
+  QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, owner);
+  QList<QPushButton*> pushed;
+  for (const QString& label : buttons)
+    pushed.push_back(box.addButton(label, QMessageBox::ActionRole));
+  if (defaultButton >= 0 && defaultButton < pushed.size())
+    box.setDefaultButton(pushed[defaultButton]);
+  if (escape >= 0 && escape < pushed.size())
+    box.setEscapeButton(pushed[escape]);
+  box.exec();
+  const int chosen = pushed.indexOf(qobject_cast<QPushButton*>(box.clickedButton()));
+  return chosen >= 0 ? chosen : escape;
 }
 
 QString QtPrompts::OpenFile(QWidget* owner, const QList<FileFilter>& filters) {

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 #include "model/core/message.h"
@@ -31,14 +32,23 @@ class Prompts {
  public:
   virtual ~Prompts() = default;
 
+  // `informative` goes under the text in smaller print (a file's path and
+  // the system's reason); none when empty.
   virtual void Message(QWidget* owner, const QString& text, MessageIcon icon,
-                       const QString& caption = QString::fromLatin1(kDefaultCaption)) = 0;
+                       const QString& caption = QString::fromLatin1(kDefaultCaption),
+                       const QString& informative = QString()) = 0;
   // Yes/No with the question icon; true for Yes.
   virtual bool AskYesNo(QWidget* owner, const QString& text,
                         const QString& caption = QString::fromLatin1(kDefaultCaption)) = 0;
   virtual SaveChoice AskSaveChanges(
       QWidget* owner, const QString& text,
       const QString& caption = QString::fromLatin1(kDefaultCaption)) = 0;
+  // A question with buttons of the program's own: the index of the button
+  // chosen, or `escape` when the box is closed without one. `defaultButton`
+  // is the one Return presses.
+  virtual int AskChoice(QWidget* owner, const QString& text, const QStringList& buttons,
+                        int defaultButton, int escape,
+                        const QString& caption = QString::fromLatin1(kDefaultCaption)) = 0;
   // An existing file chosen by the user, or an empty string when cancelled.
   virtual QString OpenFile(QWidget* owner, const QList<FileFilter>& filters) = 0;
   // A file name to write to, or an empty string when cancelled.
@@ -53,16 +63,22 @@ Prompts& prompts();
 // Installs `replacement` and returns the previous one.
 std::unique_ptr<Prompts> InstallPrompts(std::unique_ptr<Prompts> replacement);
 
+// The save-file dialog, with the extension of its first filter ("*.nes"
+// gives ".nes") added to a name typed without one.
+QString ChooseSaveFile(QWidget* owner, const QList<FileFilter>& filters);
+
 // Shows messages of the data layer, in order.
 void ShowMessage(QWidget* owner, const kivo::Message& message);
 void ShowMessages(QWidget* owner, const Messages& messages);
 
 class QtPrompts : public Prompts {
  public:
-  void Message(QWidget* owner, const QString& text, MessageIcon icon,
-               const QString& caption) override;
+  void Message(QWidget* owner, const QString& text, MessageIcon icon, const QString& caption,
+               const QString& informative) override;
   bool AskYesNo(QWidget* owner, const QString& text, const QString& caption) override;
   SaveChoice AskSaveChanges(QWidget* owner, const QString& text, const QString& caption) override;
+  int AskChoice(QWidget* owner, const QString& text, const QStringList& buttons, int defaultButton,
+                int escape, const QString& caption) override;
   QString OpenFile(QWidget* owner, const QList<FileFilter>& filters) override;
   QString SaveFile(QWidget* owner, const QList<FileFilter>& filters) override;
   int RunModal(QDialog& dialog) override;

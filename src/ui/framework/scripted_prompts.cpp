@@ -5,8 +5,8 @@
 namespace kivo::ui {
 
 void ScriptedPrompts::Message(QWidget*, const QString& text, MessageIcon icon,
-                              const QString& caption) {
-  messages.push_back({text, icon, caption});
+                              const QString& caption, const QString& informative) {
+  messages.push_back({text, icon, caption, informative});
 }
 
 bool ScriptedPrompts::AskYesNo(QWidget*, const QString& text, const QString&) {
@@ -24,6 +24,16 @@ SaveChoice ScriptedPrompts::AskSaveChanges(QWidget*, const QString& text, const 
     return SaveChoice::Cancel;
   const SaveChoice answer = saveAnswers.front();
   saveAnswers.pop_front();
+  return answer;
+}
+
+int ScriptedPrompts::AskChoice(QWidget*, const QString& text, const QStringList&, int, int escape,
+                               const QString&) {
+  questions.push_back(text);
+  if (choiceAnswers.empty())
+    return escape;
+  const int answer = choiceAnswers.front();
+  choiceAnswers.pop_front();
   return answer;
 }
 

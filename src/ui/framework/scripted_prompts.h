@@ -15,6 +15,7 @@ struct RecordedMessage {
   QString text;
   MessageIcon icon = MessageIcon::None;
   QString caption;
+  QString informative;
 };
 
 class ScriptedPrompts : public Prompts {
@@ -26,16 +27,19 @@ class ScriptedPrompts : public Prompts {
   std::vector<QString> questions;        // Yes/No and Save/Discard/Cancel texts asked
   std::deque<bool> yesNoAnswers;         // empty: answers No
   std::deque<SaveChoice> saveAnswers;    // empty: answers Cancel
+  std::deque<int> choiceAnswers;         // button indexes; empty: the escape answer
   std::deque<QString> openFiles;         // empty: the dialog is cancelled
   std::deque<QString> saveFiles;         // empty: the dialog is cancelled
   std::deque<ModalScript> modalScripts;  // empty: the dialog is cancelled
   int openFileDialogs = 0;
   std::vector<QList<FileFilter>> fileFilters;
 
-  void Message(QWidget* owner, const QString& text, MessageIcon icon,
-               const QString& caption) override;
+  void Message(QWidget* owner, const QString& text, MessageIcon icon, const QString& caption,
+               const QString& informative) override;
   bool AskYesNo(QWidget* owner, const QString& text, const QString& caption) override;
   SaveChoice AskSaveChanges(QWidget* owner, const QString& text, const QString& caption) override;
+  int AskChoice(QWidget* owner, const QString& text, const QStringList& buttons, int defaultButton,
+                int escape, const QString& caption) override;
   QString OpenFile(QWidget* owner, const QList<FileFilter>& filters) override;
   QString SaveFile(QWidget* owner, const QList<FileFilter>& filters) override;
   int RunModal(QDialog& dialog) override;

@@ -390,6 +390,10 @@ std::string MapsPage::saveRefusal() {
   return WorldMapTooLargeText(size - kMapDataCapacity);
 }
 
+void MapsPage::closePage() {
+  mapView_->hide();
+}
+
 void MapsPage::setTabActive(bool active) {
   tabActive_ = active;
   // Images whose editing is disabled get no map window.

@@ -76,6 +76,8 @@ class MapsPage : public Page {
   // Refuses while the map does not fit its room in the image.
   std::string saveRefusal() override;
   void setTabActive(bool active) override;
+  // The map window goes with the main window, so the program can end.
+  void closePage() override;
 
   MapView& mapView() const { return *mapView_; }
   MetatilePicker& picker() const { return *picker_; }

@@ -1,6 +1,7 @@
 // The Maps page's drawn areas and its commands: swatches, the metatile
 // picker, the tile editor, backups, colours and the domain tables.
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
@@ -11,6 +12,7 @@
 #include <optional>
 #include <utility>
 
+#include "model/core/file_io.h"
 #include "model/core/settings.h"
 #include "model/gfx/palette.h"
 #include "model/gfx/tile_canvas.h"
@@ -254,11 +256,25 @@ void MapsPage::ExportPng() {
   if (!ready())
     return;
   const QString path =
-      prompts().SaveFile(this, {{QStringLiteral("PNG images (*.png)"), QStringLiteral("*.png")}});
+      ChooseSaveFile(this, {{QStringLiteral("PNG images (*.png)"), QStringLiteral("*.png")}});
   if (path.isEmpty())
     return;
-  if (!mapView_->RenderWholeMap().save(path, "PNG")) {
-    prompts().Message(this, tr("Cannot write the picture to %1.").arg(path), MessageIcon::Error);
+  // Encoded in memory and written safely, so a failed export leaves an
+  // older picture whole and the message can say why.
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  std::string failure = mapView_->RenderWholeMap().save(&buffer, "PNG") ? std::string()
+                                                                        : "the picture cannot be encoded";
+  if (failure.empty()) {
+    failure = SafeWriteFile(path.toStdString(),
+                            {reinterpret_cast<const uint8_t*>(png.constData()),
+                             static_cast<std::size_t>(png.size())});
+  }
+  if (!failure.empty()) {
+    prompts().Message(this, tr("Cannot write the picture to %1.").arg(path), MessageIcon::Error,
+                      QString::fromLatin1(kDefaultCaption),
+                      QString::fromStdString(FileProblem(path.toStdString(), failure)));
   }
 }
 

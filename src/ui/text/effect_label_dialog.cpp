@@ -11,6 +11,7 @@
 
 #include "model/text/labels.h"
 #include "ui/framework/list_helpers.h"
+#include "ui/framework/numeric_edit.h"
 #include "ui/framework/prompts.h"
 
 namespace kivo::ui {
@@ -61,6 +62,7 @@ void EffectLabelDialog::CreateWidgets() {
 
   auto makeEdit = [this](int id, const LabelSet& set) {
     auto* edit = WithId(new QLineEdit(this), id);
+    LimitUtf8Bytes(*edit, static_cast<int>(set.width()) - 1);
     edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() *
                           static_cast<int>(set.width() + 2));
     return edit;

@@ -10,18 +10,22 @@
 
 #include "model/text/labels.h"
 #include "ui/framework/list_helpers.h"
+#include "ui/framework/numeric_edit.h"
 #include "ui/framework/prompts.h"
 
 namespace kivo::ui {
 
-LabelDialog::LabelDialog(const QString& initialText, QWidget* parent) : Dialog(parent) {
+LabelDialog::LabelDialog(const QString& initialText, QWidget* parent, std::optional<int> maxBytes)
+    : Dialog(parent) {
   setWindowTitle(tr("Enter a new label"));
-  CreateWidgets(initialText);
+  CreateWidgets(initialText, maxBytes);
   ConnectWidgets();
 }
 
-void LabelDialog::CreateWidgets(const QString& initialText) {
+void LabelDialog::CreateWidgets(const QString& initialText, std::optional<int> maxBytes) {
   edit_ = WithId(new QLineEdit(initialText, this), 1279);
+  if (maxBytes)
+    LimitUtf8Bytes(*edit_, *maxBytes);
   edit_->setMinimumWidth(edit_->fontMetrics().averageCharWidth() * 40);
   edit_->selectAll();
   auto* layout = new QVBoxLayout(this);
@@ -37,8 +41,8 @@ void LabelDialog::accept() {
   Dialog::accept();
 }
 
-std::optional<QString> AskLabel(QWidget* owner, const QString& initialText) {
-  LabelDialog dialog(initialText, owner);
+std::optional<QString> AskLabel(QWidget* owner, const QString& initialText, int maxBytes) {
+  LabelDialog dialog(initialText, owner, maxBytes);
   if (prompts().RunModal(dialog) != kDialogOk)
     return std::nullopt;
   return dialog.label();
@@ -49,7 +53,7 @@ namespace {
 // Asks for the new label of `row`; on OK stores it and returns what the row shows.
 std::optional<QString> RenameRow(QWidget* owner, const QString& current, int row,
                                  SettingsBlock& settings, const LabelSet& set) {
-  const std::optional<QString> label = AskLabel(owner, current);
+  const std::optional<QString> label = AskLabel(owner, current, static_cast<int>(set.width()) - 1);
   if (!label)
     return std::nullopt;
   const std::string text = label->toStdString();

@@ -20,26 +20,28 @@ struct LabelSet;
 namespace kivo::ui {
 
 // One edit and no buttons: Return ends it with OK and the edit's text,
-// Escape with Cancel and an empty label. The text is not limited here; the
-// caller cuts it to its field.
+// Escape with Cancel and an empty label. With `maxBytes` the edit takes no
+// more UTF-8 bytes than the label's field holds.
 class LabelDialog : public Dialog {
   Q_OBJECT
  public:
-  explicit LabelDialog(const QString& initialText, QWidget* parent = nullptr);
+  explicit LabelDialog(const QString& initialText, QWidget* parent = nullptr,
+                       std::optional<int> maxBytes = std::nullopt);
 
   QString label() const { return label_; }
   void accept() override;
 
  private:
-  void CreateWidgets(const QString& initialText);
+  void CreateWidgets(const QString& initialText, std::optional<int> maxBytes);
   void ConnectWidgets();
 
   QLineEdit* edit_ = nullptr;
   QString label_;
 };
 
-// Runs the label dialog over `owner`; the new label after OK, else nothing.
-std::optional<QString> AskLabel(QWidget* owner, const QString& initialText);
+// Runs the label dialog over `owner` for a field of `maxBytes`; the new
+// label after OK, else nothing.
+std::optional<QString> AskLabel(QWidget* owner, const QString& initialText, int maxBytes);
 
 // Change label on the selected row of a labelled list: asks for a new label,
 // then shows it (cut to its field) in the row and stores it in the row's

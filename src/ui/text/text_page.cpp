@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStringList>
 #include <QVBoxLayout>
 #include <QValidator>
 #include <utility>
@@ -19,6 +21,7 @@
 #include "model/text/name_tables.h"
 #include "model/text/text_categories.h"
 #include "ui/framework/list_helpers.h"
+#include "ui/framework/prompts.h"
 #include "ui/text/label_dialog.h"
 
 namespace kivo::ui {
@@ -47,6 +50,29 @@ QLineEdit* HexBox(QWidget* parent, int id, bool readOnly) {
 
 QString FromUtf8(const std::string& text) {
   return QString::fromStdString(text);
+}
+
+bool EqualAdvances(const QFont& font) {
+  const QFontMetrics metrics(font);
+  return metrics.horizontalAdvance(QStringLiteral("iiii")) ==
+         metrics.horizontalAdvance(QStringLiteral("MMMM"));
+}
+
+// The system's fixed-pitch font, or when the system names a proportional
+// one, whatever font of equal advances the font matcher finds.
+QFont FixedPitchFont() {
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  if (EqualAdvances(font))
+    return font;
+  for (const QString& family : {QStringLiteral("monospace"), QStringLiteral("DejaVu Sans Mono"),
+                                QStringLiteral("Liberation Mono"), QStringLiteral("Courier")}) {
+    QFont candidate(family, font.pointSize());
+    candidate.setStyleHint(QFont::TypeWriter);
+    candidate.setFixedPitch(true);
+    if (EqualAdvances(candidate))
+      return candidate;
+  }
+  return font;
 }
 
 const CharTable& EmptyTable() {
@@ -92,7 +118,7 @@ QLayout* TextPage::CreateEntryFields() {
   preferDte_ = WithId(new QCheckBox(tr("Prefer DTE"), this), 1214);
   changeLabel_ = WithId(new QPushButton(tr("Change label"), this), 1476);
 
-  const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  const QFont fixed = FixedPitchFont();
   text_ = WithId(new QLineEdit(this), 1217);
   text_->setFont(fixed);
   dialogue_ = WithId(new QPlainTextEdit(this), 1216);
@@ -165,6 +191,10 @@ void TextPage::refresh(const PageContext& context) {
   // when that is wanted.
   const int keptCategory = category_;
   const int keptRow = entries_->currentRow();
+  const bool keep = context.reason == RefreshReason::TablesChanged && keptCategory >= 0;
+  // An edit the user chose to keep editing rather than write stays on screen.
+  const std::optional<EntryBoxes> unstored =
+      keep && holdsUnstoredEdit() ? std::optional(ReadBoxes(category_)) : std::nullopt;
   context_ = context;
   shown_.reset();
   if (!ready())
@@ -174,16 +204,76 @@ void TextPage::refresh(const PageContext& context) {
   keywords_ = ReadKeywordNames(*context_.settings);
 
   FillCategories();
-  const bool keep = context.reason == RefreshReason::TablesChanged && keptCategory >= 0;
   FillEntries(keep ? keptCategory : kItemsCategory, keep ? keptRow : 0);
   ShowEntry();
+  if (unstored) {
+    value_->setText(FromUtf8(unstored->value));
+    finger_->setText(FromUtf8(unstored->finger));
+    if (IsDialogueCategory(category_))
+      dialogue_->setPlainText(FromUtf8(unstored->text));
+    else
+      text_->setText(FromUtf8(unstored->text));
+  }
 }
 
 void TextPage::save() {
-  if (!ready() || !shown_)
+  if (!ready() || !shown_ || holdsUnstoredEdit())
     return;
   StoreEntry();
   ShowEntry();
+}
+
+bool TextPage::confirmStore() {
+  switch (AskBeforeStore()) {
+    case StoreAnswer::Write:
+      return true;
+    case StoreAnswer::KeepEditing:
+      return false;
+    case StoreAnswer::Discard:
+      ShowEntry();
+      return true;
+  }
+  return true;
+}
+
+bool TextPage::holdsUnstoredEdit() const {
+  return !growthConfirmed_ && PendingGrowth().has_value();
+}
+
+std::optional<EntryGrowth> TextPage::PendingGrowth() const {
+  if (!ready() || !shown_)
+    return std::nullopt;
+  const CharTable& table =
+      StoreTable(*context_.settings, shown_->category, standardTable(), dteTable());
+  return GrowthOf(context_.document->size(), *shown_, ReadBoxes(shown_->category), table,
+                  keywords_);
+}
+
+TextPage::StoreAnswer TextPage::AskBeforeStore() {
+  const std::optional<EntryGrowth> growth = growthConfirmed_ ? std::nullopt : PendingGrowth();
+  if (!growth)
+    return StoreAnswer::Write;
+  const RomDocument& document = *context_.document;
+  const std::size_t at = shown_->location.textLocation;
+  const std::string what = TextStartingIn(document.image(), document.baseShift(), at + growth->had,
+                                          at + growth->needs, dteTable(), keywords_);
+  const std::string question = GrowthQuestion(ReadBoxes(shown_->category).text, *growth, what);
+  enum { kWrite, kKeep, kDiscard };
+  const int answer = prompts().AskChoice(
+      this, FromUtf8(question),
+      {tr("Write anyway"), tr("Keep editing"), tr("Discard change")}, kKeep, kKeep);
+  if (answer == kWrite) {
+    growthConfirmed_ = true;
+    return StoreAnswer::Write;
+  }
+  return answer == kDiscard ? StoreAnswer::Discard : StoreAnswer::KeepEditing;
+}
+
+void TextPage::ReselectShown() {
+  const QSignalBlocker categoryBlocker(categories_);
+  const QSignalBlocker entryBlocker(entries_);
+  categories_->setCurrentRow(category_);
+  entries_->setCurrentRow(shown_ ? shown_->row : 0);
 }
 
 void TextPage::FillCategories() {
@@ -253,6 +343,7 @@ void TextPage::ShowEntry() {
   // (line breaks) is not taken for an edit.
   shown.boxes = ReadBoxes(category_);
   shown_ = std::move(shown);
+  growthConfirmed_ = false;
   UpdateByteCount();
 }
 
@@ -266,7 +357,7 @@ EntryBoxes TextPage::ReadBoxes(int category) const {
 }
 
 void TextPage::StoreEntry() {
-  if (!ready() || !shown_)
+  if (!ready() || !shown_ || holdsUnstoredEdit())
     return;
   const CharTable& table =
       StoreTable(*context_.settings, shown_->category, standardTable(), dteTable());
@@ -286,7 +377,13 @@ void TextPage::UpdateByteCount() {
   QString text = tr("%1 bytes, was %2").arg(count.bytes).arg(count.was);
   if (count.cut)
     text += tr(", cut to fit");
-  const bool marked = count.longer || count.cut;
+  if (!count.dropped.empty()) {
+    QStringList dropped;
+    for (const std::string& character : count.dropped)
+      dropped << FromUtf8(character);
+    text += tr(", cannot be written: %1").arg(dropped.join(QLatin1Char(' ')));
+  }
+  const bool marked = count.longer || count.cut || !count.dropped.empty();
   byteCount_->setText(text);
   byteCount_->setProperty("marked", marked);
   byteCount_->setStyleSheet(marked ? QStringLiteral("color: #c0392b; font-weight: bold;")
@@ -294,13 +391,21 @@ void TextPage::UpdateByteCount() {
   byteCount_->setToolTip(count.longer ? tr("The new text is longer than the old one: it "
                                            "overwrites whatever follows it.")
                          : count.cut  ? tr("The text does not fit and is cut.")
+                         : marked     ? tr("The tables have no code for these characters; "
+                                               "they are left out when the text is stored.")
                                       : QString());
 }
 
 void TextPage::CategorySelected(int row) {
   if (!ready() || row < 0)
     return;
-  StoreEntry();
+  const StoreAnswer answer = AskBeforeStore();
+  if (answer == StoreAnswer::KeepEditing) {
+    ReselectShown();
+    return;
+  }
+  if (answer == StoreAnswer::Write)
+    StoreEntry();
   FillEntries(row);
   ShowEntry();
 }
@@ -308,7 +413,13 @@ void TextPage::CategorySelected(int row) {
 void TextPage::EntrySelected(int row) {
   if (!ready() || row < 0)
     return;
-  StoreEntry();
+  const StoreAnswer answer = AskBeforeStore();
+  if (answer == StoreAnswer::KeepEditing) {
+    ReselectShown();
+    return;
+  }
+  if (answer == StoreAnswer::Write)
+    StoreEntry();
   ShowEntry();
 }
 

@@ -25,8 +25,11 @@ class TextPage : public Page {
   // Opened: starts at "Items", row 0, discarding what the boxes hold.
   // TablesChanged: decodes again and keeps the category and entry in view.
   void refresh(const PageContext& context) override;
-  // Stores the entry on screen, then shows it again as stored.
+  // Stores the entry on screen, then shows it again as stored; a text that
+  // would overwrite what follows it stays on screen until confirmed.
   void save() override;
+  bool confirmStore() override;
+  bool holdsUnstoredEdit() const override;
 
  private:
   void CreateWidgets();
@@ -43,6 +46,13 @@ class TextPage : public Page {
   void FillEntries(int category, int row = 0);
   void ShowEntry();
   void StoreEntry();
+  // Before the entry on screen is stored over what follows it: asks, and
+  // says whether to write it, keep editing it (nothing is stored) or drop it.
+  enum class StoreAnswer { Write, KeepEditing, Discard };
+  StoreAnswer AskBeforeStore();
+  std::optional<EntryGrowth> PendingGrowth() const;
+  // Puts the lists back on the entry on screen after a move was refused.
+  void ReselectShown();
   // The boxes as they are now; the text from the box of `category`.
   EntryBoxes ReadBoxes(int category) const;
   void UpdateByteCount();
@@ -56,6 +66,7 @@ class TextPage : public Page {
   KeywordNames keywords_{};
   int category_ = -1;                // whose entries the entry list holds
   std::optional<ShownEntry> shown_;  // what Store entry writes back
+  bool growthConfirmed_ = false;     // the user chose to write over what follows
 
   QListWidget* categories_ = nullptr;
   QListWidget* entries_ = nullptr;

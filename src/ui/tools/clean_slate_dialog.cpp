@@ -134,15 +134,26 @@ void CleanSlateDialog::ShowChecks() {
 }
 
 void CleanSlateDialog::accept() {
+  // A file that may not be written is refused before anything is blanked.
+  if (const std::string refused = CheckWritable(romPath_); !refused.empty()) {
+    ShowWriteFailure(refused);
+    return;
+  }
   const std::vector<int> checked = checks_.CheckedIds();
   const SlateOutcome outcome = CleanSlate(document_.view(), checked, tiles_->currentRow());
   imageChanged_ = imageChanged_ || outcome.cleaned;
   ShowMessages(this, outcome.messages);
-  if (!SafeWriteFile(romPath_, document_.image()).empty()) {
-    prompts().Message(this, QString::fromLatin1(kSlateWriteFailedText), MessageIcon::Warning);
+  if (const std::string failure = SafeWriteFile(romPath_, document_.image()); !failure.empty()) {
+    ShowWriteFailure(failure);
     return;
   }
   Dialog::accept();
+}
+
+void CleanSlateDialog::ShowWriteFailure(const std::string& reason) {
+  prompts().Message(this, QString::fromLatin1(kSlateWriteFailedText), MessageIcon::Warning,
+                    QString::fromLatin1(kDefaultCaption),
+                    QString::fromStdString(FileProblem(romPath_, reason)));
 }
 
 }  // namespace kivo::ui

@@ -30,6 +30,7 @@ class CleanSlateDialog : public Dialog {
   bool imageChanged() const { return imageChanged_; }
 
  private:
+  void ShowWriteFailure(const std::string& reason);
   void CreateWidgets();
   void ConnectWidgets();
   void ShowChecks();

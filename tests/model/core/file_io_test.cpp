@@ -74,8 +74,26 @@ TEST(SafeWriteFile, AFailedWriteLeavesTheOldFileByteIdentical) {
   // A folder that does not exist, and a folder in the way of the name.
   EXPECT_NE(SafeWriteFile(dir.File("missing/game.nes"), original), "");
   fs::create_directory(dir.File("folder"));
-  EXPECT_NE(SafeWriteFile(dir.File("folder"), original), "");
+  EXPECT_EQ(SafeWriteFile(dir.File("folder"), original), "cannot write: Is a directory");
   EXPECT_TRUE(fs::is_directory(dir.File("folder")));
+}
+
+TEST(SafeWriteFile, ARomMarkedReadOnlyIsNeverReplaced) {
+  // The folder is writable, so the rename would replace the file; even the
+  // superuser, whom the permissions let write anything, is refused.
+  test::TempDir dir;
+  const std::vector<uint8_t> original = Pattern(64, 1);
+  const std::string target = dir.Write("game.nes", original);
+  ASSERT_EQ(chmod(target.c_str(), 0444), 0);
+  const std::string link = dir.File("link.nes");
+  fs::create_symlink(target, link);
+  for (const std::string& path : {target, link}) {
+    EXPECT_NE(CheckWritable(path), "");
+    EXPECT_NE(SafeWriteFile(path, Pattern(64, 9)).find("Permission denied"), std::string::npos);
+  }
+  EXPECT_EQ(test::TempDir::Read(target), original);
+  EXPECT_EQ(EntriesIn(dir.path()), 2u) << "no temporary file is left behind";
+  EXPECT_EQ(CheckWritable(dir.File("new.nes")), "") << "a new file is the folder's business";
 }
 
 TEST(ReadWholeFile, ReadsEverythingOrReportsWhy) {
@@ -85,8 +103,14 @@ TEST(ReadWholeFile, ReadsEverythingOrReportsWhy) {
   ASSERT_TRUE(read);
   EXPECT_EQ(read.bytes, Pattern(70000, 2));
 
-  EXPECT_EQ(ReadWholeFile(dir.File("none")).error, ReadError::CannotOpen);
-  EXPECT_EQ(ReadWholeFile(dir.path().string()).error, ReadError::CannotOpen);
+  // The reason is the system's, for the message's informative text.
+  const FileBytes missing = ReadWholeFile(dir.File("none"));
+  EXPECT_EQ(missing.error, ReadError::CannotOpen);
+  EXPECT_EQ(missing.reason, "No such file or directory");
+  const FileBytes folder = ReadWholeFile(dir.path().string());
+  EXPECT_EQ(folder.error, ReadError::CannotOpen);
+  EXPECT_EQ(folder.reason, "Is a directory");
+  EXPECT_EQ(FileProblem("/x/game.nes", folder.reason), "/x/game.nes: Is a directory");
 }
 
 }  // namespace

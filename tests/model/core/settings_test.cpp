@@ -48,6 +48,7 @@ TEST(Settings, MissingFileIsCreatedWithDefaults) {
   SettingsBlock block;
   const SettingsLoadResult r = LoadSettings(block, dir.path().string());
   EXPECT_EQ(Texts(r.messages), std::vector<std::string>{"Data file does not exist, creating..."});
+  EXPECT_EQ(r.messages[0].detail, dir.File("Kivo.dat") + ": No such file or directory");
   EXPECT_EQ(r.dataFilePath, dir.File("Kivo.dat"));
   EXPECT_EQ(test::TempDir::Read(r.dataFilePath), Defaults());
   EXPECT_EQ(std::vector<uint8_t>(block.bytes().begin(), block.bytes().end()), Defaults());
@@ -82,11 +83,19 @@ TEST(Settings, DamagedFilesAreReplacedAfterTheirMessages) {
     file.resize(c.length, 0);
     dir.Write("Kivo.dat", file);
 
+    // An older copy of a damaged file gives way to the newer one.
+    dir.Write("Kivo.dat.damaged", std::string("older"));
+
     SettingsBlock block;
     const SettingsLoadResult r = LoadSettings(block, dir.path().string());
     EXPECT_EQ(Texts(r.messages), c.expected);
     EXPECT_EQ(std::vector<uint8_t>(block.bytes().begin(), block.bytes().end()), Defaults());
     EXPECT_EQ(test::TempDir::Read(dir.File("Kivo.dat")), Defaults());
+    // The user's labels and paths can be recovered from the copy, and the
+    // messages say where it is.
+    EXPECT_EQ(test::TempDir::Read(dir.File("Kivo.dat.damaged")), file);
+    for (const Message& m : r.messages)
+      EXPECT_EQ(m.detail, "The damaged file was kept as " + dir.File("Kivo.dat.damaged") + ".");
   }
 }
 

@@ -95,8 +95,11 @@ TEST(WriteFault, ADamagedKivoDatThatCannotBeReplacedStaysAsItWas) {
     ScopedWriteFault fault(step);
     SettingsBlock block;
     const SettingsLoadResult loaded = LoadSettings(block, dir.path().string());
-    EXPECT_EQ(loaded.messages, (Messages{{kSettingsBadHeaderText, MessageIcon::Warning},
-                                         {kSettingsCannotCreateText, MessageIcon::Warning}}));
+    ASSERT_EQ(loaded.messages.size(), 2u);
+    EXPECT_EQ(loaded.messages[0].text, kSettingsBadHeaderText);
+    EXPECT_EQ(loaded.messages[1].text, kSettingsCannotCreateText);
+    // The copy of the damaged file failed as well, and the message says so.
+    EXPECT_TRUE(loaded.messages[0].detail.starts_with("The damaged file could not be kept: "));
     EXPECT_EQ(Take(dir.path()), before);
     SettingsBlock defaults;
     defaults.ResetToDefaults();

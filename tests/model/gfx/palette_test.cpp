@@ -69,12 +69,14 @@ TEST(LoadPaletteFile, UnreadableFileLeavesThePaletteAndWarns) {
   ASSERT_TRUE(LoadPaletteFile(palette, dir.Write("a.pal", PaletteFile(kPaletteFileSize))).ok);
   const MasterPalette loaded = palette;
 
-  const Message warning{kPaletteLoadFailedText, MessageIcon::Warning, "Kivo"};
   for (const std::string& path : {dir.File("missing.pal"), dir.path().string(), std::string()}) {
     SCOPED_TRACE(path);
     const PaletteLoadOutcome outcome = LoadPaletteFile(palette, path);
     EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(outcome.messages, Messages{warning});
+    ASSERT_EQ(outcome.messages.size(), 1u);
+    EXPECT_EQ(outcome.messages[0].text, kPaletteLoadFailedText);
+    EXPECT_EQ(outcome.messages[0].icon, MessageIcon::Warning);
+    EXPECT_TRUE(outcome.messages[0].detail.starts_with(path + ": "));
     EXPECT_EQ(palette, loaded);
   }
 }

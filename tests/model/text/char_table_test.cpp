@@ -60,7 +60,8 @@ TEST(LoadTableFile, UnreadableFileKeepsTheTableAndGivesTheKindsMessage) {
   ASSERT_TRUE(standard.message.has_value());
   EXPECT_EQ(*standard.message,
             (Message{"Could not load the standard table.\nSome of the text will not display.",
-                     MessageIcon::Warning, "Kivo"}));
+                     MessageIcon::Warning, "Kivo",
+                     dir.File("missing.tbl") + ": No such file or directory"}));
   EXPECT_EQ(Mapped(table), (Entries{{0x41, "A"}}));
 
   const TableLoadResult prototypeDte =
