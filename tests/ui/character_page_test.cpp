@@ -195,8 +195,6 @@ TEST_F(CharacterPageTest, StatTemplate) {
     auto* points = Find<QLineEdit>(d, 1666);
     auto* slider = Find<QSlider>(d, 1665);
     EXPECT_EQ(points->text(), QStringLiteral("125"));
-    EXPECT_EQ(slider->minimum(), -49);
-    EXPECT_EQ(slider->maximum(), 49);
     EXPECT_EQ(slider->value(), 0);
     EXPECT_EQ(Find<QLineEdit>(d, 1672)->text(), QStringLiteral("106"));
     EXPECT_EQ(Find<QLineEdit>(d, 1677)->text(), QStringLiteral("20"));

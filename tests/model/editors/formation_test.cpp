@@ -13,20 +13,7 @@ constexpr std::size_t Record(int f) {
   return 0x2C630 + 8 * static_cast<std::size_t>(f);
 }
 
-// Fields are read and stored through the Formation page's tests; here the
-// bits of record 127 that the demo formations leave unused.
-TEST(FormationRecord, ReadsEveryBitAndWritesItBackUnchanged) {
-  ImageBuilder image = ImageBuilder::Combination();
-  image.Bytes(Record(127), {0xA5, 0x1F, 0xE2, 0x43, 0x7F, 0x3F, 0x79, 0x02});
-  const FormationRecord r = FormationRecord::Read(image.view(), 127);
-  EXPECT_EQ(r.usesPalette2, (std::array<bool, 4>{true, false, true, false}));
-  EXPECT_EQ(r.patternTable, 5);
-  EXPECT_EQ(r.pictures, (std::array<int, 4>{1, 15, 14, 2}));
-  const std::vector<uint8_t> before = image.Build();
-  r.Write(image.view(), 127);
-  EXPECT_EQ(image.Build(), before);
-}
-
+// Fields are read and stored through the Formation page's tests.
 TEST(FormationRecord, ClampsAndNeverWritesOutsideTheTables) {
   ImageBuilder image;
   FormationRecord r;

@@ -39,17 +39,7 @@ TEST(StoreShop, WritesSlotsInOrderSoTheLaterSlotWins) {
             (std::vector<uint8_t>{0x40, 0xC0, 0x02, 0xC0, 0x00, 0xC2, 0x40, 0xC5}));
   EXPECT_EQ(ReadStartingGil(v), 9999999);
 
-  // Bytes without a row stay as stored when the user picks nothing, and
-  // their prices go back to the entries they name.
-  image.Bytes(kShop5, {0xC3, 0x10, 0x01, 0xC0, 0x01, 0xC0, 0x01, 0xC0});
-  ShopFields keep;
-  keep.goods[0] = {std::nullopt, std::nullopt, 9, 888};
-  StoreShop(image.view(), 5, keep);
-  EXPECT_EQ(v.Byte(kShop5), 0xC3);
-  EXPECT_EQ(v.Byte(kShop5 + 1), 0x10);
-  EXPECT_EQ(ReadPrice(v, 0xC3), 9);
-  EXPECT_EQ(ReadPrice(v, 0x10), 888);
-  EXPECT_EQ(ReadStartingGil(v), 9999999);  // no number: kept
+  // Bytes without a row: the Shop page's tests.
 }
 
 }  // namespace
