@@ -2,28 +2,42 @@
 //   kivo-fuzz-seeds FOLDER   ->  FOLDER/<harness>/<seed>
 // Nothing binary is kept in the repository; the seeds are remade each run.
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "bad_images.h"
 #include "demo/demo_image.h"
 #include "demo/demo_tables.h"
-#include "demo/gfx_layout.h"
 #include "demo/image_builder.h"
 #include "demo/text_layout.h"
 #include "demo/world_map_layout.h"
+#include "model/core/rom_document.h"
 #include "model/core/settings.h"
+#include "model/editors/armour.h"
+#include "model/editors/character.h"
+#include "model/editors/formation.h"
+#include "model/editors/monster.h"
+#include "model/editors/monster_tables.h"
+#include "model/editors/shop.h"
+#include "model/editors/spell.h"
+#include "model/editors/weapon.h"
+#include "model/gfx/battle_palettes.h"
+#include "model/gfx/metatiles.h"
 #include "model/gfx/ntsc_palette.h"
 #include "model/gfx/palette.h"
+#include "model/map/encounters.h"
+#include "model/map/tile_properties.h"
 #include "model/map/world_map.h"
 #include "model/text/name_tables.h"
 #include "model/text/text_categories.h"
 #include "model/tools/clean_slate.h"
+#include "rom_reads.h"
 #include "support.h"
 
 namespace kivo::fuzz {
@@ -63,79 +77,146 @@ Bytes NtscPaletteFile() {
   return bytes;
 }
 
-// Names, dialogue with finger and keyword pairs, character names, the world
-// map and its graphics, laid out through the fixture DTE table.
-Bytes FixtureImage(demo::ImageBuilder builder, bool prototype) {
-  const CharTable table = demo::FixtureDteTable();
-  demo::TextLayout text(builder, table);
-  if (prototype)
-    builder.Title(kPrototypeTitle);
-  else
-    builder.Release(3);
-
-  std::size_t itemAt = kItemNameTable.EntryOffset(kItemNameTable.count);
-  itemAt = text.Strings(kItemNameTable.offset, kItemTextBase, itemAt,
-                        {"Potion", "Ether", "the Key", "Pass"}, kItemIds.first);
-  itemAt = text.Strings(kItemNameTable.offset, kItemTextBase, itemAt,
-                        {"Dagger", "Long Sword", "Staff"}, kWeaponIds.first);
-  itemAt = text.Strings(kItemNameTable.offset, kItemTextBase, itemAt, {"Gil", "HP"},
-                        kMiscellaneousWordIds.first);
-  itemAt = text.Strings(kItemNameTable.offset, kItemTextBase, itemAt,
-                        {"Wild Rose", "Mythril", "Airship"}, kKeywordIds.first);
-
-  std::size_t battleAt = 0x14010;
-  battleAt = text.Strings(kSpellNameTable.offset, kBattleTextBase, battleAt,
-                          {"Fire", "Blizzard", "Thunder", "Cure"});
-  battleAt = text.Strings(kMonsterNameTable.offset, kBattleTextBase, battleAt,
-                          {"Goblin", "Leg Eater", "Hornet"});
-  text.Strings(kBattleMessageTable.offset, kBattleTextBase, battleAt,
-               {"Critical hit!", "Missed", "Ran away"});
-
-  KeywordNames keywords{};
-  keywords[kKeywordIds.first] = "Wild Rose";
-  keywords[kKeywordIds.first + 1] = "Mythril";
-  // Each set's text lies in its own bank, clear of the tables there.
-  const std::size_t dialogueAt[] = {0x18210, 0x29000, 0x34210};
-  for (int set = kFirstDialogueCategory; set <= kLastDialogueCategory; ++set) {
-    const TextCategory& dialogue = GetTextCategory(set);
-    text.Keywords(&keywords, 0x05);
-    text.Strings(dialogue.pointerTable, dialogue.textBase, dialogueAt[set - kFirstDialogueCategory],
-                 {"Wild Rose\nthe rebels' password.", "Mythril is\nstrong.", "Hello there"});
-    text.Keywords(nullptr);
-  }
-  const std::string_view heroes[] = {"Firion", "Maria",  "Guy",   "Leon",  "Minwu",
-                                     "Josef",  "Gordon", "Leila", "Ricard"};
-  for (int i = 0; i < kCharacterCount; ++i) {
-    text.Fixed(kCharacterNames + kCharacterRecordSize * i, kCharacterNameSize, heroes[i]);
-  }
-
-  demo::PlaceWorldMap(builder, demo::DemoWorldMap());
-  demo::PlaceDemoWorldGraphics(builder);
-  return builder.Build();
+// Sizes and the header and title bytes of the images users meet.
+void RomSeeds(SeedWriter& seeds) {
+  const auto seed = [&](const std::string& name, std::size_t size, std::span<const uint8_t> image,
+                        std::size_t shift) {
+    Bytes bytes{static_cast<uint8_t>(size), static_cast<uint8_t>(size >> 8),
+                static_cast<uint8_t>(size >> 16)};
+    if (image.size() >= shift + kTitleOffset + kTitleSize) {
+      bytes.insert(bytes.end(), image.begin(), image.begin() + kHeaderSize);
+      const auto title = image.begin() + static_cast<std::ptrdiff_t>(shift + kTitleOffset);
+      bytes.insert(bytes.end(), title, title + kTitleSize);
+    }
+    seeds.Write("rom", name, bytes);
+  };
+  const Bytes standalone = demo::ImageBuilder().Release(demo::kDemoRelease).Build();
+  const Bytes prototype = demo::ImageBuilder().Title(kPrototypeTitle).Build();
+  demo::ImageBuilder combination = demo::ImageBuilder::Combination();
+  combination.Release(demo::kDemoRelease);
+  seeds.Write("rom", "empty", Bytes{0, 0, 0});
+  seed("standalone", kStandaloneSize, standalone, 0);
+  seed("prototype", kStandaloneSize, prototype, 0);
+  seed("combination", kCombinationSize, combination.Build(), kCombinationShift);
+  seed("unrecognised-size", kStandaloneSize + 1, standalone, 0);
+  seed("past-combination", kCombinationSize + 1, standalone, 0);
+  seed("fifteen-bytes", 15, standalone, 0);
 }
 
-void RomSeeds(SeedWriter& seeds) {
-  const Bytes palette = NtscPaletteFile();
+// The pages' reads: the demo image with a patch of its own bytes where a read
+// looks (a pointer table and the text after it, a record table, the map's
+// rows), on the whole image, cut short right after the patch, on the
+// combination image, and with random bytes instead.
+void ImageReadSeeds(SeedWriter& seeds, const std::string& harness, ReadSet group,
+                    std::size_t offset, std::size_t length, const std::string& name, uint8_t pick,
+                    std::span<const uint8_t> table = {}) {
+  const bool withTable = group == ReadSet::Text;
+  const Bytes& image = DemoImage(false);
+  length = std::min(length, image.size() - offset);
+  ImageInput input;
+  input.pick = pick;
+  input.offset = static_cast<uint32_t>(offset);
+  input.table = table;
+  input.patch = std::span(image).subspan(offset, length);
+  seeds.Write(harness, name, JoinImageInput(input, withTable));
+  input.end = 1;
+  seeds.Write(harness, name + "-cut", JoinImageInput(input, withTable));
+  input.end = 0;
+  input.combination = true;
+  seeds.Write(harness, name + "-combination", JoinImageInput(input, withTable));
+  const Bytes random = RandomImage(length, static_cast<uint32_t>(offset));
+  input.patch = random;
+  input.combination = false;
+  seeds.Write(harness, name + "-random", JoinImageInput(input, withTable));
+}
+
+// Images too short to hold any of the game: empty, and of 15 bytes.
+void TinyImageSeeds(SeedWriter& seeds, const std::string& harness, ReadSet group,
+                    std::span<const uint8_t> table = {}) {
+  const bool withTable = group == ReadSet::Text;
+  ImageInput input;
+  input.end = 1;
+  input.table = table;
+  seeds.Write(harness, "empty-image", JoinImageInput(input, withTable));
+  input.offset = 15;
+  seeds.Write(harness, "fifteen-bytes", JoinImageInput(input, withTable));
+}
+
+void RomTextSeeds(SeedWriter& seeds) {
+  const Bytes demoTable = Of(demo::DemoDteTableFile());
   const Bytes fixtureTable = Of(demo::TableFileText(demo::FixtureDteTable()));
-  seeds.Write("rom", "demo",
-              JoinRomInput(Of(demo::DemoDteTableFile()), palette, demo::BuildDemoImage()));
-  seeds.Write("rom", "fixture-standalone",
-              JoinRomInput(fixtureTable, palette, FixtureImage(demo::ImageBuilder(), false)));
-  seeds.Write("rom", "fixture-prototype",
-              JoinRomInput(fixtureTable, palette, FixtureImage(demo::ImageBuilder(), true)));
-  seeds.Write("rom", "fixture-combination",
-              JoinRomInput(fixtureTable, Bytes(palette.begin(), palette.begin() + 7),
-                           FixtureImage(demo::ImageBuilder::Combination(), false)));
-  seeds.Write("rom", "unrecognised-size",
-              JoinRomInput({}, {}, demo::ImageBuilder(kStandaloneSize + 1).Build()));
-  seeds.Write("rom", "tiny", JoinRomInput(fixtureTable, palette, Bytes(0x100, 0x8A)));
-  // Images whose strings all run unterminated to the end of the image take
-  // up to a minute each under the sanitizers, which the harness would report
-  // as a hang; the bad-input tests cover them.
-  for (const BadImage& bad : BadImages()) {
-    if (!bad.slow)
-      seeds.Write("rom", bad.name, JoinRomInput(fixtureTable, palette, bad.bytes));
+  // The group's reads: the name tables, one a category in category order,
+  // then the label lists.
+  const std::vector<const RomRead*> reads = ReadsOf(ReadSet::Text);
+  int category = 0;
+  uint8_t firstDialogue = 0;
+  for (std::size_t pick = 0; pick < reads.size(); ++pick) {
+    std::size_t offset = kItemNameTable.offset, rows = kItemNameTable.count;
+    std::string name = std::string(reads[pick]->name);
+    if (name == "text category") {
+      const TextCategory& info = GetTextCategory(category);
+      offset = info.kind == CategoryKind::Characters ? kCharacterNames : info.pointerTable;
+      rows = info.rows;
+      if (category == kFirstDialogueCategory)
+        firstDialogue = static_cast<uint8_t>(pick);
+      name = "category-" + std::to_string(category++);
+    }
+    std::replace(name.begin(), name.end(), ' ', '-');
+    ImageReadSeeds(seeds, "rom_text", ReadSet::Text, offset, 2 * rows + 0x200, name,
+                   static_cast<uint8_t>(pick), demoTable);
   }
+  // Dialogue read through another table: the same bytes, other text.
+  ImageReadSeeds(seeds, "rom_text", ReadSet::Text,
+                 GetTextCategory(kFirstDialogueCategory).pointerTable, 0x400, "fixture-table",
+                 firstDialogue, fixtureTable);
+  TinyImageSeeds(seeds, "rom_text", ReadSet::Text, demoTable);
+}
+
+void RomEditorSeeds(SeedWriter& seeds) {
+  const std::pair<const char*, std::size_t> tables[] = {
+      {"characters", kCharacterRecords},
+      {"starting-gil", kStartingGil},
+      {"battle-palettes", kBattlePalettesOffset},
+      {"spoils", kSpoilsSetIndexes.offset},
+      {"formations", kFormationRecords},
+      {"monster-sets", kMonsterSets},
+      {"weapon-palettes", kWeaponPalettes},
+      {"armour", kArmourRecords},
+      {"weapons", kWeaponRecords},
+      {"spell-records", kSpellRecords},
+      {"spell-data", kSpellData},
+      {"monsters", kMonsterRecords},
+      {"monster-tables", kHpMpValues.offset},
+      {"prices", kPriceTable},
+      {"shops", kShopRecords},
+  };
+  for (const auto& [name, offset] : tables)
+    ImageReadSeeds(seeds, "rom_editors", ReadSet::Editors, offset, 0x400, name, 0);
+  TinyImageSeeds(seeds, "rom_editors", ReadSet::Editors);
+}
+
+void RomMapSeeds(SeedWriter& seeds) {
+  // The group's reads: world map, metatiles, encounters and tile properties.
+  struct Spot {
+    const char* name;
+    uint8_t pick;
+    std::size_t offset;
+    std::size_t length;
+  };
+  const Spot spots[] = {
+      {"row-pointers", 0, kRowPointerTableOffset, 0x600},
+      {"map-rows", 0, kMapDataOffset, 0x600},
+      {"metatiles", 1, kMetatileTilesOffset,
+       kWorldPaletteOffset + kWorldPaletteSize - kMetatileTilesOffset},
+      {"world-tiles", 1, kWorldTilesOffset, 0x600},
+      {"tile-properties", 2, kTilePropertiesOffset, 2 * kMetatileCount},
+      {"domains", 2, kDomainTableOffset, kEncounterSlotsOffset - kDomainTableOffset},
+      {"encounter-slots", 2, kEncounterSlotsOffset, kSlotsPerIndex * kEncounterIndexCount},
+      {"slot-distribution", 2, kSlotDistributionOffset, kSlotDistributionSize},
+  };
+  for (const Spot& spot : spots)
+    ImageReadSeeds(seeds, "rom_map", ReadSet::Map, spot.offset, spot.length, spot.name, spot.pick);
+  TinyImageSeeds(seeds, "rom_map", ReadSet::Map);
 }
 
 void TableSeeds(SeedWriter& seeds) {
@@ -238,6 +319,9 @@ int main(int argc, char** argv) {
   try {
     kivo::fuzz::SeedWriter seeds{std::filesystem::path(argv[1])};
     kivo::fuzz::RomSeeds(seeds);
+    kivo::fuzz::RomTextSeeds(seeds);
+    kivo::fuzz::RomEditorSeeds(seeds);
+    kivo::fuzz::RomMapSeeds(seeds);
     kivo::fuzz::TableSeeds(seeds);
     kivo::fuzz::PaletteSeeds(seeds);
     kivo::fuzz::SettingsSeeds(seeds);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <utility>
 
 #include "model/core/ines_header.h"
 #include "model/core/version.h"
@@ -78,34 +79,43 @@ void ReadNameTables(RomReadContext& c) {
   }
 }
 
-void ReadTextCategories(RomReadContext& c) {
+// One category of the Text page: its list rows, and every entry read, shown
+// and planned as a store with no edit would plan it.
+void ReadTextCategory(RomReadContext& c, int category) {
   const KeywordNames keywords = ReadKeywordNames(c.settings);
-  for (int category = 0; category < kTextCategoryCount; ++category) {
-    const TextCategory& info = GetTextCategory(category);
-    const std::vector<std::string> rows =
-        EntryRowTexts(Image(c), Shift(c), category, c.dteTable, c.settings);
-    const int expected = info.kind == CategoryKind::NotEditable ? 0 : info.rows;
-    c.Expect(rows.size() == static_cast<std::size_t>(expected), "one list row per entry");
-    for (int row = 0; row < expected; ++row) {
-      const TextEntry entry =
-          ReadTextEntry(Image(c), Shift(c), category, row, c.dteTable, keywords);
-      c.Expect(entry.location.pointerLocation ==
-                   (entry.location.hasPointer ? PointerLocation(category, row, Shift(c)) : 0),
-               "the entry's pointer is where the page shows it");
-      // The Text page shows the entry; browsing on must not write a byte.
-      const ShownEntry shown =
-          ShowTextEntry(Image(c), Shift(c), category, row, c.dteTable, keywords);
-      c.Expect(shown.storedBytes <= Image(c).size(), "the stored text lies in the image");
-      const EntryWrite unchanged =
-          PlanEntryWrite(Image(c).size(), shown, shown.boxes, c.standardTable, keywords);
-      c.Expect(!unchanged.pointer && !unchanged.text, "an unedited entry writes nothing");
-      if (info.kind != CategoryKind::Dialogue) {
-        c.Expect(!entry.finger, "only dialogue has a finger value");
-        c.Expect(row < static_cast<int>(rows.size()) && entry.text == rows[row],
-                 "the list row and the edit box show the same text");
-      }
+  const TextCategory& info = GetTextCategory(category);
+  const std::vector<std::string> rows =
+      EntryRowTexts(Image(c), Shift(c), category, c.dteTable, c.settings);
+  const int expected = info.kind == CategoryKind::NotEditable ? 0 : info.rows;
+  c.Expect(rows.size() == static_cast<std::size_t>(expected), "one list row per entry");
+  for (int row = 0; row < expected; ++row) {
+    const TextEntry entry = ReadTextEntry(Image(c), Shift(c), category, row, c.dteTable, keywords);
+    c.Expect(entry.location.pointerLocation ==
+                 (entry.location.hasPointer ? PointerLocation(category, row, Shift(c)) : 0),
+             "the entry's pointer is where the page shows it");
+    // The Text page shows the entry; browsing on must not write a byte.
+    const ShownEntry shown = ShowTextEntry(Image(c), Shift(c), category, row, c.dteTable, keywords);
+    c.Expect(shown.storedBytes <= Image(c).size(), "the stored text lies in the image");
+    const EntryWrite unchanged =
+        PlanEntryWrite(Image(c).size(), shown, shown.boxes, c.standardTable, keywords);
+    c.Expect(!unchanged.pointer && !unchanged.text, "an unedited entry writes nothing");
+    if (info.kind != CategoryKind::Dialogue) {
+      c.Expect(!entry.finger, "only dialogue has a finger value");
+      c.Expect(row < static_cast<int>(rows.size()) && entry.text == rows[row],
+               "the list row and the edit box show the same text");
     }
   }
+}
+
+template <int category>
+void ReadCategory(RomReadContext& c) {
+  ReadTextCategory(c, category);
+}
+
+template <std::size_t... categories>
+constexpr auto CategoryReads(std::index_sequence<categories...>) {
+  return std::array{
+      RomRead{"text category", ReadCategory<int(categories)>, ReadSet::Text, true}...};
 }
 
 void ReadLabelLists(RomReadContext& c) {
@@ -173,18 +183,34 @@ void ReadEncounters(RomReadContext& c) {
 // The caches come first: the name lists and dialogue read them. A page that
 // lands adds a read of every record it shows (every index, through the
 // record's read) with the checks its lists rely on.
-constexpr std::array kReads = {
-    RomRead{"release and header", ReadRelease},
-    RomRead{"keyword name cache", ReadKeywordCache, true},
-    RomRead{"spell name cache", ReadSpellCache, true},
-    RomRead{"name tables", ReadNameTables, true},
-    RomRead{"text categories", ReadTextCategories, true},
-    RomRead{"label lists", ReadLabelLists},
-    RomRead{"world map", ReadWorldMap},
-    RomRead{"metatiles", ReadMetatiles},
-    RomRead{"encounters and tile properties", ReadEncounters},
-    RomRead{"editor records", ReadEditorRecords},
+constexpr std::array kFirstReads = {
+    RomRead{"release and header", ReadRelease, ReadSet::Image},
+    RomRead{"keyword name cache", ReadKeywordCache, ReadSet::Caches, true},
+    RomRead{"spell name cache", ReadSpellCache, ReadSet::Caches, true},
+    RomRead{"name tables", ReadNameTables, ReadSet::Text, true},
 };
+// One read a category, so that the text harness reads one category an input.
+constexpr auto kCategoryReads = CategoryReads(std::make_index_sequence<kTextCategoryCount>());
+constexpr std::array kLastReads = {
+    RomRead{"label lists", ReadLabelLists, ReadSet::Text},
+    RomRead{"world map", ReadWorldMap, ReadSet::Map},
+    RomRead{"metatiles", ReadMetatiles, ReadSet::Map},
+    RomRead{"encounters and tile properties", ReadEncounters, ReadSet::Map},
+    RomRead{"editor records", ReadEditorRecords, ReadSet::Editors},
+};
+
+template <std::size_t... n>
+constexpr std::array<RomRead, (n + ...)> Join(const std::array<RomRead, n>&... parts) {
+  std::array<RomRead, (n + ...)> all{};
+  std::size_t at = 0;
+  for (const std::span<const RomRead> part : {std::span<const RomRead>(parts)...}) {
+    for (const RomRead& read : part)
+      all[at++] = read;
+  }
+  return all;
+}
+
+constexpr auto kReads = Join(kFirstReads, kCategoryReads, kLastReads);
 
 }  // namespace
 
@@ -195,6 +221,15 @@ void RomReadContext::Expect(bool holds, std::string_view what) {
 
 std::span<const RomRead> RomReads() {
   return kReads;
+}
+
+std::vector<const RomRead*> ReadsOf(ReadSet group) {
+  std::vector<const RomRead*> reads;
+  for (const RomRead& read : kReads) {
+    if (read.group == group)
+      reads.push_back(&read);
+  }
+  return reads;
 }
 
 void RunRomReads(RomReadContext& context, bool withText) {

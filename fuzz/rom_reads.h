@@ -1,7 +1,8 @@
 #pragma once
-// Every read the pages make of a ROM image, as one list. The ROM harness runs
-// each on any bytes and the bad-input tests on the images users meet, so a
-// page's records join the list when the page lands and get both at once.
+// Every read the pages make of a ROM image, as one list. The harnesses of
+// fuzz/ run each on any bytes (each harness its own group of reads) and the
+// bad-input tests run the whole list on the images users meet, so a page's
+// records join the list when the page lands and get both at once.
 
 #include <span>
 #include <string>
@@ -27,15 +28,28 @@ struct RomReadContext {
   void Expect(bool holds, std::string_view what);
 };
 
+// Which harness runs a read. The caches come before the reads of the text
+// and the editors, as a refresh builds them first.
+enum class ReadSet {
+  Image,    // the image as opened: release and header (rom)
+  Caches,   // the keyword and spell name caches in the settings
+  Text,     // name tables, text categories, labels (rom_text)
+  Editors,  // the editor pages' records (rom_editors)
+  Map,      // world map, metatiles, encounters (rom_map)
+};
+
 struct RomRead {
   std::string_view name;
   void (*run)(RomReadContext& context);
+  ReadSet group;
   // Decodes game text: costly on an image whose strings never end, where
   // every name runs on to the end of the image.
   bool decodesText = false;
 };
 
 std::span<const RomRead> RomReads();
+// The reads of one group, in list order.
+std::vector<const RomRead*> ReadsOf(ReadSet group);
 
 // The editor pages' records (editor_reads.cpp, a file of its own).
 void ReadEditorRecords(RomReadContext& context);
