@@ -34,11 +34,17 @@ void FillGrid(std::span<const uint8_t> data, WorldMapGrid& grid) {
   }
 }
 
-std::vector<uint8_t> PatternImage(std::size_t size) {
-  std::vector<uint8_t> image(size);
-  for (std::size_t i = 0; i < size; ++i)
-    image[i] = static_cast<uint8_t>(i * 31 + 7);
-  return image;
+// The image the grid is written into, made once for each size.
+const std::vector<uint8_t>& PatternImage(uint32_t shift) {
+  static const auto make = [](std::size_t size) {
+    std::vector<uint8_t> image(size);
+    for (std::size_t i = 0; i < size; ++i)
+      image[i] = static_cast<uint8_t>(i * 31 + 7);
+    return image;
+  };
+  static const std::vector<uint8_t> standalone = make(kStandaloneSize);
+  static const std::vector<uint8_t> combination = make(kCombinationSize);
+  return shift == 0 ? standalone : combination;
 }
 
 void CheckGrid(std::span<const uint8_t> data, uint32_t shift) {
@@ -60,8 +66,7 @@ void CheckGrid(std::span<const uint8_t> data, uint32_t shift) {
   DecodeEncodedMap(*encoding, *decoded);
   KIVO_FUZZ_CHECK(*decoded == *masked);
 
-  const std::size_t imageSize = shift == 0 ? kStandaloneSize : kCombinationSize;
-  const std::vector<uint8_t> before = PatternImage(imageSize);
+  const std::vector<uint8_t>& before = PatternImage(shift);
   std::vector<uint8_t> image = before;
   const RomView view(image, shift);
   const WorldMapWrite written = WriteWorldMap(view, *grid, *encoding);
@@ -129,6 +134,10 @@ void CheckBytes(std::span<const uint8_t> data, uint32_t shift) {
 }
 
 }  // namespace
+
+// The mode byte and the bytes from the row pointers to the end of the map's
+// room, a little more so that rows run past it.
+KIVO_FUZZ_MAX_LEN(1 + kMapDataEnd - kRowPointerTableOffset + 0x100)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0)
