@@ -9,6 +9,7 @@
 
 #include "model/core/rom_document.h"
 #include "ui/core/artwork.h"
+#include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/prompts.h"
 
@@ -89,6 +90,7 @@ void AboutDialog::CreateWidgets() {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(body);
   layout->addWidget(buttons);
+  SetTabOrderFromLayout(*this);
 }
 
 void AboutDialog::ConnectWidgets() {

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "model/core/settings_reset.h"
+#include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/prompts.h"
 
@@ -82,6 +83,7 @@ void CleanDataDialog::CreateWidgets() {
   bottom->addStretch(1);
   bottom->addWidget(buttons);
   layout->addLayout(bottom);
+  SetTabOrderFromLayout(*this);
 }
 
 void CleanDataDialog::ConnectWidgets() {

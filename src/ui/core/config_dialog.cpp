@@ -13,6 +13,7 @@
 
 #include "model/gfx/palette.h"
 #include "ui/core/app_state.h"
+#include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/prompts.h"
 
@@ -159,6 +160,7 @@ void ConfigDialog::CreateWidgets() {
   connect(buttons, &QDialogButtonBox::accepted, this, &ConfigDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &ConfigDialog::reject);
   layout->addWidget(buttons);
+  SetTabOrderFromLayout(*this);
 }
 
 void ConfigDialog::ConnectWidgets() {

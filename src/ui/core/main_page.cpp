@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "ui/core/artwork.h"
+#include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
 
 namespace kivo::ui {
@@ -80,6 +81,7 @@ void MainPage::CreateWidgets() {
   layout->addLayout(pathRow);
   layout->addLayout(pictures, 1);
   layout->addLayout(buttons);
+  SetTabOrderFromLayout(*this);
 }
 
 void MainPage::ConnectWidgets() {

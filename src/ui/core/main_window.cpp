@@ -90,6 +90,19 @@ Page* MakePage(int tab, QWidget* parent) {
   }
 }
 
+// Holds the page of a tab, built when first needed: it asks for the room a
+// page needs before there is a page in it, so the window does not grow when
+// one is built, and for more should its page need more.
+class PageHost : public QWidget {
+ public:
+  PageHost(QSize room, QWidget* parent) : QWidget(parent), room_(room) {}
+  QSize minimumSizeHint() const override { return QWidget::minimumSizeHint().expandedTo(room_); }
+  QSize sizeHint() const override { return QWidget::sizeHint().expandedTo(room_); }
+
+ private:
+  QSize room_;
+};
+
 }  // namespace
 
 MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
@@ -105,12 +118,23 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::CreateWidgets() {
+  // The room every editor page needs to show its controls whole, in average
+  // character widths and lines of the font the pages are laid out in: the
+  // largest of the pages' minimum sizes (Spells is the widest, Monster the
+  // tallest). It is kept here because the pages are built only when first
+  // shown and measuring them would cost the start-up all of them; a test holds
+  // every page to it. The tab bar and the menu bar come on top of it.
+  constexpr int kPageColumns = 190;
+  constexpr int kPageLines = 46;
+  const QSize pageArea(fontMetrics().averageCharWidth() * kPageColumns,
+                       fontMetrics().height() * kPageLines);
+
   tabs_ = WithId(new QTabWidget(this), 1001);
   mainPage_ = new MainPage(tabs_);
   pages_[kMainTab] = mainPage_;
   hosts_[kMainTab] = mainPage_;
   for (int tab = kCharacterTab; tab < kTabCount; ++tab) {
-    auto* host = new QWidget(tabs_);
+    auto* host = new PageHost(pageArea, tabs_);
     auto* layout = new QVBoxLayout(host);
     layout->setContentsMargins(0, 0, 0, 0);
     hosts_[static_cast<std::size_t>(tab)] = host;
@@ -121,7 +145,6 @@ void MainWindow::CreateWidgets() {
                   QString::fromLatin1(info.text));
   }
   setCentralWidget(tabs_);
-  resize(900, 640);
 }
 
 void MainWindow::ReplacePage(int tab, Page* replacement) {

@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
 #include "ui/framework/prompts.h"
@@ -99,6 +100,7 @@ void RomInfoDialog::CreateWidgets() {
   layout->addLayout(flags);
   layout->addWidget(sizeWarning_);
   layout->addWidget(buttons);
+  SetTabOrderFromLayout(*this);
 }
 
 void RomInfoDialog::ConnectWidgets() {

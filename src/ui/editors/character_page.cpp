@@ -18,6 +18,7 @@
 #include "model/text/name_tables.h"
 #include "ui/editors/stat_template_dialog.h"
 #include "ui/editors/stored_value.h"
+#include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
 #include "ui/framework/prompts.h"
@@ -123,6 +124,7 @@ void CharacterPage::CreateWidgets() {
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(CreateStatsGroup());
   layout->addLayout(right, 1);
+  SetTabOrderFromLayout(*this);
 }
 
 QGroupBox* CharacterPage::CreateStatsGroup() {

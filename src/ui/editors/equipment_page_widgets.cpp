@@ -14,6 +14,8 @@
 #include <array>
 #include <string_view>
 
+#include "model/core/settings.h"
+#include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
 #include "ui/gfx/swatch_row.h"
@@ -73,6 +75,7 @@ void EquipmentPage::CreateWidgets() {
   layout->setColumnStretch(2, 1);
   layout->setRowStretch(0, 3);
   layout->setRowStretch(1, 1);
+  SetTabOrderFromLayout(*this);
 }
 
 QGroupBox* EquipmentPage::CreateWeaponGroup() {
@@ -128,19 +131,25 @@ QGroupBox* EquipmentPage::CreateEffectGroup(QWidget* parent) {
   effects_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   changeLabels_ = WithId(new QPushButton(tr("Change labels"), group), 1452);
 
-  // The boxes' column keeps its width while they are hidden, so the page
-  // does not shift when another effect row is shown.
+  // The boxes keep their room while hidden, and their column is wide enough
+  // for a label of full length, so showing them for another effect row, with
+  // whatever labels, moves nothing else on the page.
   auto* column = new QWidget(group);
   auto* boxes = new QVBoxLayout(column);
   boxes->setContentsMargins(0, 0, 0, 0);
   boxes->setSpacing(2);
   for (int box = 0; box < kAilmentBoxCount; ++box) {
+    // A caption until the labels give theirs, so a hidden box has the height of one shown.
     ailments_[box] =
         WithId(new QCheckBox(QStringLiteral("Confusion"), column), kFirstAilmentId + box);
+    KeepRoomWhenHidden(*ailments_[box]);
     boxes->addWidget(ailments_[box]);
   }
   boxes->addStretch(1);
-  column->setMinimumWidth(ailments_[0]->sizeHint().width() + 8);
+  const int longestLabel = static_cast<int>(settings::kPermanentAilmentLabels.width) - 1;
+  column->setFixedWidth(ailments_[0]->sizeHint().width() -
+                        fontMetrics().horizontalAdvance(ailments_[0]->text()) +
+                        fontMetrics().horizontalAdvance(QString(longestLabel, u'W')));
   for (QCheckBox* box : ailments_)
     box->hide();
 

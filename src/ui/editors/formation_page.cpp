@@ -21,6 +21,7 @@
 #include "model/text/name_tables.h"
 #include "model/text/text_entry_store.h"
 #include "ui/editors/stored_value.h"
+#include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
 #include "ui/gfx/palettes_dialog.h"
@@ -96,6 +97,7 @@ void FormationPage::CreateWidgets() {
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(CreateListColumn());
   layout->addLayout(right, 1);
+  SetTabOrderFromLayout(*this);
 }
 
 QWidget* FormationPage::CreateListColumn() {

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "model/editors/monster_tables.h"
+#include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
 #include "ui/framework/prompts.h"
@@ -33,6 +34,7 @@ void GilDialog::CreateWidgets(int initialAmount) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(amount_);
   layout->addWidget(buttons);
+  SetTabOrderFromLayout(*this);
 }
 
 int GilDialog::amount() const {

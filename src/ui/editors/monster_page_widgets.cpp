@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "ui/editors/monster_page.h"
+#include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
 
@@ -96,13 +97,6 @@ constexpr int Row(MonsterStat stat) {
   return static_cast<int>(stat);
 }
 
-// A box beside a widget that hides it keeps its room, so the page does not jump.
-void KeepRoomWhenHidden(QWidget* widget) {
-  QSizePolicy policy = widget->sizePolicy();
-  policy.setRetainSizeWhenHidden(true);
-  widget->setSizePolicy(policy);
-}
-
 }  // namespace
 
 QComboBox* MonsterPage::IndexList(QWidget* parent, int id) {
@@ -159,6 +153,7 @@ void MonsterPage::CreateWidgets() {
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(monsters_);
   layout->addLayout(right, 1);
+  SetTabOrderFromLayout(*this);
 }
 
 QGroupBox* MonsterPage::CreateValueGroup(const QString& title, std::initializer_list<int> rows) {
@@ -211,7 +206,7 @@ QGroupBox* MonsterPage::CreateEffectGroup() {
   for (int k = 0; k < kAilmentBoxCount; ++k) {
     ailments_[k] = WithId(new QCheckBox(group), kFirstAilmentId + k);
     ailments_[k]->setMinimumWidth(fontMetrics().averageCharWidth() * 13);
-    KeepRoomWhenHidden(ailments_[k]);
+    KeepRoomWhenHidden(*ailments_[k]);
     ailments_[k]->hide();
     boxes->addWidget(ailments_[k]);
   }
@@ -258,7 +253,7 @@ QGroupBox* MonsterPage::CreateSpoilsGroup() {
   for (int k = 0; k < kSlotsPerGroup; ++k) {
     spoils_[k] = NameList(group, kSpoilsIds[k], 11);
     gilButtons_[k] = WithId(new QPushButton(tr("Change gil"), group), kGilButtonIds[k]);
-    KeepRoomWhenHidden(gilButtons_[k]);
+    KeepRoomWhenHidden(*gilButtons_[k]);
     gilButtons_[k]->hide();
     const int row = 1 + k / kColumns;
     const int column = 2 * (k % kColumns);

@@ -16,6 +16,7 @@
 #include "model/text/labels.h"
 #include "model/text/name_tables.h"
 #include "ui/editors/stored_value.h"
+#include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
 #include "ui/text/label_dialog.h"
@@ -112,6 +113,7 @@ void ShopPage::CreateWidgets() {
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(location);
   layout->addWidget(goods, 1);
+  SetTabOrderFromLayout(*this);
 }
 
 void ShopPage::ConnectWidgets() {

@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -19,6 +20,7 @@
 #include "model/text/name_tables.h"
 #include "model/text/spell_names.h"
 #include "ui/editors/stored_value.h"
+#include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
 #include "ui/framework/prompts.h"
@@ -99,6 +101,7 @@ void SpellsPage::CreateWidgets() {
   layout->addWidget(CreateSpellGroup());
   layout->addWidget(CreateRecordGroup());
   layout->addStretch(1);
+  SetTabOrderFromLayout(*this);
 }
 
 QGroupBox* SpellsPage::CreateSpellGroup() {
@@ -129,8 +132,20 @@ QGroupBox* SpellsPage::CreateSpellGroup() {
   ailmentBoxes->setSpacing(2);
   for (int box = 0; box < kSpellAilmentBoxes; ++box) {
     ailments_[box] = WithId(new QCheckBox(ailmentFrame_), kFirstAilmentId + box);
+    KeepRoomWhenHidden(*ailments_[box]);
     ailmentBoxes->addWidget(ailments_[box]);
   }
+  // The frame keeps its room while hidden and is wide enough for the captions
+  // of either type, so no type row moves the rest of the page. Every box is
+  // left with a caption, so a box hidden keeps the height of one shown.
+  int frameWidth = 0;
+  for (int type : {kTemporaryAilmentType, kPermanentAilmentType}) {
+    for (int box = 0; box < kSpellAilmentBoxes; ++box)
+      ailments_[box]->setText(Text(SpellAilmentCaption(type, box)));
+    frameWidth = std::max(frameWidth, ailmentFrame_->sizeHint().width());
+  }
+  ailmentFrame_->setMinimumWidth(frameWidth);
+  KeepRoomWhenHidden(*ailmentFrame_);
   ailmentFrame_->hide();
 
   auto* paletteFrame = new QGroupBox(tr("Palette"), group);
@@ -146,11 +161,14 @@ QGroupBox* SpellsPage::CreateSpellGroup() {
 
   auto* animationFrame = new QGroupBox(tr("Animation"), group);
   animation_ = WithId(new QComboBox(animationFrame), 1465);
+  animation_->setMinimumContentsLength(QStringLiteral("Animation 00").size());
+  animation_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   editAnimation_ = WithId(new QPushButton(tr("Edit"), animationFrame), 1406);
-  auto* animationRow = new QHBoxLayout(animationFrame);
-  animationRow->addWidget(animation_);
-  animationRow->addWidget(editAnimation_);
-  animationRow->addStretch(1);
+  // One above the other: side by side they would widen the widest page.
+  auto* animationColumn = new QVBoxLayout(animationFrame);
+  animationColumn->addWidget(animation_, 0, Qt::AlignLeft);
+  animationColumn->addWidget(editAnimation_, 0, Qt::AlignLeft);
+  animationColumn->addStretch(1);
 
   auto* grid = new QGridLayout(group);
   grid->addWidget(new QLabel(tr("Spell type:"), group), 0, 0);
@@ -160,7 +178,6 @@ QGroupBox* SpellsPage::CreateSpellGroup() {
   grid->addWidget(paletteFrame, 3, 1);
   grid->addWidget(animationFrame, 4, 1);
   grid->addWidget(ailmentFrame_, 1, 2, 4, 1, Qt::AlignTop);
-  grid->setColumnMinimumWidth(2, fontMetrics().horizontalAdvance(QStringLiteral("Paralysis")) + 40);
   grid->setRowStretch(4, 1);
   return group;
 }

@@ -10,6 +10,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
 #include "ui/framework/prompts.h"
@@ -118,6 +119,7 @@ void StatTemplateDialog::CreateWidgets() {
   layout->addSpacing(6);
   layout->addLayout(grid);
   layout->addWidget(buttons);
+  SetTabOrderFromLayout(*this);
 }
 
 void StatTemplateDialog::ConnectWidgets() {

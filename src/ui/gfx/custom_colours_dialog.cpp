@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "model/core/settings.h"
+#include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/prompts.h"
 
@@ -82,6 +83,7 @@ void CustomColoursDialog::CreateWidgets() {
   layout->addLayout(top);
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  SetTabOrderFromLayout(*this);
 }
 
 void CustomColoursDialog::ConnectWidgets() {

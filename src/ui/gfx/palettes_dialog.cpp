@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/prompts.h"
 #include "ui/gfx/palette_grid.h"
@@ -33,6 +34,7 @@ void PalettesDialog::CreateWidgets(const ConstRomView& rom, const MasterPalette&
   layout->addWidget(grid_);
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  SetTabOrderFromLayout(*this);
 }
 
 uint8_t PalettesDialog::current() const {

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "model/gfx/battle_palettes.h"
+#include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/prompts.h"
 #include "ui/gfx/colour_grid.h"
@@ -31,6 +32,7 @@ void SelectColourDialog::CreateWidgets(const MasterPalette& palette, uint8_t cur
   layout->addWidget(grid_);
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  SetTabOrderFromLayout(*this);
 }
 
 uint8_t SelectColourDialog::colour() const {

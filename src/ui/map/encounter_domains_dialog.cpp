@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "model/core/rom_document.h"
+#include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
 #include "ui/framework/prompts.h"
@@ -72,6 +73,7 @@ void EncounterDomainsDialog::CreateWidgets() {
   layout->addWidget(buttons);
   reference->setMaximumWidth(domains->sizeHint().width());
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  SetTabOrderFromLayout(*this);
 }
 
 void EncounterDomainsDialog::ConnectWidgets() {

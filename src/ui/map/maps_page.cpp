@@ -19,6 +19,7 @@
 #include "model/map/tile_properties.h"
 #include "model/map/world_map.h"
 #include "model/text/labels.h"
+#include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
 #include "ui/gfx/swatch_row.h"
@@ -85,6 +86,7 @@ void MapsPage::CreateWidgets() {
   layout->addLayout(left);
   layout->addLayout(middle);
   layout->addWidget(CreateEncounterGroup(), 1);
+  SetTabOrderFromLayout(*this);
 }
 
 QWidget* MapsPage::CreateMapGroup() {

@@ -11,6 +11,7 @@
 #include "model/core/rom_document.h"
 #include "model/core/settings.h"
 #include "model/gfx/tile_codec.h"
+#include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/prompts.h"
 #include "ui/gfx/select_colour_dialog.h"
@@ -101,6 +102,7 @@ void TileEditorDialog::CreateWidgets() {
   layout->addLayout(body);
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  SetTabOrderFromLayout(*this);
 }
 
 void TileEditorDialog::ConnectWidgets() {

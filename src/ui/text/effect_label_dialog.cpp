@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "model/text/labels.h"
+#include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
 #include "ui/framework/prompts.h"
@@ -99,6 +100,7 @@ void EffectLabelDialog::CreateWidgets() {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addWidget(buttons);
+  SetTabOrderFromLayout(*this);
 }
 
 void EffectLabelDialog::FillEdits() {

@@ -20,6 +20,7 @@
 #include "model/text/labels.h"
 #include "model/text/name_tables.h"
 #include "model/text/text_categories.h"
+#include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/prompts.h"
 #include "ui/text/label_dialog.h"
@@ -108,6 +109,7 @@ void TextPage::CreateWidgets() {
   layout->addLayout(left);
   layout->addWidget(entries_, 1);
   layout->addLayout(CreateEntryFields(), 2);
+  SetTabOrderFromLayout(*this);
 }
 
 QLayout* TextPage::CreateEntryFields() {

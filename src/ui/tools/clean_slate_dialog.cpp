@@ -16,6 +16,7 @@
 #include "model/core/rom_document.h"
 #include "model/map/metatile_names.h"
 #include "model/tools/clean_slate.h"
+#include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/prompts.h"
 
@@ -106,6 +107,7 @@ void CleanSlateDialog::CreateWidgets() {
   bottom->addStretch(1);
   bottom->addWidget(buttons);
   layout->addLayout(bottom);
+  SetTabOrderFromLayout(*this);
 }
 
 void CleanSlateDialog::ConnectWidgets() {
