@@ -1,10 +1,12 @@
 // kivo-screenshots: starts Kivo on a workspace and saves a picture of every
-// tab, for the README. Nothing may block, so every message is recorded and
-// printed instead of shown.
+// tab, for the README, and of every tab again with the window at its
+// minimum size, to check that no control is cut there. Nothing may block,
+// so every message is recorded and printed instead of shown.
 //
 //   kivo-screenshots WORKSPACE OUTDIR
 //
-// writes OUTDIR/tab-<index>-<name>.png, one per tab.
+// writes OUTDIR/tab-<index>-<name>.png, one per tab, OUTDIR/map-view.png,
+// and OUTDIR/min/tab-<index>-<name>.png.
 
 #include <QApplication>
 #include <QDir>
@@ -20,14 +22,15 @@
 
 #include "ui/core/app_state.h"
 #include "ui/core/main_window.h"
-#include "ui/map/maps_page.h"
-#include "ui/map/map_view.h"
 #include "ui/framework/scripted_prompts.h"
+#include "ui/map/map_view.h"
+#include "ui/map/maps_page.h"
 
 namespace {
 
-constexpr int kWidth = 900;
-constexpr int kHeight = 640;
+// The README's pictures: roomier than the minimum, as a window is mostly used.
+constexpr int kWidth = 1200;
+constexpr int kHeight = 760;
 // Time for layouts and deferred painting to settle before a grab.
 constexpr int kSettleMs = 150;
 
@@ -81,29 +84,43 @@ int main(int argc, char** argv) {
   window.Start(QDir::currentPath().toStdString(), std::nullopt);
   Settle();
 
-  int failures = 0;
   QTabWidget* tabs = window.tabs();
-  for (int i = 0; i < tabs->count(); ++i) {
-    if (!tabs->isTabEnabled(i)) {
-      std::fprintf(stderr, "kivo-screenshots: tab %d is disabled\n", i);
+  // Every tab is taken once at the size above and once at the minimum.
+  int failures = 0;
+  auto takeEveryTab = [&](const QDir& dir, bool withMapView) {
+    if (!dir.mkpath(QStringLiteral("."))) {
+      std::fprintf(stderr, "kivo-screenshots: cannot create %s\n", qPrintable(dir.path()));
       ++failures;
-      continue;
+      return;
     }
-    tabs->setCurrentIndex(i);
-    Settle();
-    const QString file = QDir(outDir).filePath(FileNameOf(i, tabs->tabText(i)));
-    if (window.grab().save(file)) {
-      std::printf("%s\n", qPrintable(file));
-    } else {
-      std::fprintf(stderr, "kivo-screenshots: cannot write %s\n", qPrintable(file));
-      ++failures;
+    for (int i = 0; i < tabs->count(); ++i) {
+      if (!tabs->isTabEnabled(i)) {
+        std::fprintf(stderr, "kivo-screenshots: tab %d is disabled\n", i);
+        ++failures;
+        continue;
+      }
+      tabs->setCurrentIndex(i);
+      Settle();
+      const QString file = dir.filePath(FileNameOf(i, tabs->tabText(i)));
+      if (window.grab().save(file)) {
+        std::printf("%s\n", qPrintable(file));
+      } else {
+        std::fprintf(stderr, "kivo-screenshots: cannot write %s\n", qPrintable(file));
+        ++failures;
+      }
+      auto* maps = qobject_cast<kivo::ui::MapsPage*>(window.builtPage(i));
+      if (withMapView && maps) {
+        const QString viewFile = dir.filePath(QStringLiteral("map-view.png"));
+        if (maps->mapView().grab().save(viewFile))
+          std::printf("%s\n", qPrintable(viewFile));
+      }
     }
-    if (auto* maps = qobject_cast<kivo::ui::MapsPage*>(window.builtPage(i))) {
-      const QString viewFile = QDir(outDir).filePath(QStringLiteral("map-view.png"));
-      if (maps->mapView().grab().save(viewFile))
-        std::printf("%s\n", qPrintable(viewFile));
-    }
-  }
+  };
+  takeEveryTab(QDir(outDir), true);
+  tabs->setCurrentIndex(kivo::ui::kMainTab);
+  window.resize(window.minimumSize());
+  Settle();
+  takeEveryTab(QDir(QDir(outDir).filePath(QStringLiteral("min"))), false);
   // Start-up should have nothing to say on a good workspace; say it if it did.
   for (const kivo::ui::RecordedMessage& m : prompts->messages)
     std::fprintf(stderr, "message: %s\n", qPrintable(m.text));
