@@ -122,8 +122,9 @@ void MainWindow::CreateWidgets() {
   // character widths and lines of the font the pages are laid out in: the
   // largest of the pages' minimum sizes (Spells is the widest, Monster the
   // tallest). It is kept here because the pages are built only when first
-  // shown and measuring them would cost the start-up all of them; a test holds
-  // every page to it. The tab bar and the menu bar come on top of it.
+  // shown and measuring them would cost the start-up all of them. Should a
+  // page need more in another font, the window grows to it when the page is
+  // built. The tab bar and the menu bar come on top of it.
   constexpr int kPageColumns = 190;
   constexpr int kPageLines = 46;
   const QSize pageArea(fontMetrics().averageCharWidth() * kPageColumns,
