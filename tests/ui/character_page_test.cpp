@@ -224,9 +224,8 @@ TEST_F(CharacterPageTest, StatTemplate) {
   EXPECT_EQ(Text(1192), QStringLiteral("90"));
   EXPECT_EQ(Text(1042), QStringLiteral("15"));
   EXPECT_EQ(Text(1193), QStringLiteral("99"));
-  // Only the fields changed; the next save writes them.
-  EXPECT_EQ(Word(Record(2) + 0x08), storedHp);
-  page->save();
+  // OK is one edit: the record holds the values at once, clamped.
+  EXPECT_NE(storedHp, 0xFFFF);
   EXPECT_EQ(Word(Record(2) + 0x08), 0xFFFF);
   EXPECT_EQ(Byte(Record(2) + 0x10), 44);
 }

@@ -37,7 +37,11 @@ class CleanSlateTest : public test::UiTest {
     for (int id : ids)
       Find<QCheckBox>(dialog, id)->click();
   }
-  static void PressOk(QDialog& dialog) { Find<QPushButton>(dialog, ui::kDialogOk)->click(); }
+  // OK, answered "Blank and write".
+  static void PressOk(QDialog& dialog) {
+    static_cast<ui::ScriptedPrompts&>(ui::prompts()).choiceAnswers.push_back(0);
+    Find<QPushButton>(dialog, ui::kDialogOk)->click();
+  }
 };
 
 TEST_F(CleanSlateTest, BoxesGroupsListAndClicks) {
@@ -91,6 +95,9 @@ TEST_F(CleanSlateTest, OkBlanksReportsAndWritesTheFile) {
       return d.result();
     });
     EXPECT_EQ(ui::prompts().RunModal(dialog), ui::kDialogOk);
+    EXPECT_EQ(prompts->questions.back(),
+              "Blank 1 kinds of data and write game.nes now? Edit > Undo can bring the data back "
+              "until you close the file.");
     EXPECT_EQ(prompts->texts(), std::vector<QString>{"The slate has been wiped clean."});
     EXPECT_EQ(prompts->messages.back().icon, MessageIcon::None);
     const Bytes written = test::TempDir::Read(rom);
@@ -140,21 +147,19 @@ TEST_F(CleanSlateTest, AFailedWriteKeepsTheFileAndTheDialogOpen) {
 // A page that holds one edit until it stores, or refuses to store.
 class EditingPage : public ui::Page {
  public:
-  RomDocument* document = nullptr;
+  ui::PageContext context;
   std::string refusal;
-  int refreshes = 0;
-  void refresh(const ui::PageContext& context) override {
-    document = context.document;
-    ++refreshes;
-  }
+  int follows = 0;
+  void refresh(const ui::PageContext& given) override { context = given; }
   void save() override {
-    if (document)
-      document->view().SetByte(0x300, 0x5C);
+    ui::CommitEdit(context, this, {QStringLiteral("Edit"), {}, {}},
+                   [](const RomView& rom) { rom.SetByte(0x300, 0x5C); });
   }
   std::string saveRefusal() override { return refusal; }
+  void followImage(const ByteChange&) override { ++follows; }
 };
 
-TEST_F(CleanSlateTest, TheCommandStoresThePagesFirstAndRefreshesAfterOk) {
+TEST_F(CleanSlateTest, TheCommandStoresThePagesFirstAndIsOneStep) {
   rom = dir.Write("game.nes", demo::ImageBuilder().Fill(0x0B0C, 3, 0x99).Build());
   SettingsBlock block;
   block.ResetToDefaults();
@@ -174,8 +179,16 @@ TEST_F(CleanSlateTest, TheCommandStoresThePagesFirstAndRefreshesAfterOk) {
   EXPECT_EQ(prompts->texts().back(), "The map is too large.");
   EXPECT_EQ(test::TempDir::Read(rom), before);
 
+  // Cancel to the question blanks nothing.
   page->refusal.clear();
-  const int refreshes = page->refreshes;
+  prompts->modalScripts.push_back([](QDialog& d) {
+    Only(d, {1375});
+    d.findChild<QPushButton*>(QString::number(ui::kDialogOk))->click();  // no answer: Cancel
+    return ui::kDialogCancel;
+  });
+  window.CleanTheSlate();
+  EXPECT_EQ(state.document.view().Byte(0xB0C), 0x99);
+
   prompts->modalScripts.push_back([](QDialog& d) {
     Only(d, {1375});
     PressOk(d);
@@ -185,11 +198,21 @@ TEST_F(CleanSlateTest, TheCommandStoresThePagesFirstAndRefreshesAfterOk) {
   const Bytes written = test::TempDir::Read(rom);
   EXPECT_EQ(written[0x300], 0x5C) << "the page's edit reached the file";
   EXPECT_EQ(written[0xB0C], 0);
-  EXPECT_EQ(page->refreshes, refreshes + 1);
+  EXPECT_EQ(page->follows, 1) << "the pages follow the blanked image";
+  EXPECT_FALSE(window.HasUnsavedEdits()) << "the file holds the image";
+
+  // Undone, every blanked byte is back, and the work counts as unsaved: the
+  // file holds the blanked data until the next Save.
+  EXPECT_EQ(window.history().stack().undoText(), "Clean the Slate");
+  window.Undo();
+  EXPECT_EQ(state.document.view().Byte(0xB0C), 0x99);
+  EXPECT_EQ(page->follows, 2);
+  EXPECT_TRUE(window.HasUnsavedEdits());
+  window.Redo();
   EXPECT_FALSE(window.HasUnsavedEdits());
 
-  // Blanked, the write failed and the dialog was cancelled: the pages show the
-  // image, which is still unsaved.
+  // Blanked, the write failed and the dialog was cancelled: the blanking is
+  // an unsaved step like any other.
   prompts->modalScripts.push_back([](QDialog& d) {
     ScopedWriteFault fault(WriteStep::Rename);
     Only(d, {1352});  // the names, with the characters' set to 0xFF
@@ -197,9 +220,10 @@ TEST_F(CleanSlateTest, TheCommandStoresThePagesFirstAndRefreshesAfterOk) {
     return ui::kDialogCancel;
   });
   window.CleanTheSlate();
-  EXPECT_EQ(page->refreshes, refreshes + 2);
   EXPECT_EQ(test::TempDir::Read(rom), written);
   EXPECT_TRUE(window.HasUnsavedEdits());
+  window.Undo();
+  EXPECT_FALSE(window.HasUnsavedEdits());
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ namespace {
 using ui::MainWindow;
 
 // A page whose store always rewrites one byte (as a store that tidies a
-// value would) and writes a pending edit at another.
+// value would), and whose edits write another as they are made.
 class RewritingPage : public ui::Page {
  public:
   static constexpr std::size_t kRewritten = 0x200;
@@ -27,21 +27,20 @@ class RewritingPage : public ui::Page {
 
   int refreshes = 0;
   bool active = false;
+  ui::PageContext context;
   RomDocument* document = nullptr;
-  std::optional<uint8_t> pendingEdit;
 
-  void refresh(const ui::PageContext& context) override {
+  void refresh(const ui::PageContext& given) override {
     ++refreshes;
-    document = context.document;
+    context = given;
+    document = given.document;
   }
-  void save() override {
-    if (document == nullptr)
-      return;
-    document->view().SetByte(kRewritten, 0x42);
-    if (pendingEdit)
-      document->view().SetByte(kEdited, *pendingEdit);
-    pendingEdit.reset();
+  void Write(std::size_t offset, uint8_t value) {
+    ui::CommitEdit(context, this, {QStringLiteral("Edit"), {ui::kShopTab}, {}},
+                   [=](const RomView& rom) { rom.SetByte(offset, value); });
   }
+  void Edit(uint8_t value) { Write(kEdited, value); }
+  void save() override { Write(kRewritten, 0x42); }
   void setTabActive(bool isActive) override { active = isActive; }
 };
 
@@ -72,7 +71,7 @@ TEST_F(LazyPagesTest, APageBuiltAfterOpeningIsSavedAndAskedAboutLikeTheOthers) {
   window->ReplacePage(ui::kShopTab, page);
   EXPECT_EQ(page->refreshes, 1) << "refreshed from the open image as it joins";
   EXPECT_EQ(page->document, &state.document);
-  EXPECT_FALSE(window->HasUnsavedEdits()) << "a rewrite on joining is no edit";
+  EXPECT_FALSE(window->HasUnsavedEdits()) << "joining stores nothing";
   EXPECT_EQ(window->page(ui::kShopTab), page);
 
   // Selecting its tab activates it; leaving deactivates it.
@@ -82,7 +81,7 @@ TEST_F(LazyPagesTest, APageBuiltAfterOpeningIsSavedAndAskedAboutLikeTheOthers) {
   EXPECT_FALSE(page->active);
 
   // Its edit is asked about, and kept when the question is cancelled.
-  page->pendingEdit = 5;
+  page->Edit(5);
   prompts->saveAnswers.push_back(ui::SaveChoice::Cancel);
   window->Reopen();
   EXPECT_EQ(prompts->questions.size(), 1u);
@@ -95,7 +94,7 @@ TEST_F(LazyPagesTest, APageBuiltAfterOpeningIsSavedAndAskedAboutLikeTheOthers) {
   EXPECT_EQ(saved[RewritingPage::kRewritten + state.document.baseShift()], 0x42);
   EXPECT_FALSE(window->HasUnsavedEdits());
 
-  // Re-opening refreshes it again, and the rewrite is still not an edit.
+  // Re-opening refreshes it again, and a store's rewrite is no edit to ask about.
   window->Reopen();
   EXPECT_EQ(page->refreshes, 2);
   EXPECT_FALSE(window->HasUnsavedEdits());

@@ -15,26 +15,33 @@ namespace {
 
 using ui::MainWindow;
 
-// A page that records what the window asks of it and edits one byte on save.
+// A page that records what the window asks of it and edits one byte, as the
+// user edits (Edit) or when it stores (pendingEdit, written on the next save).
 class ProbePage : public ui::Page {
  public:
   int refreshes = 0;
   int saves = 0;
   ui::RefreshReason lastReason = ui::RefreshReason::Opened;
+  ui::PageContext context;
   RomDocument* document = nullptr;
-  std::optional<uint8_t> pendingEdit;  // written at 0x100 on the next save
+  std::optional<uint8_t> pendingEdit;
   bool unstored = false;               // an edit save() leaves until confirmed
   bool confirms = true;                // the answer to the question before a write
 
-  void refresh(const ui::PageContext& context) override {
+  void refresh(const ui::PageContext& given) override {
     ++refreshes;
-    lastReason = context.reason;
-    document = context.document;
+    lastReason = given.reason;
+    context = given;
+    document = given.document;
+  }
+  void Edit(uint8_t value) {
+    ui::CommitEdit(context, this, {QStringLiteral("Edit the probe"), {ui::kCharacterTab}, {}},
+                   [value](const RomView& rom) { rom.SetByte(0x100, value); });
   }
   void save() override {
     ++saves;
-    if (pendingEdit && document)
-      document->view().SetByte(0x100, *pendingEdit);
+    if (pendingEdit)
+      Edit(*pendingEdit);
     pendingEdit.reset();
   }
   bool confirmStore() override { return confirms; }
@@ -225,7 +232,7 @@ TEST_F(MainWindowTest, UnsavedEditsAreNeverDroppedSilently) {
   EXPECT_EQ(state.document.currentPath(), other);
 
   // Cancel stops the command.
-  probe->pendingEdit = 1;
+  probe->Edit(1);
   prompts->saveAnswers.push_back(ui::SaveChoice::Cancel);
   window->Reopen();
   ASSERT_EQ(prompts->questions.size(), 1u);
@@ -239,7 +246,7 @@ TEST_F(MainWindowTest, UnsavedEditsAreNeverDroppedSilently) {
   EXPECT_EQ(test::TempDir::Read(other)[0x100], 0);
 
   // Save writes it before going on.
-  probe->pendingEdit = 7;
+  probe->Edit(7);
   prompts->saveAnswers.push_back(ui::SaveChoice::Save);
   prompts->openFiles.push_back(QString::fromStdString(rom));
   window->ChooseAndOpen();
@@ -254,7 +261,7 @@ TEST_F(MainWindowTest, ClosingAsksWritesSettingsAndCanBeCancelled) {
   window->show();
   state.settings.SetInt(settings::kConfigDumpRow, 2);
 
-  probe->pendingEdit = 3;
+  probe->Edit(3);
   prompts->saveAnswers.push_back(ui::SaveChoice::Cancel);
   EXPECT_FALSE(window->close());
   EXPECT_TRUE(state.document.held());

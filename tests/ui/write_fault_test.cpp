@@ -52,6 +52,12 @@ class WriteFaultUiTest : public test::UiTest {
     prompts->messages.clear();
   }
 
+  // An edit made as a page makes it: one step of the window's history.
+  void Edit(std::size_t offset, uint8_t value) {
+    window->history().Commit(nullptr, {QStringLiteral("Edit"), {}, {}},
+                             [=](const RomView& rom) { rom.SetByte(offset, value); });
+  }
+
   QString LastMessage() const {
     return prompts->messages.empty() ? QString() : prompts->messages.back().text;
   }
@@ -59,7 +65,7 @@ class WriteFaultUiTest : public test::UiTest {
 
 TEST_F(WriteFaultUiTest, SaveAndSaveAsKeepTheRomAtEveryFailingStep) {
   StartWindow();
-  state.document.view().SetByte(0x200, 0x42);  // an unsaved edit
+  Edit(0x200, 0x42);  // an unsaved edit
   for (const WriteStep step : kWriteSteps) {
     SCOPED_TRACE(std::string(WriteStepName(step)));
     const Snapshot before = Take(dir.path());
@@ -106,7 +112,7 @@ TEST_F(WriteFaultUiTest, CleanTheDataKeepsTheFileAndTheDialogAtEveryFailingStep)
   StartWindow();
   state.settings.SetInt(settings::kSelectedShop, 12);
   ASSERT_TRUE(SaveSettings(state.settings, dir.File(settings::kDataFileName)).empty());
-  state.document.view().SetByte(0x200, 0x42);
+  Edit(0x200, 0x42);
   for (const WriteStep step : kWriteSteps) {
     SCOPED_TRACE(std::string(WriteStepName(step)));
     const Snapshot before = Take(dir.path());
@@ -134,7 +140,7 @@ TEST_F(WriteFaultUiTest, AReadOnlyRomIsRefusedWithItsReasonBeforeAnythingIsWritt
   ASSERT_EQ(chmod(rom.c_str(), 0444), 0);
   const std::string copy = dir.Write("copy.nes", std::string("older copy"));
   ASSERT_EQ(chmod(copy.c_str(), 0444), 0);
-  state.document.view().SetByte(0xB0C, 0x42);  // an unsaved edit
+  Edit(0xB0C, 0x42);  // an unsaved edit
   const Snapshot before = Take(dir.path());
   const QString reason = QString::fromLocal8Bit(std::strerror(EACCES));
 

@@ -100,6 +100,12 @@ TablePair RomDocument::tablePair() const {
   return prototypeTitle_ ? TablePair::Prototype : TablePair::Standard;
 }
 
+ByteChange RomDocument::Apply(const std::function<void(const RomView&)>& edit) {
+  ChangeRecorder recorder(image_);
+  edit(RomView(image_, class_.baseShift, &recorder));
+  return recorder.Finish();
+}
+
 Messages RomDocument::Save(const std::string& path) const {
   const std::string failure = held_ ? SafeWriteFile(path, image_) : "no image is open";
   if (!failure.empty())

@@ -4,11 +4,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "model/core/byte_change.h"
 #include "model/core/message.h"
 #include "model/core/rom_view.h"
 
@@ -77,6 +79,14 @@ class RomDocument {
   uint32_t baseShift() const { return class_.baseShift; }
   bool prototypeTitle() const { return prototypeTitle_; }
   TablePair tablePair() const;
+
+  // The one way the image changes: runs `edit` against a view that records
+  // what it writes and returns the change (empty when no byte changed). The
+  // image keeps its size.
+  ByteChange Apply(const std::function<void(const RomView&)>& edit);
+  // Puts a change's new bytes (Redo) or old bytes (Undo) back.
+  void Redo(const ByteChange& change) { change.Redo(image_); }
+  void Undo(const ByteChange& change) { change.Undo(image_); }
 
   std::size_t size() const { return image_.size(); }
   std::span<uint8_t> image() { return image_; }

@@ -1,5 +1,7 @@
 #include "model/core/rom_view.h"
 
+#include "model/core/byte_change.h"
+
 namespace kivo {
 
 std::size_t ConstRomView::IndexOf(std::size_t offset, std::size_t length) const {
@@ -30,8 +32,11 @@ std::vector<uint8_t> ConstRomView::Bytes(std::size_t offset, std::size_t count) 
 
 void RomView::SetByte(std::size_t offset, uint8_t value) const {
   const std::size_t index = IndexOf(offset);
-  if (index != npos)
-    writable_[index] = value;
+  if (index == npos)
+    return;
+  if (recorder_ != nullptr)
+    recorder_->Before(index, 1);
+  writable_[index] = value;
 }
 
 void RomView::SetWord(std::size_t offset, uint16_t value) const {

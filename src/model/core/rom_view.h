@@ -39,18 +39,27 @@ class ConstRomView {
   uint32_t shift_ = 0;
 };
 
+class ChangeRecorder;
+
+// With a recorder, every write first tells it which bytes it is about to
+// change, so the edit's change can be kept (RomDocument::Apply).
 class RomView : public ConstRomView {
  public:
   RomView() = default;
-  RomView(std::span<uint8_t> image, uint32_t baseShift)
-      : ConstRomView(image, baseShift), writable_(image) {}
+  RomView(std::span<uint8_t> image, uint32_t baseShift, ChangeRecorder* recorder = nullptr)
+      : ConstRomView(image, baseShift), writable_(image), recorder_(recorder) {}
 
   void SetByte(std::size_t offset, uint8_t value) const;
   void SetWord(std::size_t offset, uint16_t value) const;  // little-endian
   void SetBytes(std::size_t offset, std::span<const uint8_t> bytes) const;
 
+  // The same image and recorder addressed by image index (base shift 0),
+  // for callers that hold indexes with the shift already added.
+  RomView Unshifted() const { return RomView(writable_, 0, recorder_); }
+
  private:
   std::span<uint8_t> writable_;
+  ChangeRecorder* recorder_ = nullptr;
 };
 
 }  // namespace kivo

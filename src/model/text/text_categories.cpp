@@ -141,6 +141,23 @@ TextEntry ReadTextEntry(std::span<const uint8_t> image, uint32_t baseShift, int 
   return entry;
 }
 
+bool TouchesText(const ByteChange& change, uint32_t baseShift) {
+  // A bank is mapped at 0x8000, so a text base's bank starts 0x8000 after it.
+  constexpr std::size_t kBankOffset = 0x8000, kBankSize = 0x4000;
+  for (std::size_t base :
+       {kDialogue1.textBase, kItemTextBase, kBattleTextBase, kDialogue3.textBase}) {
+    const std::size_t bank = base + kBankOffset + baseShift;
+    if (change.Touches(bank, bank + kBankSize))
+      return true;
+  }
+  for (int row = 0; row < kCharacterCount; ++row) {
+    const std::size_t name = CharacterNameOffset(row) + baseShift;
+    if (change.Touches(name, name + kCharacterNameSize))
+      return true;
+  }
+  return false;
+}
+
 std::vector<std::string> EntryRowTexts(std::span<const uint8_t> image, uint32_t baseShift,
                                        int category, const CharTable& dte,
                                        const SettingsBlock& settings) {

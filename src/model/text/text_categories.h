@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/core/byte_change.h"
 #include "model/editors/character.h"  // where the character names lie
 #include "model/text/char_table.h"
 #include "model/text/codec.h"
@@ -78,6 +79,11 @@ struct TextEntry {
 // Characters with DecodeFixed of 6 bytes, dialogue with DecodeDialogue.
 TextEntry ReadTextEntry(std::span<const uint8_t> image, uint32_t baseShift, int category, int row,
                         const CharTable& dte, const KeywordNames& keywords);
+
+// Whether `change` (image indexes) touches the game's text: the four banks
+// the text categories point into (their pointer tables lie there too) or a
+// character's name. Pages that show names rebuild them when it does.
+bool TouchesText(const ByteChange& change, uint32_t baseShift);
 
 // The texts of a category's entry rows: decoded names, or for dialogue the
 // row labels (default "Dialogue %d").

@@ -252,6 +252,17 @@ void BlankWorldMap(const RomView& rom, uint8_t tile) {
   FillRecords(rom, Between(kMapDataOffset + kRowBytes * kWorldMapSide, kZeroedEnd), 0);
 }
 
+int CountBlankingBoxes(std::span<const int> checkedIds) {
+  int count = 0;
+  for (const SlateBox& box : Table()) {
+    const bool blanks = !box.alwaysDisabled && box.effect != SlateEffect::None &&
+                        box.effect != SlateEffect::Notice;
+    if (blanks && std::find(checkedIds.begin(), checkedIds.end(), box.id) != checkedIds.end())
+      ++count;
+  }
+  return count;
+}
+
 SlateOutcome CleanSlate(const RomView& rom, std::span<const int> checkedIds, int defaultTile) {
   const uint8_t tile = defaultTile >= 0 && defaultTile < kSlateTileCount
                            ? static_cast<uint8_t>(defaultTile)

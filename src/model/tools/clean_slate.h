@@ -85,6 +85,10 @@ struct SlateOutcome {
 // gives kDefaultSlateTile.
 SlateOutcome CleanSlate(const RomView& rom, std::span<const int> checkedIds, int defaultTile);
 
+// How many kinds of data the boxes `checkedIds` blank: boxes that only show
+// a notice, parents and unknown ids count for nothing.
+int CountBlankingBoxes(std::span<const int> checkedIds);
+
 // Zeroes the string each pointer leads to, up to its 0x00 byte or the end of
 // the image; the pointers stay. Nothing outside the image is touched.
 void BlankTextList(const RomView& rom, const PointerTable& list);

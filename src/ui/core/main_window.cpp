@@ -1,6 +1,10 @@
 #include "ui/core/main_window.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QUndoView>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -20,6 +24,7 @@
 #include "ui/core/artwork.h"
 #include "ui/core/clean_data_dialog.h"
 #include "ui/core/config_dialog.h"
+#include "ui/core/edit_history.h"
 #include "ui/core/main_page.h"
 #include "ui/core/placeholder_page.h"
 #include "ui/core/rom_info_dialog.h"
@@ -105,7 +110,8 @@ class PageHost : public QWidget {
 
 }  // namespace
 
-MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
+MainWindow::MainWindow(AppState& state, QWidget* parent)
+    : QMainWindow(parent), state_(state), history_(state.document) {
   setWindowTitle(QStringLiteral("Kivo"));
   setWindowIcon(PageIcon(106));
   setAcceptDrops(true);
@@ -115,7 +121,10 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QMainWindow(parent), 
   UpdateRomState();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  // The stack empties itself as it goes and must not reach the members gone before it.
+  history_.stack().disconnect(this);
+}
 
 void MainWindow::CreateWidgets() {
   // The room every editor page needs to show its controls whole, in average
@@ -175,18 +184,6 @@ void MainWindow::AdoptPage(int tab, Page* adopted) {
   if (!state_.document.editable())
     return;
   adopted->refresh(Context(RefreshReason::Opened));
-  // Every page stored what it was shown when the image was opened, and the
-  // baseline was taken after. A page built since does the same; whatever its
-  // store rewrites joins the baseline, so only real edits count as unsaved.
-  const std::vector<uint8_t> before(state_.document.image().begin(), state_.document.image().end());
-  adopted->save();
-  const auto image = state_.document.image();
-  if (baseline_.size() != image.size() || before.size() != image.size())
-    return;  // the baseline is about to be taken
-  for (std::size_t i = 0; i < image.size(); ++i) {
-    if (image[i] != before[i])
-      baseline_[i] = image[i];
-  }
 }
 
 QAction* MainWindow::AddCommand(QMenu* menu, const QString& caption, int id) {
@@ -205,6 +202,8 @@ void MainWindow::CreateMenus() {
   saveAs_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
   file->addSeparator();
   AddCommand(file, tr("E&xit"), kExitCommand)->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+
+  CreateEditMenu();
 
   QMenu* options = menuBar()->addMenu(tr("&Options"));
   AddCommand(options, tr("Check &Version"), kCheckVersionCommand);
@@ -229,6 +228,85 @@ void MainWindow::CreateMenus() {
   AddCommand(help, tr("&About"), kAboutCommand)->setShortcut(QKeySequence(Qt::Key_F1));
 }
 
+void MainWindow::CreateEditMenu() {
+  QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+  undo_ = edit->addAction(tr("Undo"));
+  undo_->setObjectName(QStringLiteral("undo"));
+  undo_->setShortcut(QKeySequence::Undo);
+  redo_ = edit->addAction(tr("Redo"));
+  redo_->setObjectName(QStringLiteral("redo"));
+  redo_->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Shift+Z")),
+                      QKeySequence(QStringLiteral("Ctrl+Y"))});
+  edit->addSeparator();
+  undoHistory_ = edit->addAction(tr("Undo History..."));
+  undoHistory_->setObjectName(QStringLiteral("undoHistory"));
+  UpdateEditActions();
+}
+
+void MainWindow::UpdateEditActions() {
+  const QUndoStack& stack = history_.stack();
+  undo_->setEnabled(stack.canUndo());
+  undo_->setText(stack.canUndo() ? tr("Undo %1").arg(stack.undoText()) : tr("Undo"));
+  redo_->setEnabled(stack.canRedo());
+  redo_->setText(stack.canRedo() ? tr("Redo %1").arg(stack.redoText()) : tr("Redo"));
+}
+
+void MainWindow::ConnectHistory() {
+  QUndoStack* stack = &history_.stack();
+  connect(undo_, &QAction::triggered, this, &MainWindow::Undo);
+  connect(redo_, &QAction::triggered, this, &MainWindow::Redo);
+  connect(undoHistory_, &QAction::triggered, this, &MainWindow::ShowUndoHistory);
+  connect(stack, &QUndoStack::indexChanged, this, &MainWindow::UpdateEditActions);
+  connect(stack, &QUndoStack::cleanChanged, this, &MainWindow::UpdateEditActions);
+  connect(stack, &QUndoStack::cleanChanged, this, &MainWindow::ShowModified);
+  history_.imageChanged = [this](Page* source, const ByteChange& change) {
+    for (Page* built : pages_) {
+      if (built != nullptr && built != source && built != mainPage_)
+        built->followImage(change);
+    }
+  };
+  history_.showPlace = [this](const StepPlace& place) {
+    if (place.tab <= kMainTab || place.tab >= kTabCount)
+      return;
+    tabs_->setCurrentIndex(place.tab);
+    if (Page* shown = page(place.tab))
+      shown->showPlace(place);
+  };
+}
+
+void MainWindow::CommitPendingEdits() {
+  // Every edit is committed as it is made; a box being typed in commits when
+  // it loses the focus.
+  if (QWidget* focused = QApplication::focusWidget(); focused != nullptr && isAncestorOf(focused))
+    focused->clearFocus();
+}
+
+void MainWindow::Undo() {
+  CommitPendingEdits();
+  history_.stack().undo();
+}
+
+void MainWindow::Redo() {
+  CommitPendingEdits();
+  history_.stack().redo();
+}
+
+void MainWindow::ShowUndoHistory() {
+  CommitPendingEdits();
+  QDialog dialog(this);
+  dialog.setWindowTitle(tr("Undo History"));
+  auto* view = new QUndoView(&history_.stack(), &dialog);
+  view->setObjectName(QStringLiteral("undoView"));
+  view->setEmptyLabel(tr("<opened>"));
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+  connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addWidget(view);
+  layout->addWidget(buttons);
+  dialog.resize(fontMetrics().averageCharWidth() * 50, fontMetrics().height() * 24);
+  prompts().RunModal(dialog);
+}
+
 void MainWindow::ConnectWidgets() {
   connect(action(kOpenCommand), &QAction::triggered, this, &MainWindow::ChooseAndOpen);
   connect(action(kReopenCommand), &QAction::triggered, this, &MainWindow::Reopen);
@@ -243,6 +321,7 @@ void MainWindow::ConnectWidgets() {
   connect(action(kAboutCommand), &QAction::triggered, this, &MainWindow::About);
   connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::SelectTab);
   connect(mainPage_, &MainPage::exitRequested, this, &QWidget::close);
+  ConnectHistory();
 }
 
 QAction* MainWindow::action(int id) const {
@@ -311,7 +390,7 @@ bool MainWindow::OpenPath(const std::string& path) {
 }
 
 bool MainWindow::FinishOpen(const OpenOutcome& outcome) {
-  baseline_.clear();
+  history_.Clear();  // a new image: nothing before it to undo
   const RomDocument& doc = state_.document;
   if (!outcome.ok) {
     mainPage_->ShowPath(QString());
@@ -326,10 +405,8 @@ bool MainWindow::FinishOpen(const OpenOutcome& outcome) {
   if (!doc.editable())
     tabs_->setCurrentIndex(kMainTab);
   UpdateRomState();
-  if (doc.editable()) {
+  if (doc.editable())
     RefreshAll(RefreshReason::Opened);
-    TakeBaseline();
-  }
   SelectTab();
   ShowMessages(this, outcome.messages);
   return true;
@@ -351,7 +428,7 @@ bool MainWindow::Save() {
     ShowMessages(this, failed);
     return false;
   }
-  baseline_.assign(state_.document.image().begin(), state_.document.image().end());
+  history_.stack().setClean();
   return true;
 }
 
@@ -376,7 +453,7 @@ void MainWindow::SaveAs() {
   }
   state_.settings.SetPath(PathField::Rom, path);
   state_.document.setCurrentPath(path);
-  baseline_.assign(state_.document.image().begin(), state_.document.image().end());
+  history_.stack().setClean();
   mainPage_->ShowPath(chosen);
   SelectTab();
 }
@@ -415,14 +492,11 @@ void MainWindow::CleanTheSlate() {
   // The pages store first, so the file written and the pages rebuilt after it keep every edit.
   if (!StorePagesForWrite())
     return;
-  CleanSlateDialog dialog(state_.document, state_.settings.Path(PathField::Rom), this);
-  if (prompts().RunModal(dialog) == kDialogOk) {
-    RefreshAll(RefreshReason::Opened);
-    TakeBaseline();  // the file now holds the image
-  } else if (dialog.imageChanged()) {
-    // Blanked but not written: the pages show what the image holds, still unsaved.
-    RefreshAll(RefreshReason::Opened);
-  }
+  // The blanking is one step the pages follow; once written, the file holds
+  // the image. Blanked but not written, it is an unsaved step like any other.
+  CleanSlateDialog dialog(state_.document, state_.settings.Path(PathField::Rom), &history_, this);
+  if (prompts().RunModal(dialog) == kDialogOk)
+    history_.stack().setClean();
 }
 
 void MainWindow::RomInfo() {
@@ -449,6 +523,7 @@ PageContext MainWindow::Context(RefreshReason reason) const {
       &state_.table(prototype ? TableKind::Ff2PrototypeDte : TableKind::Ff2StandardDte).table;
   context.palette = &state_.palette;
   context.reason = reason;
+  context.edits = &history_;
   return context;
 }
 
@@ -472,11 +547,6 @@ void MainWindow::StoreAllPages() {
   }
 }
 
-void MainWindow::TakeBaseline() {
-  StoreAllPages();
-  baseline_.assign(state_.document.image().begin(), state_.document.image().end());
-}
-
 bool MainWindow::StorePagesForWrite() {
   if (!state_.document.editable())
     return false;
@@ -497,21 +567,19 @@ bool MainWindow::StorePagesForWrite() {
   return true;
 }
 
-bool MainWindow::HasUnsavedEdits() {
+bool MainWindow::HasUnsavedEdits() const {
   if (!state_.document.editable())
     return false;
-  // Edits a page cannot store yet, or will store only when asked, are still edits.
-  for (int tab : kSaveOrder) {
-    Page* built = builtPage(tab);
-    if (built != nullptr && (!built->saveRefusal().empty() || built->holdsUnstoredEdit()))
+  // An edit a page will store only when the user says so is an edit too.
+  for (Page* built : pages_) {
+    if (built != nullptr && built->holdsUnstoredEdit())
       return true;
   }
-  StoreAllPages();
-  const auto image = state_.document.image();
-  return !std::equal(image.begin(), image.end(), baseline_.begin(), baseline_.end());
+  return !history_.stack().isClean();
 }
 
 bool MainWindow::ConfirmDiscard() {
+  CommitPendingEdits();
   if (!HasUnsavedEdits())
     return true;
   const QString name = QFileInfo(QString::fromStdString(state_.document.currentPath())).fileName();
@@ -550,8 +618,17 @@ void MainWindow::SelectTab() {
   if (index == kMainTab && state_.document.held() && !state_.document.currentPath().empty()) {
     title = QStringLiteral("Kivo - %1").arg(QString::fromStdString(state_.document.currentPath()));
   }
-  setWindowTitle(title);
+  title_ = title;
+  ShowModified();
   setWindowIcon(PageIcon(info.icon));
+}
+
+void MainWindow::ShowModified() {
+  // The mark of unsaved edits, the Qt way; the title carries its placeholder
+  // only while there is something to mark, and reads as it always has else.
+  const bool modified = !history_.stack().isClean();
+  setWindowTitle(modified ? title_ + QStringLiteral("[*]") : title_);
+  setWindowModified(modified);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "ui/core/app_state.h"
+#include "ui/core/edit_history.h"
 #include "ui/framework/page.h"
+#include "ui/framework/tabs.h"
 
 class QAction;
 class QMenu;
@@ -18,19 +20,6 @@ class QTabWidget;
 namespace kivo::ui {
 
 class MainPage;
-
-enum TabIndex {
-  kMainTab = 0,
-  kCharacterTab,
-  kEquipmentTab,
-  kFormationTab,
-  kMapsTab,
-  kMonsterTab,
-  kShopTab,
-  kSpellsTab,
-  kTextTab,
-  kTabCount,
-};
 
 // Menu command ids, kept as the actions' objectNames.
 enum CommandId {
@@ -89,8 +78,14 @@ class MainWindow : public QMainWindow {
 
   void RefreshAll(RefreshReason reason);
   void SelectTab();
-  // True when Save would write something other than what was opened or last saved.
-  bool HasUnsavedEdits();
+  // True when the image is not what was opened or last saved: the history is
+  // away from its clean step, or a page holds an edit it has not stored.
+  bool HasUnsavedEdits() const;
+  EditHistory& history() { return history_; }
+  // Edit > Undo and Redo: the edit being typed is committed first.
+  void Undo();
+  void Redo();
+  void ShowUndoHistory();
   // Stores every page into the image before the file is written; when a page
   // cannot store its edits, says why and returns false (nothing is stored).
   bool StorePagesForWrite();
@@ -103,7 +98,13 @@ class MainWindow : public QMainWindow {
  private:
   void CreateWidgets();
   void CreateMenus();
+  void CreateEditMenu();
   void ConnectWidgets();
+  void ConnectHistory();
+  void UpdateEditActions();
+  void ShowModified();
+  // Commits what the user is typing, as a step.
+  void CommitPendingEdits();
   QAction* AddCommand(QMenu* menu, const QString& caption, int id);
   // Puts `page` into the tab and brings it up to date with the open image.
   void AdoptPage(int tab, Page* page);
@@ -112,12 +113,12 @@ class MainWindow : public QMainWindow {
   bool FinishOpen(const OpenOutcome& outcome);
   void UpdateRomState();
   void StoreAllPages();
-  void TakeBaseline();
   // Asks Save / Discard / Cancel when there are unsaved edits; false stops the command.
   bool ConfirmDiscard();
   PageContext Context(RefreshReason reason) const;
 
   AppState& state_;
+  mutable EditHistory history_;
   QTabWidget* tabs_ = nullptr;
   MainPage* mainPage_ = nullptr;
   // An editor page is built only when its tab is first shown or something
@@ -128,7 +129,10 @@ class MainWindow : public QMainWindow {
   std::vector<QAction*> actions_;
   QAction* saveAs_ = nullptr;
   QMenu* dumpMenu_ = nullptr;
-  std::vector<uint8_t> baseline_;
+  QAction* undo_ = nullptr;
+  QAction* redo_ = nullptr;
+  QAction* undoHistory_ = nullptr;
+  QString title_;  // of the tab shown, without the mark of unsaved edits
   bool closed_ = false;
 };
 

@@ -16,12 +16,15 @@
 #include "model/core/settings.h"
 #include "model/editors/stat_template.h"
 #include "model/text/name_tables.h"
+#include "model/text/text_categories.h"
 #include "ui/editors/stat_template_dialog.h"
 #include "ui/editors/stored_value.h"
+#include "ui/framework/commit_on_edit.h"
 #include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
 #include "ui/framework/prompts.h"
+#include "ui/framework/tabs.h"
 
 namespace kivo::ui {
 namespace {
@@ -256,6 +259,7 @@ void CharacterPage::ConnectWidgets() {
   connect(equipment(EquipmentSlot::LeftHand), &QComboBox::currentIndexChanged, this,
           [this] { HandChanged(EquipmentSlot::LeftHand); });
   connect(statTemplate_, &QPushButton::clicked, this, &CharacterPage::OpenStatTemplate);
+  CommitOnUserEdit(*this, [this](QWidget* field) { CommitField(field); }, {characters_});
 }
 
 std::vector<QSignalBlocker> CharacterPage::BlockSignals() {
@@ -397,9 +401,42 @@ CharacterRecord CharacterPage::ReadFields() const {
 }
 
 void CharacterPage::StoreLoaded() {
+  if (loaded_ >= 0)
+    Commit(tr("Edit %1").arg(characters_->item(loaded_)->text()));
+}
+
+void CharacterPage::Commit(const QString& text, const QString& mergeKey) {
   if (loaded_ < 0 || !context_.document || !context_.document->editable())
     return;
-  ReadFields().Write(context_.document->view(), loaded_);
+  const int index = loaded_;
+  const CharacterRecord fields = ReadFields();
+  CommitEdit(context_, this, {text, {kCharacterTab, index}, mergeKey},
+             [&](const RomView& rom) { fields.Write(rom, index); });
+}
+
+void CharacterPage::CommitField(QWidget* field) {
+  if (loaded_ < 0)
+    return;
+  Commit(tr("Edit %1 of %2").arg(FieldCaption(*field), characters_->item(loaded_)->text()),
+         QStringLiteral("character/%1/%2").arg(loaded_).arg(field->objectName()));
+}
+
+void CharacterPage::followImage(const ByteChange& change) {
+  if (loaded_ < 0 || !context_.document || !context_.document->editable())
+    return;
+  const std::size_t shift = context_.document->baseShift();
+  const std::size_t records = kCharacterRecords + shift;
+  if (TouchesText(change, context_.document->baseShift())) {
+    RebuildLists();
+  } else if (!change.Touches(records, records + kCharacterRecordSize * kCharacterCount)) {
+    return;
+  }
+  Load(loaded_);
+}
+
+void CharacterPage::showPlace(const StepPlace& place) {
+  if (place.record >= 0 && place.record < kCharacterCount)
+    characters_->setCurrentRow(place.record);
 }
 
 void CharacterPage::save() {
@@ -429,10 +466,14 @@ void CharacterPage::OpenStatTemplate() {
   StatTemplateDialog dialog(this);
   if (prompts().RunModal(dialog) != kDialogOk)
     return;
-  // Only the fields change; the record is written by the next save.
   CharacterRecord r = ReadFields();
   ApplyStatTemplate(dialog.values(), r);
-  ShowStatistics(r);
+  {
+    const auto blockers = BlockSignals();
+    ShowStatistics(r);
+  }
+  if (loaded_ >= 0)
+    Commit(tr("Apply the stat template to %1").arg(characters_->item(loaded_)->text()));
 }
 
 }  // namespace kivo::ui

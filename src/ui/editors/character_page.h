@@ -26,6 +26,8 @@ class CharacterPage : public Page {
   void refresh(const PageContext& context) override;
   // Stores the fields into the loaded record, then shows it again as stored.
   void save() override;
+  void followImage(const ByteChange& change) override;
+  void showPlace(const StepPlace& place) override;
 
   // The record the fields show (-1 before the first refresh).
   int loadedIndex() const { return loaded_; }
@@ -59,6 +61,9 @@ class CharacterPage : public Page {
   // The record as the fields hold it; ids the user did not pick stay as stored.
   CharacterRecord ReadFields() const;
   void StoreLoaded();
+  // The fields into the loaded record as one step named `text`.
+  void Commit(const QString& text, const QString& mergeKey = {});
+  void CommitField(QWidget* field);
 
   void CharacterSelected(int row);
   void HandChanged(EquipmentSlot changed);

@@ -9,6 +9,7 @@
 #include "model/core/settings.h"
 #include "model/gfx/palette.h"
 #include "model/text/char_table.h"
+#include "ui/framework/edits.h"
 
 namespace kivo::ui {
 
@@ -24,6 +25,9 @@ struct PageContext {
   const CharTable* dteTable = nullptr;       // of the table pair
   const MasterPalette* palette = nullptr;
   RefreshReason reason = RefreshReason::Opened;
+  // The window's history; without one (a page on its own) edits go straight
+  // into the image.
+  Edits* edits = nullptr;
 };
 
 class Page : public QWidget {
@@ -49,6 +53,24 @@ class Page : public QWidget {
   virtual void closePage() {}
   // The page's tab was selected or left (the Maps page shows its map window).
   virtual void setTabActive(bool active) { (void)active; }
+
+  // The image changed by another page's edit, an undo or a redo: the page
+  // shows again what `change` touched of what it shows, keeping its
+  // selection, without storing anything.
+  virtual void followImage(const ByteChange& change) { (void)change; }
+  // Undo and Redo show where a step was made before they apply it.
+  virtual void showPlace(const StepPlace& place) { (void)place; }
+  // Undo (redo false) or Redo of a step of one of the page's own copies.
+  virtual void applyToCopy(int copy, const ByteChange& change, bool redo) {
+    (void)copy;
+    (void)change;
+    (void)redo;
+  }
 };
+
+// Runs `edit` on the image as one step of the window's history, or, for a
+// page without one, straight on the image. True when the image changed.
+bool CommitEdit(const PageContext& context, Page* source, const StepInfo& step,
+                const ImageEdit& edit);
 
 }  // namespace kivo::ui

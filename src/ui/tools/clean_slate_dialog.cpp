@@ -1,6 +1,7 @@
 #include "ui/tools/clean_slate_dialog.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -49,8 +50,9 @@ QString Utf8(std::string_view text) {
 
 }  // namespace
 
-CleanSlateDialog::CleanSlateDialog(RomDocument& document, std::string romPath, QWidget* parent)
-    : Dialog(parent), document_(document), romPath_(std::move(romPath)) {
+CleanSlateDialog::CleanSlateDialog(RomDocument& document, std::string romPath, Edits* edits,
+                                   QWidget* parent)
+    : Dialog(parent), document_(document), romPath_(std::move(romPath)), edits_(edits) {
   CreateWidgets();
   ConnectWidgets();
   ShowChecks();
@@ -142,7 +144,25 @@ void CleanSlateDialog::accept() {
     return;
   }
   const std::vector<int> checked = checks_.CheckedIds();
-  const SlateOutcome outcome = CleanSlate(document_.view(), checked, tiles_->currentRow());
+  const QString question =
+      tr("Blank %1 kinds of data and write %2 now? Edit > Undo can bring the data back until you "
+         "close the file.")
+          .arg(CountBlankingBoxes(checked))
+          .arg(QFileInfo(QString::fromStdString(romPath_)).fileName());
+  enum { kBlank, kCancel };
+  if (prompts().AskChoice(this, question, {tr("Blank and write"), tr("Cancel")}, kBlank, kCancel) !=
+      kBlank) {
+    return;
+  }
+  // One step, which Edit > Undo takes back whole.
+  SlateOutcome outcome;
+  const int tile = tiles_->currentRow();
+  const ImageEdit blank = [&](const RomView& rom) { outcome = CleanSlate(rom, checked, tile); };
+  const StepInfo step{tr("Clean the Slate"), {}, {}};
+  if (edits_ != nullptr)
+    edits_->Commit(nullptr, step, blank);
+  else
+    document_.Apply(blank);
   imageChanged_ = imageChanged_ || outcome.cleaned;
   ShowMessages(this, outcome.messages);
   if (const std::string failure = SafeWriteFile(romPath_, document_.image()); !failure.empty()) {

@@ -7,6 +7,7 @@
 
 #include "model/tools/slate_checks.h"
 #include "ui/framework/dialog.h"
+#include "ui/framework/edits.h"
 
 class QCheckBox;
 class QListWidget;
@@ -21,7 +22,9 @@ namespace kivo::ui {
 class CleanSlateDialog : public Dialog {
   Q_OBJECT
  public:
-  CleanSlateDialog(RomDocument& document, std::string romPath, QWidget* parent = nullptr);
+  // Blanks through `edits` as one step (straight into the image without it).
+  CleanSlateDialog(RomDocument& document, std::string romPath, Edits* edits = nullptr,
+                   QWidget* parent = nullptr);
 
   // Blanks, reports and writes the file; stays open when the file cannot be written.
   void accept() override;
@@ -37,6 +40,7 @@ class CleanSlateDialog : public Dialog {
 
   RomDocument& document_;
   std::string romPath_;
+  Edits* edits_ = nullptr;
   SlateChecks checks_;
   QList<QCheckBox*> boxes_;        // in the order of SlateBoxes()
   QListWidget* tiles_ = nullptr;   // 1369

@@ -1,0 +1,110 @@
+#include "ui/framework/commit_on_edit.h"
+
+#include <QAbstractButton>
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QSlider>
+
+namespace kivo::ui {
+namespace {
+
+QString Clean(QString text) {
+  text.remove(QLatin1Char('&'));
+  text = text.trimmed();
+  if (text.endsWith(QLatin1Char(':')))
+    text.chop(1);
+  return text.trimmed();
+}
+
+// The layout below `layout` that holds `widget` directly, if any.
+QLayout* HolderOf(QLayout* layout, const QWidget* widget) {
+  if (layout == nullptr)
+    return nullptr;
+  for (int i = 0; i < layout->count(); ++i) {
+    QLayoutItem* item = layout->itemAt(i);
+    if (item->widget() == widget)
+      return layout;
+    if (QLayout* found = HolderOf(item->layout(), widget))
+      return found;
+  }
+  return nullptr;
+}
+
+const QLabel* LabelItem(QLayoutItem* item) {
+  return item != nullptr ? qobject_cast<const QLabel*>(item->widget()) : nullptr;
+}
+
+// The label just before `widget` in the layout that holds it: to its left
+// in a grid, or the item before it in a row.
+const QLabel* LabelBeside(const QWidget& widget) {
+  for (const QWidget* w = widget.parentWidget(); w != nullptr; w = w->parentWidget()) {
+    QLayout* holder = HolderOf(w->layout(), &widget);
+    if (holder == nullptr)
+      continue;
+    const int index = holder->indexOf(&widget);
+    if (auto* grid = qobject_cast<QGridLayout*>(holder)) {
+      int row = 0, column = 0, rows = 0, columns = 0;
+      grid->getItemPosition(index, &row, &column, &rows, &columns);
+      for (int c = column - 1; c >= 0; --c) {
+        if (const QLabel* label = LabelItem(grid->itemAtPosition(row, c)))
+          return label;
+      }
+      return nullptr;
+    }
+    if (index > 0)
+      return LabelItem(holder->itemAt(index - 1));
+    return nullptr;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void CommitOnUserEdit(QWidget& root, const std::function<void(QWidget*)>& commit,
+                      const QList<QWidget*>& except) {
+  for (QWidget* w : root.findChildren<QWidget*>()) {
+    if (except.contains(w))
+      continue;
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+      // Combo boxes hold line edits of their own only when editable; none is.
+      if (!edit->isReadOnly() && qobject_cast<QComboBox*>(edit->parentWidget()) == nullptr)
+        QObject::connect(edit, &QLineEdit::editingFinished, edit, [commit, edit] { commit(edit); });
+    } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+      QObject::connect(combo, &QComboBox::activated, combo, [commit, combo] { commit(combo); });
+    } else if (auto* box = qobject_cast<QCheckBox*>(w)) {
+      QObject::connect(box, &QCheckBox::clicked, box, [commit, box] { commit(box); });
+    } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+      QObject::connect(list, &QListWidget::itemClicked, list, [commit, list] { commit(list); });
+    } else if (auto* slider = qobject_cast<QSlider*>(w)) {
+      QObject::connect(slider, &QSlider::sliderReleased, slider,
+                       [commit, slider] { commit(slider); });
+    }
+  }
+}
+
+QString FieldCaption(const QWidget& control) {
+  if (const auto* button = qobject_cast<const QAbstractButton*>(&control))
+    return Clean(button->text());
+  if (const QWidget* parent = control.parentWidget()) {
+    for (const QLabel* label : parent->findChildren<const QLabel*>()) {
+      if (label->buddy() == &control)
+        return Clean(label->text());
+    }
+  }
+  if (const QLabel* label = LabelBeside(control); label != nullptr && !Clean(label->text()).isEmpty())
+    return Clean(label->text());
+  for (const QWidget* w = control.parentWidget(); w != nullptr; w = w->parentWidget()) {
+    if (const auto* group = qobject_cast<const QGroupBox*>(w))
+      return Clean(group->title());
+  }
+  return control.objectName();
+}
+
+}  // namespace kivo::ui
