@@ -10,6 +10,7 @@
 #include "demo/image_builder.h"
 #include "model/core/settings.h"
 #include "model/gfx/battle_palettes.h"
+#include "ui/core/edit_history.h"
 #include "ui/gfx/colour_grid.h"
 #include "ui/gfx/custom_colours_dialog.h"
 #include "ui/gfx/palette_grid.h"
@@ -82,11 +83,19 @@ TEST_F(UiTest, SelectColourPicksFromTheGrid) {
   EXPECT_EQ(ui::SelectColour(nullptr, palette, 0x45), std::optional<uint8_t>(0x45));
 }
 
-TEST_F(UiTest, BattlePaletteSwatchPickWritesAtOnce) {
+TEST_F(UiTest, BattlePaletteSwatchPickIsOneStepAtOnce) {
   ImageBuilder image = ImageBuilder::Combination();
   image.Bytes(0x1810 + 5, {0x16});
-  const RomView rom = image.view();
   const std::vector<uint8_t> before = image.Build();
+  RomDocument document;
+  document.Adopt(before, "game.nes");
+  ui::EditHistory history(document);
+  const MasterPalette palette = DistinctPalette();
+  ui::PageContext context;
+  context.document = &document;
+  context.palette = &palette;
+  context.edits = &history;
+  ui::Page page;
   const auto pick = [](bool ok) {
     return [ok](QDialog& dialog) {
       auto* grid = dialog.findChild<ui::ColourGrid*>();
@@ -95,19 +104,26 @@ TEST_F(UiTest, BattlePaletteSwatchPickWritesAtOnce) {
       return ok ? ClickOk(dialog) : ui::kDialogCancel;
     };
   };
+  auto held = [&document] {
+    return std::vector<uint8_t>(document.image().begin(), document.image().end());
+  };
   prompts->modalScripts.push_back(pick(false));
-  EXPECT_FALSE(ui::PickBattlePaletteColour(nullptr, rom, DistinctPalette(), 5, 2));
-  EXPECT_EQ(image.Build(), before);
+  EXPECT_FALSE(ui::PickBattlePaletteColour(page, context, {}, 5, 2));
+  EXPECT_EQ(held(), before);
 
   prompts->modalScripts.push_back(pick(true));
-  EXPECT_TRUE(ui::PickBattlePaletteColour(nullptr, rom, DistinctPalette(), 5, 2));
+  EXPECT_TRUE(ui::PickBattlePaletteColour(page, context, {}, 5, 2));
   std::vector<uint8_t> expected = before;
   expected[0x40000 + 0x1810 + 5] = 0x2A;
-  EXPECT_EQ(image.Build(), expected);
+  EXPECT_EQ(held(), expected);
+  EXPECT_EQ(history.stack().undoText(), "Change palette 0x05");
+  history.stack().undo();
+  EXPECT_EQ(held(), before);
+  history.stack().redo();
 
   // No fourth colour: no dialog, no write.
-  EXPECT_FALSE(ui::PickBattlePaletteColour(nullptr, rom, DistinctPalette(), 5, 3));
-  EXPECT_EQ(image.Build(), expected);
+  EXPECT_FALSE(ui::PickBattlePaletteColour(page, context, {}, 5, 3));
+  EXPECT_EQ(held(), expected);
   EXPECT_TRUE(prompts->modalScripts.empty());
 }
 

@@ -18,6 +18,7 @@
 #include "model/text/spell_names.h"
 #include "ui/editors/stored_value.h"
 #include "ui/framework/list_helpers.h"
+#include "ui/framework/tabs.h"
 #include "ui/framework/numeric_edit.h"
 #include "ui/gfx/palettes_dialog.h"
 #include "ui/gfx/select_colour_dialog.h"
@@ -297,7 +298,7 @@ void EquipmentPage::PickSwatchColour(int k) {
   if (!palette_ || !context_.palette || !context_.document->editable())
     return;
   // Written into the image at once: battle palettes are not part of the record.
-  PickBattlePaletteColour(this, context_.document->view(), *context_.palette, *palette_, k);
+  PickBattlePaletteColour(*this, context_, {kEquipmentTab, loadedWeapon_}, *palette_, k);
   ShowPalette();
 }
 

@@ -23,6 +23,7 @@
 #include "ui/editors/stored_value.h"
 #include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
+#include "ui/framework/tabs.h"
 #include "ui/framework/numeric_edit.h"
 #include "ui/gfx/palettes_dialog.h"
 #include "ui/gfx/select_colour_dialog.h"
@@ -421,7 +422,7 @@ void FormationPage::PickSwatchColour(int which, int k) {
   if (loaded_ < 0 || !context_.palette || !context_.document->editable())
     return;
   // Written into the image at once: every formation using the palette changes.
-  PickBattlePaletteColour(this, context_.document->view(), *context_.palette, palettes_[which], k);
+  PickBattlePaletteColour(*this, context_, {kFormationTab, loaded_}, palettes_[which], k);
   ShowPalettes();
 }
 

@@ -22,6 +22,7 @@
 #include "ui/editors/stored_value.h"
 #include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
+#include "ui/framework/tabs.h"
 #include "ui/framework/numeric_edit.h"
 #include "ui/framework/prompts.h"
 #include "ui/gfx/palettes_dialog.h"
@@ -448,7 +449,7 @@ void SpellsPage::PickSwatchColour(int k) {
     return;
   // Written into the image at once: battle palettes are shared, not part of
   // the spell.
-  PickBattlePaletteColour(this, context_.document->view(), *context_.palette, palette_, k);
+  PickBattlePaletteColour(*this, context_, {kSpellsTab, loadedSpell_}, palette_, k);
   ShowPalette();
 }
 

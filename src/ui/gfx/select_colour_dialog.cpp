@@ -1,5 +1,7 @@
 #include "ui/gfx/select_colour_dialog.h"
 
+#include <utility>
+
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -46,16 +48,22 @@ std::optional<uint8_t> SelectColour(QWidget* owner, const MasterPalette& palette
   return dialog.colour();
 }
 
-bool PickBattlePaletteColour(QWidget* owner, const RomView& rom, const MasterPalette& palette,
+bool PickBattlePaletteColour(Page& page, const PageContext& context, const StepPlace& place,
                              int battlePalette, int k) {
-  if (BattlePaletteColourOffset(battlePalette, k) == ConstRomView::npos)
+  if (BattlePaletteColourOffset(battlePalette, k) == ConstRomView::npos || !context.document ||
+      !context.palette) {
     return false;
+  }
+  const ConstRomView rom = std::as_const(*context.document).view();
   const std::optional<uint8_t> chosen =
-      SelectColour(owner, palette, BattlePaletteColour(rom, battlePalette, k));
+      SelectColour(&page, *context.palette, BattlePaletteColour(rom, battlePalette, k));
   if (!chosen)
     return false;
-  SetBattlePaletteColour(rom, battlePalette, k, *chosen);
-  return true;
+  const QString number = QStringLiteral("%1").arg(battlePalette, 2, 16, QLatin1Char('0')).toUpper();
+  const StepInfo step{QObject::tr("Change palette 0x%1").arg(number), place, {}};
+  return CommitEdit(context, &page, step, [&](const RomView& image) {
+    SetBattlePaletteColour(image, battlePalette, k, *chosen);
+  });
 }
 
 }  // namespace kivo::ui

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "ui/framework/page.h"
+
 #include "model/core/rom_view.h"
 #include "ui/framework/dialog.h"
 
@@ -37,8 +39,9 @@ std::optional<uint8_t> SelectColour(QWidget* owner, const MasterPalette& palette
 
 // What a click on a battle palette swatch does on every page that shows
 // one: asks for a new colour for colour k of `palette`, starting from the
-// stored one, and on OK writes it into the image at once. True when written.
-bool PickBattlePaletteColour(QWidget* owner, const RomView& rom, const MasterPalette& palette,
+// stored one, and on OK writes it into the image at once, as one step made
+// at `place` ("Change palette 0x25"). True when the image changed.
+bool PickBattlePaletteColour(Page& page, const PageContext& context, const StepPlace& place,
                              int battlePalette, int k);
 
 }  // namespace kivo::ui
