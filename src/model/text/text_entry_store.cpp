@@ -163,18 +163,16 @@ EntryWrite PlanEntryWrite(std::size_t imageSize, const ShownEntry& shown, const 
   return write;
 }
 
-void ApplyEntryWrite(std::span<uint8_t> image, const ShownEntry& shown, const EntryWrite& write) {
-  // Locations already include the base shift.
-  const RomView view(image, 0);
+void ApplyEntryWrite(const RomView& image, const ShownEntry& shown, const EntryWrite& write) {
   if (write.pointer && shown.location.hasPointer)
-    view.SetWord(shown.location.pointerLocation, *write.pointer);
+    image.SetWord(shown.location.pointerLocation, *write.pointer);
   if (write.text)
-    view.SetBytes(shown.location.textLocation, *write.text);
+    image.SetBytes(shown.location.textLocation, *write.text);
 }
 
-bool StoreTextEntry(std::span<uint8_t> image, const ShownEntry& shown, const EntryBoxes& now,
+bool StoreTextEntry(const RomView& image, const ShownEntry& shown, const EntryBoxes& now,
                     const CharTable& table, const KeywordNames& keywords) {
-  const EntryWrite write = PlanEntryWrite(image.size(), shown, now, table, keywords);
+  const EntryWrite write = PlanEntryWrite(image.image().size(), shown, now, table, keywords);
   ApplyEntryWrite(image, shown, write);
   return write.pointer.has_value() || write.text.has_value();
 }

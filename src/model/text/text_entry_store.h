@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/core/rom_view.h"
 #include "model/text/char_table.h"
 #include "model/text/codec.h"
 #include "model/text/text_categories.h"
@@ -85,10 +86,11 @@ struct EntryWrite {
 // pointer only when Value: changed and holds a hexadecimal number.
 EntryWrite PlanEntryWrite(std::size_t imageSize, const ShownEntry& shown, const EntryBoxes& now,
                           const CharTable& table, const KeywordNames& keywords);
-void ApplyEntryWrite(std::span<uint8_t> image, const ShownEntry& shown, const EntryWrite& write);
+// `image` addresses image indexes (the locations hold the base shift already).
+void ApplyEntryWrite(const RomView& image, const ShownEntry& shown, const EntryWrite& write);
 
 // Plans and applies; true when anything was written.
-bool StoreTextEntry(std::span<uint8_t> image, const ShownEntry& shown, const EntryBoxes& now,
+bool StoreTextEntry(const RomView& image, const ShownEntry& shown, const EntryBoxes& now,
                     const CharTable& table, const KeywordNames& keywords);
 
 // "N bytes, was M": what the text will take when stored against what it

@@ -1,6 +1,7 @@
 #include "ui/framework/commit_on_edit.h"
 
 #include <QAbstractButton>
+#include <algorithm>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
@@ -37,12 +38,18 @@ QLayout* HolderOf(QLayout* layout, const QWidget* widget) {
   return nullptr;
 }
 
-const QLabel* LabelItem(QLayoutItem* item) {
-  return item != nullptr ? qobject_cast<const QLabel*>(item->widget()) : nullptr;
+// A label that names something: "HP:", not the "~" between two boxes.
+const QLabel* NamingLabel(QLayoutItem* item) {
+  const auto* label = item != nullptr ? qobject_cast<const QLabel*>(item->widget()) : nullptr;
+  if (label == nullptr)
+    return nullptr;
+  const QString text = label->text();
+  const bool names = std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
+  return names ? label : nullptr;
 }
 
-// The label just before `widget` in the layout that holds it: to its left
-// in a grid, or the item before it in a row.
+// The nearest naming label before `widget` in the layout that holds it: to
+// its left in a grid row, or before it in a row of widgets.
 const QLabel* LabelBeside(const QWidget& widget) {
   for (const QWidget* w = widget.parentWidget(); w != nullptr; w = w->parentWidget()) {
     QLayout* holder = HolderOf(w->layout(), &widget);
@@ -53,13 +60,15 @@ const QLabel* LabelBeside(const QWidget& widget) {
       int row = 0, column = 0, rows = 0, columns = 0;
       grid->getItemPosition(index, &row, &column, &rows, &columns);
       for (int c = column - 1; c >= 0; --c) {
-        if (const QLabel* label = LabelItem(grid->itemAtPosition(row, c)))
+        if (const QLabel* label = NamingLabel(grid->itemAtPosition(row, c)))
           return label;
       }
       return nullptr;
     }
-    if (index > 0)
-      return LabelItem(holder->itemAt(index - 1));
+    for (int i = index - 1; i >= 0; --i) {
+      if (const QLabel* label = NamingLabel(holder->itemAt(i)))
+        return label;
+    }
     return nullptr;
   }
   return nullptr;
@@ -81,7 +90,9 @@ void CommitOnUserEdit(QWidget& root, const std::function<void(QWidget*)>& commit
     } else if (auto* box = qobject_cast<QCheckBox*>(w)) {
       QObject::connect(box, &QCheckBox::clicked, box, [commit, box] { commit(box); });
     } else if (auto* list = qobject_cast<QListWidget*>(w)) {
-      QObject::connect(list, &QListWidget::itemClicked, list, [commit, list] { commit(list); });
+      // Lists are filled under a QSignalBlocker, so a row change is the user's.
+      QObject::connect(list, &QListWidget::currentRowChanged, list,
+                       [commit, list] { commit(list); });
     } else if (auto* slider = qobject_cast<QSlider*>(w)) {
       QObject::connect(slider, &QSlider::sliderReleased, slider,
                        [commit, slider] { commit(slider); });

@@ -1,6 +1,7 @@
 #include "ui/text/text_page.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -23,6 +24,7 @@
 #include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/prompts.h"
+#include "ui/framework/tabs.h"
 #include "ui/text/label_dialog.h"
 
 namespace kivo::ui {
@@ -171,9 +173,19 @@ void TextPage::ConnectWidgets() {
   connect(text_, &QLineEdit::textChanged, this, &TextPage::UpdateByteCount);
   connect(dialogue_, &QPlainTextEdit::textChanged, this, &TextPage::UpdateByteCount);
   connect(finger_, &QLineEdit::textChanged, this, &TextPage::UpdateByteCount);
+  // An entry's edit is committed when a box is left or Enter pressed in it.
+  for (QLineEdit* box : {text_, value_, finger_})
+    connect(box, &QLineEdit::editingFinished, this, &TextPage::CommitShown);
+  dialogue_->installEventFilter(this);
   // Until the first refresh only the dialogue box is out of the way.
   dialogue_->hide();
   changeLabel_->hide();
+}
+
+bool TextPage::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == dialogue_ && event->type() == QEvent::FocusOut)
+    CommitShown();
+  return Page::eventFilter(watched, event);
 }
 
 bool TextPage::ready() const {
@@ -358,13 +370,70 @@ EntryBoxes TextPage::ReadBoxes(int category) const {
   return boxes;
 }
 
-void TextPage::StoreEntry() {
+bool TextPage::StoreEntry() {
   if (!ready() || !shown_ || holdsUnstoredEdit())
-    return;
+    return false;
   const CharTable& table =
       StoreTable(*context_.settings, shown_->category, standardTable(), dteTable());
-  StoreTextEntry(context_.document->image(), *shown_, ReadBoxes(shown_->category), table,
-                 keywords_);
+  const ShownEntry shown = *shown_;
+  const EntryBoxes boxes = ReadBoxes(shown.category);
+  const StepInfo step{tr("Edit text %1 %2")
+                          .arg(FromUtf8(std::string(GetTextCategory(shown.category).rowText)))
+                          .arg(shown.row),
+                      {kTextTab, PlaceOf(shown.category, shown.row)},
+                      QStringLiteral("text/%1/%2").arg(shown.category).arg(shown.row)};
+  return CommitEdit(context_, this, step, [&](const RomView& rom) {
+    StoreTextEntry(rom.Unshifted(), shown, boxes, table, keywords_);
+  });
+}
+
+void TextPage::CommitShown() {
+  if (committing_ || !ready() || !shown_)
+    return;
+  committing_ = true;
+  const StoreAnswer answer = AskBeforeStore();
+  if (answer == StoreAnswer::Discard) {
+    ShowEntry();
+  } else if (answer == StoreAnswer::Write && StoreEntry()) {
+    // What was stored is what the next edit is measured against; the boxes
+    // keep what was typed until the entry is shown again.
+    const RomDocument& document = *context_.document;
+    const EntryBoxes typed = ReadBoxes(shown_->category);
+    ShownEntry stored = ShowTextEntry(document.image(), document.baseShift(), shown_->category,
+                                      shown_->row, dteTable(), keywords_);
+    if (!IsDialogueCategory(shown_->category))
+      entries_->item(shown_->row)->setText(FromUtf8(stored.boxes.text));
+    stored.boxes = typed;
+    shown_ = std::move(stored);
+    growthConfirmed_ = false;
+    UpdateByteCount();
+  }
+  committing_ = false;
+}
+
+int TextPage::PlaceOf(int category, int row) {
+  return category * kPlaceRowsPerCategory + row;
+}
+
+void TextPage::followImage(const ByteChange& change) {
+  if (!ready() || category_ < 0 || !TouchesText(change, context_.document->baseShift()))
+    return;
+  // Keyword names, the rows and the entry shown may all have changed.
+  const RomDocument& document = *context_.document;
+  BuildKeywordNames(document.image(), document.baseShift(), dteTable(), *context_.settings);
+  keywords_ = ReadKeywordNames(*context_.settings);
+  FillEntries(category_, entries_->currentRow());
+  ShowEntry();
+}
+
+void TextPage::showPlace(const StepPlace& place) {
+  if (!ready() || place.record < 0)
+    return;
+  const int category = place.record / kPlaceRowsPerCategory;
+  const int row = place.record % kPlaceRowsPerCategory;
+  if (category != category_)
+    categories_->setCurrentRow(category);
+  entries_->setCurrentRow(row);
 }
 
 void TextPage::UpdateByteCount() {

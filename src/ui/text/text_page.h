@@ -30,6 +30,12 @@ class TextPage : public Page {
   void save() override;
   bool confirmStore() override;
   bool holdsUnstoredEdit() const override;
+  void followImage(const ByteChange& change) override;
+  // A step's place names the category and the row (PlaceOf).
+  void showPlace(const StepPlace& place) override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void CreateWidgets();
@@ -45,7 +51,13 @@ class TextPage : public Page {
   // to "Items") and selects `row` (row 0 when the category has no such row).
   void FillEntries(int category, int row = 0);
   void ShowEntry();
-  void StoreEntry();
+  // Stores the entry on screen as one step; true when the image changed.
+  bool StoreEntry();
+  // The entry's edit as the user finishes it (a box left, Enter pressed):
+  // asked about first when it overwrites what follows.
+  void CommitShown();
+  static constexpr int kPlaceRowsPerCategory = 1000;
+  static int PlaceOf(int category, int row);
   // Before the entry on screen is stored over what follows it: asks, and
   // says whether to write it, keep editing it (nothing is stored) or drop it.
   enum class StoreAnswer { Write, KeepEditing, Discard };
@@ -67,6 +79,7 @@ class TextPage : public Page {
   int category_ = -1;                // whose entries the entry list holds
   std::optional<ShownEntry> shown_;  // what Store entry writes back
   bool growthConfirmed_ = false;     // the user chose to write over what follows
+  bool committing_ = false;          // a question is up: leaving the box again commits nothing
 
   QListWidget* categories_ = nullptr;
   QListWidget* entries_ = nullptr;

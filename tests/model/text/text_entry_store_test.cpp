@@ -47,7 +47,7 @@ struct Store {
     const ShownEntry shown = Show(category, row);
     EntryBoxes now = shown.boxes;
     edit(now);
-    return StoreTextEntry(image, shown, now, table ? *table : standard, keywords);
+    return StoreTextEntry(RomView(image, 0), shown, now, table ? *table : standard, keywords);
   }
   std::vector<uint8_t> At(std::size_t offset, std::size_t count) const {
     return Bytes(image, offset + shift, count);
@@ -69,7 +69,7 @@ TEST(TextEntryStore, BrowsingAndSavingWriteNothing) {
     for (int category = 0; category < kTextCategoryCount; ++category) {
       for (int row = 0; row < GetTextCategory(category).rows; ++row) {
         const ShownEntry shown = ShowTextEntry(image, 0, category, row, *table, keywords);
-        ASSERT_FALSE(StoreTextEntry(image, shown, shown.boxes, *table, keywords))
+        ASSERT_FALSE(StoreTextEntry(RomView(image, 0), shown, shown.boxes, *table, keywords))
             << category << " " << row;
         // Nothing changed, so the count is the stored length.
         const EntryByteCount count = CountEntryBytes(image.size(), shown, shown.boxes, dte, {});
@@ -81,8 +81,8 @@ TEST(TextEntryStore, BrowsingAndSavingWriteNothing) {
   }
   // A store of an entry never shown writes nothing either.
   std::vector<uint8_t> image = before;
-  EXPECT_FALSE(StoreTextEntry(image, ShownEntry{}, EntryBoxes{"x", "1", "1"}, standard, keywords));
-  EXPECT_FALSE(StoreTextEntry(image, ShowTextEntry(image, 0, kPrologueCategory, 0, dte, keywords),
+  EXPECT_FALSE(StoreTextEntry(RomView(image, 0), ShownEntry{}, EntryBoxes{"x", "1", "1"}, standard, keywords));
+  EXPECT_FALSE(StoreTextEntry(RomView(image, 0), ShowTextEntry(image, 0, kPrologueCategory, 0, dte, keywords),
                               EntryBoxes{"x", "1", "1"}, standard, keywords));
   EXPECT_TRUE(image == before);
 }
@@ -139,7 +139,7 @@ TEST(TextEntryStore, ALongerTextShowsInEveryRowSharingItsPointer) {
   const ShownEntry the = s.Show(kItems, 0);
   EntryBoxes now = the.boxes;
   now.text = "The sea";
-  StoreTextEntry(s.image, the, now, s.standard, s.keywords);
+  StoreTextEntry(RomView(s.image, 0), the, now, s.standard, s.keywords);
   EXPECT_EQ(s.Show(kItems, 2).boxes.text, "The sea");
   EXPECT_EQ(s.Show(kItems, 1).boxes.text, "sea");  // "Ether" was overwritten
 }
@@ -196,7 +196,7 @@ TEST(TextEntryStore, TextsAreCutAtTheEndOfTheImage) {
   const EntryByteCount count = CountEntryBytes(s.image.size(), last, now, s.standard, {});
   EXPECT_EQ(count.bytes, 3u);
   EXPECT_TRUE(count.cut);
-  EXPECT_TRUE(StoreTextEntry(s.image, last, now, s.standard, s.keywords));
+  EXPECT_TRUE(StoreTextEntry(RomView(s.image, 0), last, now, s.standard, s.keywords));
   EXPECT_EQ(s.image.size(), 0x30000u);
   EXPECT_EQ(s.At(0x30000 - 3, 3), (std::vector<uint8_t>{0x91, 0xA8, 0xAF}));
 

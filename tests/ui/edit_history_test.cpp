@@ -1,0 +1,161 @@
+// The edit history through the main window on the demo workspace: each kind
+// of edit undoes, redoes and reaches the file byte for byte; the pages follow
+// each other; the modified state is the history's clean state.
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTest>
+#include <QUndoView>
+#include <functional>
+
+#include "demo/demo_image.h"
+#include "demo/demo_tables.h"
+#include "model/editors/character.h"
+#include "support/temp_dir.h"
+#include "ui/core/main_window.h"
+#include "ui/ui_test.h"
+
+namespace kivo {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+using test::Find;
+
+class EditHistoryTest : public test::UiTest {
+ protected:
+  test::TempDir dir;
+  ui::AppState state;
+  std::unique_ptr<ui::MainWindow> window;
+  std::string rom;
+
+  void SetUp() override {
+    UiTest::SetUp();
+    rom = dir.Write("demo.nes", demo::BuildDemoImage());
+    SettingsBlock settings;
+    settings.ResetToDefaults();
+    settings.SetPath(PathField::Rom, rom);
+    settings.SetPath(PathField::Ff2StandardTable,
+                     dir.Write("standard.tbl", demo::DemoStandardTableFile()));
+    settings.SetPath(PathField::Ff2StandardDteTable,
+                     dir.Write("dte.tbl", demo::DemoDteTableFile()));
+    ASSERT_TRUE(SaveSettings(settings, dir.File(settings::kDataFileName)).empty());
+    window = std::make_unique<ui::MainWindow>(state);
+    window->Start(dir.path().string(), std::nullopt);
+    ASSERT_TRUE(state.document.editable());
+  }
+
+  Bytes Image() const { return {state.document.image().begin(), state.document.image().end()}; }
+  QWidget& Page(int tab) { return *window->page(tab); }
+  QUndoStack& Stack() { return window->history().stack(); }
+
+  // Types `text` into box `id` of the page of `tab` and presses Enter, as a user would.
+  void Type(int tab, int id, const QString& text) {
+    window->tabs()->setCurrentIndex(tab);
+    auto* box = Find<QLineEdit>(Page(tab), id);
+    box->selectAll();
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
+  }
+  void Select(int tab, int listId, int row) {
+    window->tabs()->setCurrentIndex(tab);
+    Find<QListWidget>(Page(tab), listId)->setCurrentRow(row);
+  }
+};
+
+TEST_F(EditHistoryTest, EveryKindOfEditUndoesRedoesAndReachesTheFile) {
+  struct Kind {
+    const char* name;
+    int tab;
+    std::function<void()> edit;
+  };
+  const Kind kinds[] = {
+      {"a character's field", ui::kCharacterTab, [&] { Type(ui::kCharacterTab, 1183, "321"); }},
+      {"a text entry", ui::kTextTab,
+       [&] {
+         Select(ui::kTextTab, 1209, 0);
+         Select(ui::kTextTab, 1210, 3);
+         Type(ui::kTextTab, 1217, "Tonic");
+       }},
+  };
+  for (const Kind& kind : kinds) {
+    SCOPED_TRACE(kind.name);
+    const Bytes before = Image();
+    const int steps = Stack().count();
+    kind.edit();
+    const Bytes after = Image();
+    ASSERT_NE(after, before);
+    EXPECT_EQ(Stack().count(), steps + 1) << "one step";
+
+    window->tabs()->setCurrentIndex(ui::kMainTab);
+    window->Undo();
+    EXPECT_EQ(Image(), before);
+    EXPECT_EQ(window->tabs()->currentIndex(), kind.tab) << "undo shows where the step was made";
+    window->Redo();
+    EXPECT_EQ(Image(), after);
+    ASSERT_TRUE(window->Save());
+    EXPECT_EQ(test::TempDir::Read(rom), after);
+    EXPECT_TRUE(Stack().isClean());
+  }
+}
+
+TEST_F(EditHistoryTest, OneFieldMergesAndTheMenuNamesTheStep) {
+  Select(ui::kCharacterTab, 1028, 1);
+  const QString name = Find<QListWidget>(Page(ui::kCharacterTab), 1028)->item(1)->text();
+  const Bytes before = Image();
+  QAction* undo = window->findChild<QAction*>(QStringLiteral("undo"));
+  QAction* redo = window->findChild<QAction*>(QStringLiteral("redo"));
+  ASSERT_NE(undo, nullptr);
+  ASSERT_NE(redo, nullptr);
+  EXPECT_FALSE(undo->isEnabled());
+  EXPECT_EQ(undo->shortcut(), QKeySequence::keyBindings(QKeySequence::Undo).front());
+  EXPECT_TRUE(redo->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Y"))));
+
+  Type(ui::kCharacterTab, 1183, "500");
+  Type(ui::kCharacterTab, 1183, "600");
+  EXPECT_EQ(Stack().count(), 1) << "one field of one record: one step";
+  EXPECT_EQ(undo->text(), QStringLiteral("Undo Edit HP of %1").arg(name));
+  Type(ui::kCharacterTab, 1184, "700");
+  EXPECT_EQ(Stack().count(), 2);
+
+  // The title marks the unsaved edits; undoing back to the saved state asks
+  // nothing at close.
+  EXPECT_TRUE(window->isWindowModified());
+  EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral("[*]")));
+  window->Undo();
+  window->Undo();
+  EXPECT_EQ(Image(), before);
+  EXPECT_FALSE(undo->isEnabled());
+  EXPECT_TRUE(redo->isEnabled());
+  EXPECT_FALSE(window->isWindowModified());
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Kivo - Character Editor"));
+  // Typed back to what it was: no step at all.
+  Type(ui::kCharacterTab, 1183, "9");
+  Type(ui::kCharacterTab, 1183,
+       QString::number(std::as_const(state.document).view().Word(kCharacterRecords + 0x80 + 8)));
+  window->Undo();
+  EXPECT_EQ(Image(), before);
+  window->show();
+  EXPECT_TRUE(window->close());
+  EXPECT_TRUE(prompts->questions.empty());
+}
+
+TEST_F(EditHistoryTest, UndoHistoryGoesToTheStepClicked) {
+  Type(ui::kCharacterTab, 1183, "11");
+  Type(ui::kCharacterTab, 1184, "22");
+  const Bytes edited = Image();
+  prompts->modalScripts.push_back([](QDialog& dialog) {
+    auto* view = dialog.findChild<QUndoView*>();
+    EXPECT_NE(view, nullptr);
+    EXPECT_EQ(view->model()->rowCount(), 3);  // the opened state, then two steps
+    view->setCurrentIndex(view->model()->index(0, 0));
+    return ui::kDialogOk;
+  });
+  window->findChild<QAction*>(QStringLiteral("undoHistory"))->trigger();
+  EXPECT_EQ(Stack().index(), 0);
+  EXPECT_NE(Image(), edited);
+}
+
+}  // namespace
+}  // namespace kivo
