@@ -1,7 +1,7 @@
 #pragma once
-// The ROM files users meet at their worst, made the same way for the ROM
-// harness's seeds and for the bad-input tests. Header-only, so the tests can
-// use it without building anything of the fuzz project.
+// The ROM files users meet at their worst, for the bad-input tests; the image
+// harnesses' seeds take their random bytes from here too. Header-only, so the
+// tests can use it without building anything of the fuzz project.
 
 #include <cstddef>
 #include <cstdint>
@@ -79,8 +79,8 @@ inline std::vector<uint8_t> RandomImage(std::size_t size, uint32_t seed) {
   return image;
 }
 
-// The list the bad-input tests and the ROM harness's seeds both use. A size
-// of 0x30010 puts the last byte where the item and dialogue 2 pointers reach.
+// The list the bad-input tests run the page reads on. A size of 0x30010
+// puts the last byte where the item and dialogue 2 pointers reach.
 inline std::vector<BadImage> BadImages() {
   return {
       {"empty", {}},
