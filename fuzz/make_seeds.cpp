@@ -308,6 +308,14 @@ void CleanSlateSeeds(SeedWriter& seeds) {
   seeds.Write("clean_slate", "demo-pointers", demoPointers);
 }
 
+// Edits, a joined edit, undos past the start and redos past the end.
+void HistorySeeds(SeedWriter& seeds) {
+  seeds.Write("history", "edit-undo-redo", Bytes{0, 2, 0, 5, 1, 0, 6, 2, 5, 6, 6});
+  seeds.Write("history", "joined", Bytes{1, 1, 0, 9, 3, 4, 1, 0, 9, 1, 4, 1, 0, 10, 2, 5, 5, 5, 6});
+  seeds.Write("history", "edit-after-undo",
+              Bytes{2, 1, 1, 0, 4, 5, 3, 1, 2, 255, 1, 7, 1, 0, 1, 0, 6});
+}
+
 }  // namespace
 }  // namespace kivo::fuzz
 
@@ -327,6 +335,7 @@ int main(int argc, char** argv) {
     kivo::fuzz::SettingsSeeds(seeds);
     kivo::fuzz::WorldMapSeeds(seeds);
     kivo::fuzz::CleanSlateSeeds(seeds);
+    kivo::fuzz::HistorySeeds(seeds);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "kivo-fuzz-seeds: %s\n", e.what());
     return 1;
