@@ -82,7 +82,7 @@ MapView::MapView(QWidget* owner)
 
 MapView::~MapView() = default;
 
-void MapView::SetSources(RomDocument* document, SettingsBlock* settings,
+void MapView::SetSources(const RomDocument* document, SettingsBlock* settings,
                          const MasterPalette* palette) {
   document_ = document;
   settings_ = settings;
@@ -95,7 +95,7 @@ void MapView::Refresh(bool reload) {
     RebuildCellPictures();
     return;
   }
-  const ConstRomView rom = std::as_const(*document_).view();
+  const ConstRomView rom = document_->view();
   metatiles_ = MetatileSet::Read(rom);
   if (reload) {
     // A row the image leaves short must not show cells of a previous image.
@@ -137,6 +137,17 @@ QPoint MapView::scrollCell() const {
 void MapView::ScrollToCell(int x, int y) {
   horizontal_->setValue(x);
   vertical_->setValue(y);
+}
+
+void MapView::ShowCell(int x, int y) {
+  if (windowState() & Qt::WindowMinimized)
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+  const QPoint origin = scrollCell();
+  const int columns = horizontal_->pageStep();
+  const int rows = vertical_->pageStep();
+  if (x >= origin.x() && x < origin.x() + columns && y >= origin.y() && y < origin.y() + rows)
+    return;
+  ScrollToCell(x - columns / 2, y - rows / 2);
 }
 
 QWidget* MapView::canvasWidget() const {
@@ -320,6 +331,12 @@ void MapView::Press(Qt::MouseButton button, QPoint pos) {
   if (button == Qt::LeftButton) {
     leftHeld_ = true;
     lastDragCell_ = cell;
+    // A press off the map may still drag onto it.
+    if (!strokeBefore_)
+      strokeBefore_ = std::make_unique<WorldMapGrid>();
+    *strokeBefore_ = *grid_;
+    stroking_ = true;
+    strokeCell_ = cell;
     if (!OnMap(cell))
       return;
     StoreCell(settings::kLeftClickCell, cell);
@@ -328,6 +345,11 @@ void MapView::Press(Qt::MouseButton button, QPoint pos) {
     canvas_->update();
     if (changed)
       emit mapEdited();
+    if (changed && fillMode_) {
+      // A fill is a step of its own at once; a drag after it paints a stroke.
+      emit gridChanged(ByteChange::Between(*strokeBefore_, *grid_), true, cell);
+      *strokeBefore_ = *grid_;
+    }
     emit leftClicked(cell.x(), cell.y());
   } else if (button == Qt::RightButton) {
     rightHeld_ = true;
@@ -375,6 +397,8 @@ void MapView::Drag(QPoint pos) {
 
 void MapView::Release(Qt::MouseButtons stillHeld) {
   leftHeld_ = leftHeld_ && (stillHeld & Qt::LeftButton);
+  if (!leftHeld_)
+    FinishStroke();
   rightHeld_ = rightHeld_ && (stillHeld & Qt::RightButton);
 }
 
@@ -390,6 +414,16 @@ void MapView::Hover(QPoint pos) {
 void MapView::Leave() {
   leftHeld_ = false;
   rightHeld_ = false;
+  FinishStroke();
+}
+
+void MapView::FinishStroke() {
+  if (!stroking_)
+    return;
+  stroking_ = false;
+  const ByteChange change = ByteChange::Between(*strokeBefore_, *grid_);
+  if (!change.empty())
+    emit gridChanged(change, false, strokeCell_);
 }
 
 }  // namespace kivo::ui

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "model/core/byte_change.h"
 #include "model/gfx/metatiles.h"
 #include "model/map/world_map.h"
 
@@ -36,8 +37,10 @@ class MapView : public QWidget {
   explicit MapView(QWidget* owner);
   ~MapView() override;
 
-  // What it shows and edits; pointers are kept (document null: shows nothing).
-  void SetSources(RomDocument* document, SettingsBlock* settings, const MasterPalette* palette);
+  // What it shows; pointers are kept (document null: shows nothing). The
+  // image is only read: the grid reaches it when the page saves.
+  void SetSources(const RomDocument* document, SettingsBlock* settings,
+                  const MasterPalette* palette);
   // Copies attributes and tile numbers from the image; decodes the map when
   // `reload`; rebuilds the canvas; repaints.
   void Refresh(bool reload);
@@ -58,6 +61,9 @@ class MapView : public QWidget {
   // scroll ranges).
   QPoint scrollCell() const;
   void ScrollToCell(int x, int y);
+  // Brings cell (x, y) into view: the window leaves the minimised state, and
+  // scrolls to centre the cell unless it is shown already.
+  void ShowCell(int x, int y);
   // The drawing surface, for tests that send mouse events or grab it.
   QWidget* canvasWidget() const;
 
@@ -65,6 +71,10 @@ class MapView : public QWidget {
   void leftClicked(int x, int y);   // after a left press painted or filled cell (x, y)
   void rightClicked(int x, int y);  // after a right press picked the metatile of cell (x, y)
   void mapEdited();                 // any cell changed
+  // One edit of the grid is done: a fill at once, a stroke of the left
+  // button when it is let go. `change` is what it did to the grid, `cell`
+  // the cell pressed (off the map when the stroke began off it).
+  void gridChanged(const kivo::ByteChange& change, bool fill, QPoint cell);
 
  protected:
   void changeEvent(QEvent* event) override;
@@ -91,6 +101,8 @@ class MapView : public QWidget {
   void Release(Qt::MouseButtons stillHeld);
   void Hover(QPoint pos);
   void Leave();
+  // Reports the cells the stroke since the last press changed, if any.
+  void FinishStroke();
   bool PaintCell(QPoint cell);
   uint8_t CurrentMetatile() const;
   void StoreCell(std::size_t offset, QPoint cell);
@@ -98,12 +110,16 @@ class MapView : public QWidget {
   // The outlines on top of the cells, for the canvas's paint.
   void DrawOutlines(QPainter& painter) const;
 
-  RomDocument* document_ = nullptr;
+  const RomDocument* document_ = nullptr;
   SettingsBlock* settings_ = nullptr;
   const MasterPalette* palette_ = nullptr;
 
   std::unique_ptr<WorldMapGrid> grid_;
   std::unique_ptr<WorldMapGrid> backupGrid_;
+  // The grid as a stroke found it (made at the first press, then reused).
+  std::unique_ptr<WorldMapGrid> strokeBefore_;
+  bool stroking_ = false;
+  QPoint strokeCell_;
   std::unique_ptr<WorldMapEncoding> encoding_;
   MetatileSet metatiles_;
   QImage metatilePictures_;  // 256 x 128 at 1x, metatile m at MetatileOrigin(m)
