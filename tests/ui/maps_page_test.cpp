@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QTabWidget>
 #include <QTest>
+#include <QUndoStack>
 #include <memory>
 
 #include "demo/world_map_layout.h"
@@ -85,7 +86,9 @@ TEST_F(MapsPageTest, RefreshShowsListsSlotsPropertiesAndFreeBytes) {
   EXPECT_EQ(Combo(kDestination)->currentText(), QStringLiteral("Altea"));
   EXPECT_EQ(Combo(kRate)->currentText(), QStringLiteral("No random encounters"));
   // A destination above 30 selects no row.
-  document.view().SetBytes(0x0010 + 2 * 3, std::array<uint8_t, 2>{0x90, 31});
+  document.Apply([](const RomView& rom) {
+    rom.SetBytes(0x0010 + 2 * 3, std::array<uint8_t, 2>{0x90, 31});
+  });
   page->picker().metatileClicked(3);
   EXPECT_EQ(Combo(kDestination)->currentIndex(), -1);
   EXPECT_TRUE(Box(kForest)->isChecked());
@@ -96,7 +99,7 @@ TEST_F(MapsPageTest, RefreshShowsListsSlotsPropertiesAndFreeBytes) {
   EXPECT_EQ(Label(kFreeBytes), QString::number(free));
 
   // An attribute that is no multiple of 0x55 reads as byte / 85: 0xA9 is sub-palette 1.
-  document.view().SetByte(0x0310 + 2, 0xA9);
+  document.Apply([](const RomView& rom) { rom.SetByte(0x0310 + 2, 0xA9); });
   Refresh(ui::RefreshReason::Opened);
   const QImage& picture = page->picker().picture();
   const int pixel = picture.pixelIndex(32, 0);  // metatile 2, top-left pixel
@@ -122,13 +125,15 @@ TEST_F(MapsPageTest, BackgroundSwatchFourWritesEveryFirstColour) {
 TEST_F(MapsPageTest, DistributionIsStoredAndTheCorrectionEnds) {
   Open(DemoImage());
   SetCounts({10, 10, 10, 10, 10, 10, 0, 0});
-  page->save();
+  emit Edit(kCountIds[5])->editingFinished();  // stored as the field is left
   std::vector<uint8_t> expected(64);
   std::size_t at = 0;
   for (int s = 0; s < 6; ++s)
     for (int i = 0; i < (s == 0 ? 14 : 10); ++i)
       expected[at++] = static_cast<uint8_t>(s);
   EXPECT_EQ(Bytes(0x3C5D8, 64), expected);
+  EXPECT_EQ(Text(kCountIds[0]), QStringLiteral("10")) << "kept as typed until shown again";
+  page->save();
   EXPECT_EQ(Text(kCountIds[0]), QStringLiteral("14"));
 
   // Seven fields already at 64: the edited one gets what is left, 0, and the
@@ -308,6 +313,54 @@ TEST_F(MapsSaveTest, SaveRefusesAMapTooLargeAndKeepsTheFile) {
   // "Find Kab" finds no free byte either.
   Find<QPushButton>(Page(), kFindKab)->click();
   EXPECT_EQ(Find<QLabel>(Page(), kFreeBytes)->text(), QStringLiteral("0"));
+}
+
+TEST_F(MapsSaveTest, AStrokeAndAFillAreStepsAndUndoShowsTheirCell) {
+  ui::MapView& view = Page().mapView();
+  QWidget* canvas = view.canvasWidget();
+  QUndoStack& stack = window.history().stack();
+  const auto opened = std::make_unique<WorldMapGrid>(view.grid());
+  view.resize(320, 320);
+  view.ScrollToCell(0, 200);
+  const auto mouse = [&](QEvent::Type type, int x, Qt::MouseButtons held) {
+    const QPointF at(16 * x + 8, 16 * 2 + 8);  // cell (x, 202)
+    QMouseEvent event(type, at, canvas->mapToGlobal(at),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, {});
+    QCoreApplication::sendEvent(canvas, &event);
+  };
+  state.settings.SetInt(settings::kCurrentMetatile, 0x7F);
+  mouse(QEvent::MouseButtonPress, 1, Qt::LeftButton);
+  mouse(QEvent::MouseMove, 4, Qt::LeftButton);
+  EXPECT_EQ(stack.count(), 0) << "a stroke is a step when the button is let go";
+  mouse(QEvent::MouseButtonRelease, 4, Qt::NoButton);
+  view.SetFillMode(true);
+  state.settings.SetInt(settings::kCurrentMetatile, 0x24);
+  ClickCell(view, 0, 0);
+  ASSERT_EQ(stack.count(), 2);
+  EXPECT_EQ(stack.text(0), QStringLiteral("Paint 4 map cells"));
+  EXPECT_EQ(stack.text(1), QStringLiteral("Fill map"));
+  const auto edited = std::make_unique<WorldMapGrid>(view.grid());
+
+  window.tabs()->setCurrentIndex(ui::kMainTab);
+  window.Undo();
+  window.Undo();
+  EXPECT_EQ(view.grid(), *opened);
+  EXPECT_EQ(window.tabs()->currentIndex(), ui::kMapsTab);
+  const QPoint origin = view.scrollCell();
+  EXPECT_TRUE(canvas->rect().contains(QPoint(16 * (1 - origin.x()), 16 * (202 - origin.y()))));
+  window.Redo();
+  window.Redo();
+  EXPECT_EQ(view.grid(), *edited);
+
+  // Map bytes another step changes are decoded again, and so is its undo.
+  auto other = std::make_unique<WorldMapGrid>();
+  other->fill(3);
+  window.history().Commit(nullptr, {QStringLiteral("Map"), {}, {}}, [&](const RomView& rom) {
+    WriteWorldMap(rom, *other, Page().mapView().encoding());
+  });
+  EXPECT_EQ(view.grid(), *other);
+  window.Undo();
+  EXPECT_EQ(view.grid(), *opened);
 }
 
 TEST_F(MapsSaveTest, APaintedMapComesBackCellByCellAfterSaveAndReopen) {

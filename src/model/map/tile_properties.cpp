@@ -51,7 +51,8 @@ int TileProperties::DestinationRow() const {
 }
 
 TileProperties TileProperties::Read(const ConstRomView& rom, int metatile) {
-  const std::size_t at = kTilePropertiesOffset + 2 * static_cast<std::size_t>(metatile & 0x7F);
+  const std::size_t at =
+      kTilePropertiesOffset + kTilePropertiesSize * static_cast<std::size_t>(metatile & 0x7F);
   return {rom.Byte(at), rom.Byte(at + 1)};
 }
 

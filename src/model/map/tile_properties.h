@@ -13,6 +13,7 @@ namespace kivo {
 
 // Metatile T's two bytes lie at kTilePropertiesOffset + 2 * T.
 inline constexpr std::size_t kTilePropertiesOffset = 0x0010;
+inline constexpr std::size_t kTilePropertiesSize = 2;
 
 namespace tile_flag {
 inline constexpr uint8_t kNeedCanoe = 0x01;

@@ -35,8 +35,10 @@ int DomainFieldId(int domain) {
   return kFirstFieldId + domain;
 }
 
-EncounterDomainsDialog::EncounterDomainsDialog(RomDocument& document, QWidget* parent)
-    : Dialog(parent), document_(document) {
+EncounterDomainsDialog::EncounterDomainsDialog(const RomDocument& document, QWidget* parent)
+    : Dialog(parent) {
+  for (bool mysidia : {false, true})
+    tables_[mysidia] = ReadDomainTable(document.view(), mysidia);
   setWindowTitle(tr("Changing the encounter indexes"));
   CreateWidgets();
   ShowTable();
@@ -81,7 +83,7 @@ void EncounterDomainsDialog::ConnectWidgets() {
 }
 
 void EncounterDomainsDialog::ShowTable() {
-  const DomainTable table = ReadDomainTable(document_.view(), mysidia_);
+  const DomainTable& table = tables_[mysidia_];
   for (int d = 0; d < kDomainCount; ++d) {
     QLineEdit* field = fields_[static_cast<std::size_t>(d)];
     const QSignalBlocker blocker(field);
@@ -90,11 +92,18 @@ void EncounterDomainsDialog::ShowTable() {
 }
 
 void EncounterDomainsDialog::StoreTable() {
-  DomainTable table{};
+  DomainTable& table = tables_[mysidia_];
   for (int d = 0; d < kDomainCount; ++d)
     table[static_cast<std::size_t>(d)] =
         ClampEncounterIndex(ReadDecimal(*fields_[static_cast<std::size_t>(d)]));
-  WriteDomainTable(document_.view(), mysidia_, table);
+  stored_[mysidia_] = true;
+}
+
+void EncounterDomainsDialog::WriteTo(const RomView& rom) const {
+  for (bool mysidia : {false, true}) {
+    if (stored_[mysidia])
+      WriteDomainTable(rom, mysidia, tables_[mysidia]);
+  }
 }
 
 void EncounterDomainsDialog::SwitchTable(bool mysidia) {
@@ -106,11 +115,6 @@ void EncounterDomainsDialog::SwitchTable(bool mysidia) {
 void EncounterDomainsDialog::accept() {
   StoreTable();
   Dialog::accept();
-}
-
-bool ChangeEncounterDomains(QWidget* owner, RomDocument& document) {
-  EncounterDomainsDialog dialog(document, owner);
-  return prompts().RunModal(dialog) == kDialogOk;
 }
 
 }  // namespace kivo::ui

@@ -2,10 +2,12 @@
 // "Changing the encounter indexes": the encounter index of each of the 64
 // world-map domains, as an 8 x 8 grid laid over the map, for the normal game
 // or, with "Mysidia Tower completed", for the game after it. Switching
-// tables stores the shown one first; OK stores the shown one.
+// tables stores the shown one first; OK stores the shown one. It stores into
+// copies of the two tables, which the page writes as one step (WriteTo).
 
 #include <array>
 
+#include "model/core/rom_view.h"
 #include "model/map/encounters.h"
 #include "ui/framework/dialog.h"
 
@@ -29,10 +31,13 @@ int DomainFieldId(int domain);
 class EncounterDomainsDialog : public Dialog {
   Q_OBJECT
  public:
-  EncounterDomainsDialog(RomDocument& document, QWidget* parent);
+  EncounterDomainsDialog(const RomDocument& document, QWidget* parent);
 
   bool showsMysidiaTable() const { return mysidia_; }
   void accept() override;
+  // Writes the tables stored so far: on a switch, and on OK. A table stored
+  // on a switch stays stored when the dialog is closed without OK.
+  void WriteTo(const RomView& rom) const;
 
  private:
   void CreateWidgets();
@@ -41,13 +46,11 @@ class EncounterDomainsDialog : public Dialog {
   void StoreTable();
   void SwitchTable(bool mysidia);
 
-  RomDocument& document_;
   bool mysidia_ = false;
+  std::array<DomainTable, 2> tables_{};  // normal, Mysidia Tower completed
+  std::array<bool, 2> stored_{};
   std::array<QLineEdit*, kDomainCount> fields_{};
   QCheckBox* mysidiaBox_ = nullptr;  // 1601
 };
-
-// Runs the dialog over `owner`; true after OK (the page re-reads its index).
-bool ChangeEncounterDomains(QWidget* owner, RomDocument& document);
 
 }  // namespace kivo::ui

@@ -15,13 +15,16 @@
 #include <algorithm>
 #include <utility>
 
+#include "model/core/rom_document.h"
 #include "model/core/settings.h"
 #include "model/map/tile_properties.h"
 #include "model/map/world_map.h"
 #include "model/text/labels.h"
+#include "ui/framework/commit_on_edit.h"
 #include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
+#include "ui/framework/tabs.h"
 #include "ui/gfx/swatch_row.h"
 #include "ui/map/map_view.h"
 
@@ -237,6 +240,15 @@ void MapsPage::ConnectWidgets() {
   });
   connect(mapView_, &MapView::leftClicked, this, &MapsPage::MapLeftClicked);
   connect(mapView_, &MapView::rightClicked, this, &MapsPage::MapRightClicked);
+  connect(mapView_, &MapView::gridChanged, this, &MapsPage::CommitGrid);
+  // The slot controls and the "/64" fields commit as they are edited; the
+  // other boxes are settings of the program or only show the image.
+  QList<QWidget*> notEdits = {maps_, encounterIndex_, showLeft_,    showRight_,    showViewingArea_,
+                              grid_, mysidia_,        destination_, encounterRate_};
+  for (QCheckBox* box : properties_)
+    notEdits.append(box);
+  CommitOnUserEdit(
+      *this, [this](QWidget* field) { CommitField(field); }, notEdits);
 }
 
 std::vector<QSignalBlocker> MapsPage::BlockSignals() {
@@ -287,18 +299,15 @@ void MapsPage::refresh(const PageContext& context) {
   if (!keepMap || !decodedGrid_)
     decodedGrid_ = std::make_unique<WorldMapGrid>(mapView_->grid());
   mapView_->MoveFromSettings();
-  backupMask_ = 0;
-  restoreTiles_->setEnabled(false);
+  // The backups are lost at every refresh; the map's stays with new tables.
+  backupState_[kTileBackupMask] = 0;
   if (!keepMap)
-    restoreMap_->setEnabled(false);
+    backupState_[kMapBackedUp] = 0;
+  ShowBackupButtons();
 
   RebuildLists();
-  const ConstRomView rom = std::as_const(*context_.document).view();
   {
     const auto blockers = BlockSignals();
-    shownCounts_ = ReadSlotDistribution(rom);
-    for (int s = 0; s < kSlotsPerIndex; ++s)
-      slotCounts_[s]->setText(QString::number(shownCounts_[s]));
     maps_->setCurrentRow(0);
     SettingsBlock& settings = *context_.settings;
     showLeft_->setChecked(settings.Flag(settings::kMapShowLeftClick));
@@ -314,6 +323,8 @@ void MapsPage::refresh(const PageContext& context) {
   for (SwatchRow* row : swatches_)
     row->SetMasterPalette(context_.palette);
   CopyGraphics();
+  tileNumbersBackup_.fill(0);
+  tileBytesBackup_.assign(tileBytes_.size(), 0);
   ShowProperties();
   ShowFreeBytes();
   if (tabActive_)
@@ -369,8 +380,12 @@ void MapsPage::save() {
   LoadSlots(loadedIndex_);
   if (!MapEdited())
     return;
-  const WorldMapWrite written =
-      WriteWorldMap(context_.document->view(), mapView_->grid(), mapView_->encoding());
+  // The grid reaches the image only here. Its own steps are what Undo takes
+  // back: encoding it is no step of the history.
+  WorldMapWrite written;
+  context_.document->Apply([&](const RomView& rom) {
+    written = WriteWorldMap(rom, mapView_->grid(), mapView_->encoding());
+  });
   freeBytes_->setText(QString::number(written.freeBytes));
   if (written.written)
     *decodedGrid_ = mapView_->grid();

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "model/gfx/metatiles.h"
@@ -78,13 +79,17 @@ class MapsPage : public Page {
   void setTabActive(bool active) override;
   // The map window goes with the main window, so the program can end.
   void closePage() override;
+  void followImage(const ByteChange& change) override;
+  // A grid step scrolls its cell into view; a slot step selects its index.
+  void showPlace(const StepPlace& place) override;
+  void applyToCopy(int copy, const ByteChange& change, bool redo) override;
 
   MapView& mapView() const { return *mapView_; }
   MetatilePicker& picker() const { return *picker_; }
   SwatchRow& swatches(int row) const { return *swatches_[row]; }
   // The encounter index the slot controls show (-1 before the first refresh).
   int loadedIndex() const { return loadedIndex_; }
-  int backupMask() const { return backupMask_; }
+  int backupMask() const { return backupState_[kTileBackupMask]; }
   const MetatileSet& metatiles() const { return metatiles_; }
   const std::vector<uint8_t>& tileBytes() const { return tileBytes_; }
 
@@ -103,6 +108,26 @@ class MapsPage : public Page {
   void ConnectWidgets();
   std::vector<QSignalBlocker> BlockSignals();
 
+  // The page's own copies that take part in the edit history.
+  enum Copy {
+    kGridCopy,
+    kBackupGridCopy,
+    kTileNumbersCopy,
+    kTileBytesCopy,
+    kTileNumbersBackupCopy,
+    kTileBytesBackupCopy,
+    kBackupStateCopy,
+  };
+  // backupState_: the tile backup mask (bit 0 tile numbers, bit 1 tile
+  // bytes), and whether the map has been backed up.
+  enum { kTileBackupMask, kMapBackedUp };
+  std::span<uint8_t> CopyBytes(int copy);
+  // A step of changes the page made in its copies, with an edit of the
+  // image (applied straight to it for a page without a history).
+  void CommitCopies(const StepInfo& step, std::vector<CopyEdit> copies, const ImageEdit& edit = {});
+  StepInfo Step(const QString& text, int record = -1) const;
+  void ShowBackupButtons();
+
   bool ready() const;
   int currentMetatile() const;
   void SetCurrentMetatile(int metatile);
@@ -115,8 +140,13 @@ class MapsPage : public Page {
   void ShowFreeBytes();
 
   // Encounters.
+  // Shows the slots of `index` and the "/64" fields as the image holds them.
   void LoadSlots(int index);
+  void ShowCounts();
+  // Stores the slot controls and the "/64" fields as the step "Edit Index E".
   void StoreSlots();
+  void CommitSlots(const StepInfo& step);
+  void CommitField(QWidget* field);
   void SelectIndexFromCell(int x, int y);
   void IndexPicked(int row);
   void SlotCountEdited(int slot);
@@ -126,6 +156,11 @@ class MapsPage : public Page {
   // Map view reactions.
   void MapLeftClicked(int x, int y);
   void MapRightClicked(int x, int y);
+  void CommitGrid(const ByteChange& change, bool fill, QPoint cell);
+  // A step of the grid made at `cell`, or, off the map, at the first cell it changed.
+  void CommitGridStep(const QString& text, const ByteChange& change, QPoint cell);
+  // Decodes the grid again when the image's map bytes decode to another map.
+  void FollowMap(const ByteChange& change);
 
   void PickSwatchColour(int row, int k);
   void BackupMap();
@@ -153,7 +188,7 @@ class MapsPage : public Page {
   std::vector<uint8_t> tileBytes_;
   std::array<uint8_t, kMetatileTilesSize> tileNumbersBackup_{};
   std::vector<uint8_t> tileBytesBackup_;
-  int backupMask_ = 0;  // bit 0 tile numbers, bit 1 tile bytes
+  std::array<uint8_t, 2> backupState_{};
 
   QListWidget* maps_ = nullptr;
   QCheckBox* showLeft_ = nullptr;

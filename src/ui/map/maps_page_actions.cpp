@@ -9,10 +9,12 @@
 #include <QPainter>
 #include <QPushButton>
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <utility>
 
 #include "model/core/file_io.h"
+#include "model/core/rom_document.h"
 #include "model/core/settings.h"
 #include "model/gfx/palette.h"
 #include "model/gfx/tile_canvas.h"
@@ -145,18 +147,23 @@ void MapsPage::RepaintAll() {
 void MapsPage::PickSwatchColour(int row, int k) {
   if (!ready() || k < 0 || k >= kSwatchRowColours)
     return;
-  const RomView rom = context_.document->view();
-  const std::size_t base = row == 0 ? kWorldPaletteOffset : kWorldSpritePaletteOffset;
+  const std::size_t at =
+      (row == 0 ? kWorldPaletteOffset : kWorldSpritePaletteOffset) + static_cast<std::size_t>(k);
   const std::optional<uint8_t> chosen =
-      SelectColour(this, *context_.palette, rom.Byte(base + static_cast<std::size_t>(k)));
+      SelectColour(this, *context_.palette, std::as_const(*context_.document).view().Byte(at));
   if (!chosen)
     return;
-  rom.SetByte(base + static_cast<std::size_t>(k), *chosen);
-  // The first colour of a sub-palette is the backdrop every sub-palette shares.
-  if (k % kFirstColourStep == 0) {
-    for (std::size_t j = 0; j < kWorldPaletteSize; j += kFirstColourStep)
-      rom.SetByte(kWorldPaletteOffset + j, *chosen);
-  }
+  const QString entry =
+      QStringLiteral("%1").arg(row * kSwatchRowColours + k, 2, 16, QLatin1Char('0'));
+  CommitEdit(context_, this, Step(tr("Change world map colour 0x%1").arg(entry.toUpper())),
+             [&](const RomView& rom) {
+               rom.SetByte(at, *chosen);
+               // The first colour of a sub-palette is the backdrop every sub-palette shares.
+               if (k % kFirstColourStep == 0) {
+                 for (std::size_t j = 0; j < kWorldPaletteSize; j += kFirstColourStep)
+                   rom.SetByte(kWorldPaletteOffset + j, *chosen);
+               }
+             });
   mapView_->Refresh(false);
   RedrawPicker();
 }
@@ -172,14 +179,26 @@ void MapsPage::mouseDoubleClickEvent(QMouseEvent* event) {
 void MapsPage::EditCurrentMetatile() {
   if (!ready())
     return;
-  TileEditorDialog dialog(*context_.document, *context_.palette, *context_.settings, tileBytes_,
-                          metatiles_, currentMetatile(), this);
+  const std::array<uint8_t, kMetatileTilesSize> numbersBefore = metatiles_.tileNumbers;
+  const std::vector<uint8_t> bytesBefore = tileBytes_;
+  const int metatile = currentMetatile();
+  TileEditorDialog dialog(std::as_const(*context_.document), *context_.palette, *context_.settings,
+                          tileBytes_, metatiles_, metatile, this);
   if (prompts().RunModal(dialog) != kDialogOk)
     return;
-  const RomView rom = context_.document->view();
-  metatiles_.WriteTileNumbers(rom);
-  rom.SetBytes(kWorldTilesOffset, tileBytes_);
-  metatiles_.attributes = MetatileSet::Read(rom).attributes;
+  // The dialog's palette and attribute, and the page's tile copies it
+  // changed, as one step.
+  const QString number = QStringLiteral("%1").arg(metatile, 2, 16, QLatin1Char('0')).toUpper();
+  CommitCopies(
+      Step(tr("Edit metatile 0x%1").arg(number)),
+      {{this, kTileNumbersCopy, ByteChange::Between(numbersBefore, metatiles_.tileNumbers)},
+       {this, kTileBytesCopy, ByteChange::Between(bytesBefore, tileBytes_)}},
+      [&](const RomView& rom) {
+        dialog.WriteTo(rom);
+        metatiles_.WriteTileNumbers(rom);
+        rom.SetBytes(kWorldTilesOffset, tileBytes_);
+      });
+  metatiles_.attributes = MetatileSet::Read(std::as_const(*context_.document).view()).attributes;
   mapView_->Refresh(false);
   RedrawPicker();
 }
@@ -187,48 +206,70 @@ void MapsPage::EditCurrentMetatile() {
 void MapsPage::BackupMap() {
   if (!ready())
     return;
+  const auto before = std::make_unique<WorldMapGrid>(mapView_->backupGrid());
+  const std::array<uint8_t, 2> stateBefore = backupState_;
   mapView_->backupGrid() = mapView_->grid();
-  restoreMap_->setEnabled(true);
+  backupState_[kMapBackedUp] = 1;
+  ShowBackupButtons();
+  CommitCopies(Step(tr("Backup map")),
+               {{this, kBackupGridCopy, ByteChange::Between(*before, mapView_->backupGrid())},
+                {this, kBackupStateCopy, ByteChange::Between(stateBefore, backupState_)}});
   prompts().Message(this, tr("Map has been backed up."), MessageIcon::None);
 }
 
 void MapsPage::RestoreMap() {
   if (!ready())
     return;
+  const auto before = std::make_unique<WorldMapGrid>(mapView_->grid());
   mapView_->grid() = mapView_->backupGrid();
   mapView_->update();
+  CommitGridStep(tr("Restore map"), ByteChange::Between(*before, mapView_->grid()), {-1, -1});
   prompts().Message(this, tr("Backed up map has been restored."), MessageIcon::None);
 }
 
 void MapsPage::BackupTiles() {
   if (!ready())
     return;
+  const std::array<uint8_t, kMetatileTilesSize> numbersBefore = tileNumbersBackup_;
+  const std::vector<uint8_t> bytesBefore = tileBytesBackup_;
+  const std::array<uint8_t, 2> stateBefore = backupState_;
   if (prompts().AskYesNo(this, tr("Backup TSA data?"))) {
     tileNumbersBackup_ = metatiles_.tileNumbers;
-    backupMask_ |= 1;
+    backupState_[kTileBackupMask] |= 1;
     prompts().Message(this, tr("TSA data has been backed up."), MessageIcon::None);
   }
   if (prompts().AskYesNo(this, tr("Backup raw graphic data?"))) {
     tileBytesBackup_ = tileBytes_;
-    backupMask_ |= 2;
+    backupState_[kTileBackupMask] |= 2;
     prompts().Message(this, tr("Raw graphic data has been backed up."), MessageIcon::None);
   }
-  if (backupMask_ != 0)
-    restoreTiles_->setEnabled(true);
+  ShowBackupButtons();
+  CommitCopies(
+      Step(tr("Backup tiles")),
+      {{this, kTileNumbersBackupCopy, ByteChange::Between(numbersBefore, tileNumbersBackup_)},
+       {this, kTileBytesBackupCopy, ByteChange::Between(bytesBefore, tileBytesBackup_)},
+       {this, kBackupStateCopy, ByteChange::Between(stateBefore, backupState_)}});
 }
 
 void MapsPage::RestoreTiles() {
   if (!ready())
     return;
+  const std::array<uint8_t, kMetatileTilesSize> numbersBefore = metatiles_.tileNumbers;
+  const std::vector<uint8_t> bytesBefore = tileBytes_;
+  const int mask = backupState_[kTileBackupMask];
   // Restored copies reach the image when the tile editor is next closed with OK.
-  if ((backupMask_ & 1) && prompts().AskYesNo(this, tr("Restore backed up TSA data?"))) {
+  if ((mask & 1) && prompts().AskYesNo(this, tr("Restore backed up TSA data?"))) {
     metatiles_.tileNumbers = tileNumbersBackup_;
     prompts().Message(this, tr("Backed up TSA data has been restored."), MessageIcon::None);
   }
-  if ((backupMask_ & 2) && prompts().AskYesNo(this, tr("Restore backed up raw graphic data?"))) {
+  if ((mask & 2) && prompts().AskYesNo(this, tr("Restore backed up raw graphic data?"))) {
     tileBytes_ = tileBytesBackup_;
     prompts().Message(this, tr("Backed up raw graphic data has been restored."), MessageIcon::None);
   }
+  CommitCopies(
+      Step(tr("Restore tiles")),
+      {{this, kTileNumbersCopy, ByteChange::Between(numbersBefore, metatiles_.tileNumbers)},
+       {this, kTileBytesCopy, ByteChange::Between(bytesBefore, tileBytes_)}});
   RedrawPicker();
 }
 
@@ -244,8 +285,12 @@ void MapsPage::ChangeIndexes() {
     return;
   // The dialog may change the index shown: keep the slot edits first.
   StoreSlots();
-  EncounterDomainsDialog dialog(*context_.document, this);
-  if (prompts().RunModal(dialog) != kDialogOk)
+  EncounterDomainsDialog dialog(std::as_const(*context_.document), this);
+  const bool ok = prompts().RunModal(dialog) == kDialogOk;
+  // A table stored on switching stays stored without OK as well.
+  CommitEdit(context_, this, Step(tr("Change the encounter indexes")),
+             [&](const RomView& rom) { dialog.WriteTo(rom); });
+  if (!ok)
     return;
   const SettingsBlock& settings = *context_.settings;
   SelectIndexFromCell(settings.Int(settings::kLeftClickCell),
@@ -264,12 +309,12 @@ void MapsPage::ExportPng() {
   QByteArray png;
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
-  std::string failure = mapView_->RenderWholeMap().save(&buffer, "PNG") ? std::string()
-                                                                        : "the picture cannot be encoded";
+  std::string failure = mapView_->RenderWholeMap().save(&buffer, "PNG")
+                            ? std::string()
+                            : "the picture cannot be encoded";
   if (failure.empty()) {
-    failure = SafeWriteFile(path.toStdString(),
-                            {reinterpret_cast<const uint8_t*>(png.constData()),
-                             static_cast<std::size_t>(png.size())});
+    failure = SafeWriteFile(path.toStdString(), {reinterpret_cast<const uint8_t*>(png.constData()),
+                                                 static_cast<std::size_t>(png.size())});
   }
   if (!failure.empty()) {
     prompts().Message(this, tr("Cannot write the picture to %1.").arg(path), MessageIcon::Error,

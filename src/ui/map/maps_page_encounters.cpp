@@ -32,29 +32,60 @@ void MapsPage::LoadSlots(int index) {
     slotSecond_[s]->setEnabled(valid);
   }
   loadedIndex_ = index;
+  ShowCounts();
+}
+
+void MapsPage::ShowCounts() {
+  const auto blockers = BlockSignals();
+  shownCounts_ = ReadSlotDistribution(std::as_const(*context_.document).view());
+  for (int s = 0; s < kSlotsPerIndex; ++s)
+    slotCounts_[s]->setText(QString::number(shownCounts_[s]));
 }
 
 void MapsPage::StoreSlots() {
+  if (loadedIndex_ >= 0)
+    CommitSlots(Step(tr("Edit Index %1").arg(loadedIndex_), loadedIndex_));
+}
+
+void MapsPage::CommitSlots(const StepInfo& step) {
   if (loadedIndex_ < 0 || !ready())
     return;
-  const RomView rom = context_.document->view();
+  const int index = loadedIndex_;
   SlotCounts counts{};
   for (int s = 0; s < kSlotsPerIndex; ++s)
     counts[s] = ReadDecimal(*slotCounts_[s]);
-  if (counts != shownCounts_) {
-    WriteSlotDistribution(rom, counts);
-    shownCounts_ = NormaliseSlotCounts(counts);
-    const auto blockers = BlockSignals();
-    for (int s = 0; s < kSlotsPerIndex; ++s)
-      slotCounts_[s]->setText(QString::number(shownCounts_[s]));
-  }
-  EncounterSlots entries = ReadEncounterSlots(rom, loadedIndex_);
+  const bool countsEdited = counts != shownCounts_;
+  CommitEdit(context_, this, step, [&](const RomView& rom) {
+    if (countsEdited)
+      WriteSlotDistribution(rom, counts);
+    EncounterSlots entries = ReadEncounterSlots(rom, index);
+    for (int s = 0; s < kSlotsPerIndex; ++s) {
+      if (slotFormations_[s]->currentIndex() >= 0)
+        entries[s].formation = slotFormations_[s]->currentIndex();
+      entries[s].secondFormation = slotSecond_[s]->isChecked();
+    }
+    WriteEncounterSlots(rom, index, entries);
+  });
+  // The fields keep what was typed; the counts as stored show when the
+  // slots are loaded again.
+  shownCounts_ = counts;
+}
+
+void MapsPage::CommitField(QWidget* field) {
   for (int s = 0; s < kSlotsPerIndex; ++s) {
-    if (slotFormations_[s]->currentIndex() >= 0)
-      entries[s].formation = slotFormations_[s]->currentIndex();
-    entries[s].secondFormation = slotSecond_[s]->isChecked();
+    StepInfo step;
+    if (field == slotCounts_[s]) {
+      step = Step(tr("Edit the encounter share of slot %1").arg(s + 1), loadedIndex_);
+      step.mergeKey = QStringLiteral("maps/distribution/%1").arg(field->objectName());
+    } else if (field == slotFormations_[s] || field == slotSecond_[s]) {
+      step = Step(tr("Edit slot %1 of Index %2").arg(s + 1).arg(loadedIndex_), loadedIndex_);
+      step.mergeKey = QStringLiteral("maps/%1/%2").arg(loadedIndex_).arg(field->objectName());
+    } else {
+      continue;
+    }
+    CommitSlots(step);
+    return;
   }
-  WriteEncounterSlots(rom, loadedIndex_, entries);
 }
 
 void MapsPage::SelectIndexFromCell(int x, int y) {

@@ -37,7 +37,7 @@ QGroupBox* Framed(const QString& title, QWidget* area, QWidget* parent) {
 
 }  // namespace
 
-TileEditorDialog::TileEditorDialog(RomDocument& document, const MasterPalette& palette,
+TileEditorDialog::TileEditorDialog(const RomDocument& document, const MasterPalette& palette,
                                    const SettingsBlock& settings, std::vector<uint8_t>& tileBytes,
                                    MetatileSet& set, int metatile, QWidget* parent)
     : Dialog(parent),
@@ -191,14 +191,16 @@ void TileEditorDialog::SetInvertMode(bool on) {
 }
 
 void TileEditorDialog::accept() {
-  const RomView rom = document_.view();
-  rom.SetBytes(kWorldPaletteOffset, palette_);
-  const uint8_t attribute = AttributeOfSubPalette(subPalette_);
-  rom.SetByte(kMetatileAttributesOffset + static_cast<std::size_t>(metatile_), attribute);
   pageSet_.tileNumbers = set_.tileNumbers;
-  pageSet_.attributes[static_cast<std::size_t>(metatile_)] = attribute;
+  pageSet_.attributes[static_cast<std::size_t>(metatile_)] = AttributeOfSubPalette(subPalette_);
   pageTileBytes_ = tileBytes_;
   Dialog::accept();
+}
+
+void TileEditorDialog::WriteTo(const RomView& rom) const {
+  rom.SetBytes(kWorldPaletteOffset, palette_);
+  rom.SetByte(kMetatileAttributesOffset + static_cast<std::size_t>(metatile_),
+              AttributeOfSubPalette(subPalette_));
 }
 
 }  // namespace kivo::ui

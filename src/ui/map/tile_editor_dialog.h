@@ -2,14 +2,16 @@
 // "Editing tiles": which of the 256 world-map tiles stands in each quarter
 // of one metatile, which background sub-palette it uses, the world map's
 // colours, and (Invert) an exchange of two colour values in one tile. It
-// edits working copies; only OK writes the palette and the attribute byte
-// to the image and hands the tile numbers and tile bytes back to the page.
+// edits working copies; only OK hands the tile numbers and tile bytes back to
+// the page, which writes them with the palette and the attribute byte
+// (WriteTo) as one step.
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
 
+#include "model/core/rom_view.h"
 #include "model/gfx/metatiles.h"
 #include "model/gfx/tile_canvas.h"
 #include "ui/framework/dialog.h"
@@ -37,9 +39,9 @@ class TileEditorDialog : public Dialog {
   Q_OBJECT
  public:
   // tileBytes and set are the page's copies; the dialog edits working copies and, on OK only,
-  // writes the 32 palette bytes and the attribute byte of `metatile` to the image, and copies its
-  // working tile numbers into set.tileNumbers and its working tile bytes (Invert) into tileBytes.
-  TileEditorDialog(RomDocument& document, const MasterPalette& palette,
+  // copies its working tile numbers into set.tileNumbers, the attribute of `metatile` into
+  // set.attributes and its working tile bytes (Invert) into tileBytes.
+  TileEditorDialog(const RomDocument& document, const MasterPalette& palette,
                    const SettingsBlock& settings, std::vector<uint8_t>& tileBytes, MetatileSet& set,
                    int metatile, QWidget* parent);
 
@@ -50,6 +52,9 @@ class TileEditorDialog : public Dialog {
   const std::vector<uint8_t>& workingTileBytes() const { return tileBytes_; }
 
   void accept() override;
+  // Writes the 32 palette bytes and the attribute byte of the metatile as
+  // the dialog holds them.
+  void WriteTo(const RomView& rom) const;
 
  private:
   void CreateWidgets();
@@ -64,7 +69,7 @@ class TileEditorDialog : public Dialog {
   void ClickCloseUp(int column, int row);
   void SetInvertMode(bool on);
 
-  RomDocument& document_;
+  const RomDocument& document_;
   const MasterPalette& master_;
   const SettingsBlock& settings_;
   std::vector<uint8_t>& pageTileBytes_;
