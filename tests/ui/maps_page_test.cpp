@@ -197,13 +197,16 @@ TEST_F(MapsPageTest, MapClicksSelectTheDomainIndexAfterStoringTheSlots) {
   EXPECT_FALSE(page->mapView().fillMode());
 }
 
-TEST_F(MapsPageTest, NewTablesKeepTheMapAndTheSlotEdits) {
+TEST_F(MapsPageTest, NewTablesKeepTheMapTheBackupsAndTheSlotEdits) {
   Open(DemoImage());
   page->mapView().grid()[5] = 0x24;
+  prompts->yesNoAnswers = {true, false};
+  Button(kBackupTiles)->click();
   const int shown = page->loadedIndex();
   Combo(kFormationIds[1])->setCurrentIndex(99);
   Refresh(ui::RefreshReason::TablesChanged);
   EXPECT_EQ(page->mapView().grid()[5], 0x24);
+  EXPECT_EQ(page->backupMask(), 1);
   EXPECT_EQ(Byte(Slot(shown, 1)) & 0x7F, 99);
   EXPECT_EQ(Combo(kFormationIds[1])->currentIndex(), 99);
   Refresh(ui::RefreshReason::Opened);

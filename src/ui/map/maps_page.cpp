@@ -285,7 +285,8 @@ void MapsPage::SetCurrentMetatile(int metatile) {
 }
 
 void MapsPage::refresh(const PageContext& context) {
-  // New tables keep the map and the slot edits in progress.
+  // New tables keep the map, the slot edits in progress and the page's
+  // copies, whose steps the history holds.
   const bool keepMap = context.reason == RefreshReason::TablesChanged && loadedIndex_ >= 0;
   if (keepMap)
     StoreSlots();
@@ -299,10 +300,8 @@ void MapsPage::refresh(const PageContext& context) {
   if (!keepMap || !decodedGrid_)
     decodedGrid_ = std::make_unique<WorldMapGrid>(mapView_->grid());
   mapView_->MoveFromSettings();
-  // The backups are lost at every refresh; the map's stays with new tables.
-  backupState_[kTileBackupMask] = 0;
   if (!keepMap)
-    backupState_[kMapBackedUp] = 0;
+    backupState_ = {};  // the backups are lost when an image is read
   ShowBackupButtons();
 
   RebuildLists();
@@ -322,9 +321,13 @@ void MapsPage::refresh(const PageContext& context) {
   LoadSlots(index);
   for (SwatchRow* row : swatches_)
     row->SetMasterPalette(context_.palette);
-  CopyGraphics();
-  tileNumbersBackup_.fill(0);
-  tileBytesBackup_.assign(tileBytes_.size(), 0);
+  if (keepMap) {
+    RedrawPicker();  // perhaps in another master palette
+  } else {
+    CopyGraphics();
+    tileNumbersBackup_.fill(0);
+    tileBytesBackup_.assign(tileBytes_.size(), 0);
+  }
   ShowProperties();
   ShowFreeBytes();
   if (tabActive_)
