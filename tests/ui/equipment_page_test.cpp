@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "demo/demo_equipment.h"
+#include "ui/core/edit_history.h"
 #include "ui/framework/dialog.h"
 #include "ui/gfx/swatch_row.h"
 #include "ui/page_test.h"
@@ -232,11 +233,51 @@ TEST_F(EquipmentPageTest, AilmentBoxesFollowTheEffectRowAndTheImage) {
 
   // A byte with bits no box shows keeps them while its row stays.
   Weapons()->setCurrentRow(20);
-  document.view().SetByte(Weapon(21) + 7, 0x0C);
+  document.Apply([](const RomView& rom) { rom.SetByte(Weapon(21) + 7, 0x0C); });
   Weapons()->setCurrentRow(21);
   EXPECT_EQ(Effects()->currentRow(), 3);
   page->save();
   EXPECT_EQ(Byte(Weapon(21) + 7), 0x0C);
+}
+
+TEST_F(EquipmentPageTest, EditsAreStepsAsMadeAndUndoShowsThem) {
+  settings.SetInt(settings::kSelectedArmour, 9);
+  Open(DemoImage());
+  ui::EditHistory history(document);
+  history.showPlace = [this](const ui::StepPlace& place) { page->showPlace(place); };
+  history.imageChanged = [this](ui::Page* source, const ByteChange& change) {
+    if (source == nullptr)
+      page->followImage(change);
+  };
+  page->refresh(
+      {&document, &settings, &standard, &dte, &palette, ui::RefreshReason::Opened, &history});
+  const std::vector<uint8_t> before = Image();
+  const auto leave = [this](int id, const QString& text) {
+    Type(id, text);
+    emit Edit(id)->editingFinished();
+  };
+
+  leave(1015, QStringLiteral("77"));
+  EXPECT_EQ(Byte(Armour(9)), 77);
+  EXPECT_EQ(history.stack().undoText(),
+            QStringLiteral("Edit Defense of ") + Armours()->item(9)->text());
+  Weapons()->setCurrentRow(demo::kDemoIronSwordRow);
+  leave(1195, QStringLiteral("300"));
+  EXPECT_EQ(Byte(Weapon(demo::kDemoIronSwordRow) + 2), 255);
+  EXPECT_EQ(Text(1195), QStringLiteral("300"));  // as typed until shown again
+  // Nothing is left to store.
+  Armours()->setCurrentRow(10);
+  Weapons()->setCurrentRow(1);
+  EXPECT_EQ(history.stack().count(), 2);
+
+  // Undo selects the record of the step and shows it as the image holds it.
+  history.stack().undo();
+  EXPECT_EQ(Weapons()->currentRow(), demo::kDemoIronSwordRow);
+  EXPECT_EQ(Text(1195), QString::number(Byte(Weapon(demo::kDemoIronSwordRow) + 2)));
+  history.stack().undo();
+  EXPECT_EQ(Armours()->currentRow(), 9);
+  EXPECT_EQ(Image(), before);
+  EXPECT_EQ(Text(1015), QString::number(Byte(Armour(9))));
 }
 
 TEST_F(EquipmentPageTest, ShieldsCallTheirElementsDefence) {

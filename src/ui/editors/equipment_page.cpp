@@ -14,12 +14,15 @@
 
 #include "model/core/settings.h"
 #include "model/editors/spell_record_names.h"
+#include "model/gfx/battle_palettes.h"
 #include "model/text/name_tables.h"
 #include "model/text/spell_names.h"
+#include "model/text/text_categories.h"
 #include "ui/editors/stored_value.h"
+#include "ui/framework/commit_on_edit.h"
 #include "ui/framework/list_helpers.h"
-#include "ui/framework/tabs.h"
 #include "ui/framework/numeric_edit.h"
+#include "ui/framework/tabs.h"
 #include "ui/gfx/palettes_dialog.h"
 #include "ui/gfx/select_colour_dialog.h"
 #include "ui/gfx/swatch_row.h"
@@ -97,15 +100,21 @@ void EquipmentPage::refresh(const PageContext& context) {
     weapon = 0;
   if (armour < 0 || armour >= kArmourCount)
     armour = 0;
+  loadedWeapon_ = weapon;
+  loadedArmour_ = armour;
+  ShowLoaded();
+  ScrollToSelection();
+  RememberRows();
+}
+
+void EquipmentPage::ShowLoaded() {
   {
     const auto blockers = BlockSignals();
-    weapons_->setCurrentRow(weapon);
-    armours_->setCurrentRow(armour);
+    weapons_->setCurrentRow(loadedWeapon_);
+    armours_->setCurrentRow(loadedArmour_);
   }
-  ScrollToSelection();
-  ShowWeapon(weapon);
-  ShowArmour(armour);
-  RememberRows();
+  ShowWeapon(loadedWeapon_);
+  ShowArmour(loadedArmour_);
 }
 
 void EquipmentPage::RebuildLists() {
@@ -180,12 +189,11 @@ void EquipmentPage::ShowArmour(int row) {
 void EquipmentPage::ShowAilmentBoxes() {
   if (!context_.document || !context_.settings || loadedWeapon_ < 0)
     return;
-  // The ticks come from the image, not from the boxes: switching the effect
-  // row and back shows the stored ailments again.
+  // The ticks come from the record as loaded, not from the boxes: switching
+  // the effect row and back shows the ailments as they were stored before,
+  // although each pick has stored the boxes since.
   const int row = effects_->currentRow();
-  const uint8_t stored =
-      WeaponRecord::Read(std::as_const(*context_.document).view(), loadedWeapon_).effect;
-  const AilmentBoxes ticks = AilmentTicks(row, stored);
+  const AilmentBoxes ticks = AilmentTicks(row, weapon_.effect);
   for (int box = 0; box < kAilmentBoxCount; ++box) {
     QCheckBox* check = ailments_[box];
     check->setChecked(ticks[box]);
@@ -243,11 +251,74 @@ ArmourRecord EquipmentPage::ReadArmourFields() const {
 }
 
 void EquipmentPage::StoreLoaded() {
-  const RomView view = context_.document->view();
-  ReadArmourFields().Write(view, loadedArmour_);
-  ReadWeaponFields().Write(view, loadedWeapon_);
-  if (palette_)
-    WriteWeaponPalette(view, loadedWeapon_, *palette_);
+  // Each edit was stored as it was made: these make a step only for values
+  // no edit stored.
+  Commit(Part::Armour, tr("Edit %1").arg(LoadedName(Part::Armour)));
+  Commit(Part::Weapon, tr("Edit %1").arg(LoadedName(Part::Weapon)));
+}
+
+void EquipmentPage::Commit(Part part, const QString& text, const QString& mergeKey) {
+  if (loadedWeapon_ < 0 || loadedArmour_ < 0 || !context_.document)
+    return;
+  const StepInfo step{text, {kEquipmentTab, PlaceOf(part)}, mergeKey};
+  if (part == Part::Armour) {
+    const int index = loadedArmour_;
+    const ArmourRecord fields = ReadArmourFields();
+    CommitEdit(context_, this, step, [&](const RomView& rom) { fields.Write(rom, index); });
+    return;
+  }
+  const int index = loadedWeapon_;
+  const WeaponRecord fields = ReadWeaponFields();
+  const std::optional<uint8_t> palette = palette_;
+  CommitEdit(context_, this, step, [&](const RomView& rom) {
+    fields.Write(rom, index);
+    if (palette)
+      WriteWeaponPalette(rom, index, *palette);
+  });
+}
+
+void EquipmentPage::CommitField(QWidget* field) {
+  const Part part = armourGroup_->isAncestorOf(field) ? Part::Armour : Part::Weapon;
+  Commit(part, tr("Edit %1 of %2").arg(FieldCaption(*field), LoadedName(part)),
+         QStringLiteral("equipment/%1/%2").arg(PlaceOf(part)).arg(field->objectName()));
+}
+
+int EquipmentPage::PlaceOf(Part part) const {
+  return part == Part::Weapon ? loadedWeapon_ : kWeaponCount + loadedArmour_;
+}
+
+QString EquipmentPage::LoadedName(Part part) const {
+  const QListWidget* list = part == Part::Weapon ? weapons_ : armours_;
+  const QListWidgetItem* item = list->item(part == Part::Weapon ? loadedWeapon_ : loadedArmour_);
+  return item != nullptr ? item->text() : QString();
+}
+
+void EquipmentPage::followImage(const ByteChange& change) {
+  if (loadedWeapon_ < 0 || loadedArmour_ < 0 || !context_.document)
+    return;
+  const std::size_t shift = context_.document->baseShift();
+  const auto touches = [&](std::size_t offset, std::size_t length) {
+    return change.Touches(offset + shift, offset + shift + length);
+  };
+  // The cast spell rows name spell records.
+  const bool names = TouchesText(change, context_.document->baseShift()) ||
+                     touches(kSpellRecords, kSpellRecordSize * kSpellRecordCount);
+  if (names)
+    RebuildLists();
+  if (names || touches(kArmourRecords, kArmourRecordSize * kArmourCount) ||
+      touches(kWeaponRecords, kWeaponRecordSize * kWeaponCount) ||
+      touches(kWeaponPalettes, kWeaponCount)) {
+    ShowLoaded();
+  } else if (touches(kBattlePalettesOffset, kBattlePaletteStride * kBattlePaletteColours)) {
+    ShowPalette();
+  }
+}
+
+void EquipmentPage::showPlace(const StepPlace& place) {
+  if (place.record >= 0 && place.record < kWeaponCount)
+    weapons_->setCurrentRow(place.record);
+  else if (place.record >= kWeaponCount && place.record < kWeaponCount + kArmourCount)
+    armours_->setCurrentRow(place.record - kWeaponCount);
 }
 
 void EquipmentPage::RememberRows() {
@@ -292,6 +363,10 @@ void EquipmentPage::ChangePalette() {
   if (chosen)
     palette_ = chosen;
   ShowPalette();
+  // OK stores the palette number at once.
+  if (chosen)
+    Commit(Part::Weapon, tr("Edit Palette of %1").arg(LoadedName(Part::Weapon)),
+           QStringLiteral("equipment/%1/%2").arg(loadedWeapon_).arg(changePalette_->objectName()));
 }
 
 void EquipmentPage::PickSwatchColour(int k) {

@@ -39,11 +39,14 @@ class EquipmentPage : public Page {
   // Writes the loaded armour and weapon records, shows the selected rows and
   // remembers them.
   void save() override;
+  void followImage(const ByteChange& change) override;
+  // A step's record is a weapon row, or kWeaponCount + an armour row.
+  void showPlace(const StepPlace& place) override;
 
   // The records the fields show (-1 before the first refresh).
   int loadedWeapon() const { return loadedWeapon_; }
   int loadedArmour() const { return loadedArmour_; }
-  // The palette number Save will store for the loaded weapon.
+  // The palette number of the loaded weapon (none below row 10).
   std::optional<uint8_t> weaponPalette() const { return palette_; }
   SwatchRow& swatches() const { return *swatches_; }
 
@@ -71,6 +74,16 @@ class EquipmentPage : public Page {
   ArmourRecord ReadArmourFields() const;
   void StoreLoaded();
   void RememberRows();
+  // Shows the loaded rows again as the image holds them.
+  void ShowLoaded();
+
+  enum class Part { Armour, Weapon };
+  // The fields of the loaded armour or weapon (with its palette number) into
+  // the image as one step named `text`.
+  void Commit(Part part, const QString& text, const QString& mergeKey = {});
+  void CommitField(QWidget* field);
+  int PlaceOf(Part part) const;
+  QString LoadedName(Part part) const;
 
   void RowSelected();
   void ChangePalette();
@@ -80,9 +93,11 @@ class EquipmentPage : public Page {
   PageContext context_;
   int loadedWeapon_ = -1;
   int loadedArmour_ = -1;
-  WeaponRecord weapon_;  // as read when loaded: the values no row shows
+  // As read when loaded: the values no row shows, and the ailments an effect
+  // row shows when picked again.
+  WeaponRecord weapon_;
   ArmourRecord armour_;
-  std::optional<uint8_t> palette_;  // of the loaded weapon, stored on Save
+  std::optional<uint8_t> palette_;  // of the loaded weapon
 
   QListWidget* weapons_ = nullptr;  // 1454
   QListWidget* armours_ = nullptr;  // 1456
@@ -104,6 +119,7 @@ class EquipmentPage : public Page {
   QPushButton* editGraphics_ = nullptr;                    // 1124
   SwatchRow* swatches_ = nullptr;
 
+  QGroupBox* armourGroup_ = nullptr;
   QLineEdit* defence_ = nullptr;                           // 1015
   QLineEdit* evadePenalty_ = nullptr;                      // 1016
   QLineEdit* magicDefence_ = nullptr;                      // 1017

@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "model/core/settings.h"
+#include "ui/framework/commit_on_edit.h"
 #include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
@@ -183,6 +184,7 @@ QGroupBox* EquipmentPage::CreateGraphicsGroup(QWidget* parent) {
 
 QGroupBox* EquipmentPage::CreateArmourGroup() {
   auto* group = new QGroupBox(tr("Armor stats"), this);
+  armourGroup_ = group;
   defence_ = NumberBox(1015, group);
   evadePenalty_ = NumberBox(1016, group);
   magicDefence_ = NumberBox(1017, group);
@@ -221,6 +223,10 @@ void EquipmentPage::ConnectWidgets() {
   connect(changePalette_, &QPushButton::clicked, this, &EquipmentPage::ChangePalette);
   connect(swatches_, &SwatchRow::swatchClicked, this, &EquipmentPage::PickSwatchColour);
   // "Edit Gfx" has no command.
+  CommitOnUserEdit(*this, [this](QWidget* field) { CommitField(field); }, {weapons_, armours_});
+  // An effect row is stored however it is picked, by click or by key, after
+  // its ailment boxes are shown.
+  connect(effects_, &QListWidget::currentRowChanged, this, [this] { CommitField(effects_); });
 }
 
 }  // namespace kivo::ui
