@@ -2,6 +2,7 @@
 // of edit undoes, redoes and reaches the file byte for byte; the pages follow
 // each other; the modified state is the history's clean state.
 
+#include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,6 +14,7 @@
 #include "demo/demo_image.h"
 #include "demo/demo_tables.h"
 #include "model/editors/character.h"
+#include "model/text/text_categories.h"
 #include "support/temp_dir.h"
 #include "ui/core/main_window.h"
 #include "ui/ui_test.h"
@@ -98,6 +100,41 @@ TEST_F(EditHistoryTest, EveryKindOfEditUndoesRedoesAndReachesTheFile) {
     EXPECT_EQ(test::TempDir::Read(rom), after);
     EXPECT_TRUE(Stack().isClean());
   }
+}
+
+TEST_F(EditHistoryTest, ANameChangedOnTheTextPageIsCurrentEverywhereAtOnce) {
+  // Lists that show names, each with a row selected.
+  QListWidget* characters = Find<QListWidget>(Page(ui::kCharacterTab), 1028);
+  QListWidget* weapons = Find<QListWidget>(Page(ui::kEquipmentTab), 1454);
+  QListWidget* monsters = Find<QListWidget>(Page(ui::kMonsterTab), 1067);
+  QComboBox* shopItem = Find<QComboBox>(Page(ui::kShopTab), 1223);
+  Select(ui::kCharacterTab, 1028, 2);
+  Select(ui::kEquipmentTab, 1454, 5);
+  Select(ui::kMonsterTab, 1067, 3);
+  const int weaponItemRow = 0x31 - 1;  // item ids from 1
+
+  auto rename = [&](int category, int row, const QString& name) {
+    Select(ui::kTextTab, 1209, category);
+    Select(ui::kTextTab, 1210, row);
+    Type(ui::kTextTab, 1217, name);
+  };
+  rename(kCharactersCategory, 0, QStringLiteral("Ria"));
+  rename(1, 0, QStringLiteral("Twig"));  // Weapons row 0: item 0x31, weapon row 1
+  rename(7, 0, QStringLiteral("Imp"));   // Monsters row 0
+  EXPECT_TRUE(characters->item(0)->text().startsWith(QStringLiteral("Ria")));
+  EXPECT_EQ(weapons->item(1)->text(), QStringLiteral("Twig"));
+  EXPECT_EQ(shopItem->itemText(weaponItemRow), QStringLiteral("Twig"));
+  EXPECT_EQ(monsters->item(0)->text(), QStringLiteral("Imp"));
+  EXPECT_EQ(characters->currentRow(), 2);
+  EXPECT_EQ(weapons->currentRow(), 5);
+  EXPECT_EQ(monsters->currentRow(), 3);
+
+  // Undone, the old names are back everywhere.
+  window->Undo();
+  EXPECT_NE(monsters->item(0)->text(), QStringLiteral("Imp"));
+  window->Undo();
+  EXPECT_NE(weapons->item(1)->text(), QStringLiteral("Twig"));
+  EXPECT_NE(shopItem->itemText(weaponItemRow), QStringLiteral("Twig"));
 }
 
 TEST_F(EditHistoryTest, OneFieldMergesAndTheMenuNamesTheStep) {

@@ -3,20 +3,28 @@
 #include <algorithm>
 #include <map>
 
-#include "model/core/bytes.h"
 
 namespace kivo {
 namespace {
 
-constexpr std::size_t kRunHeader = 8;
+constexpr std::size_t kRunHeader = 6;
+
+std::size_t Read24(std::span<const uint8_t> bytes, std::size_t at) {
+  return bytes[at] | std::size_t{bytes[at + 1]} << 8 | std::size_t{bytes[at + 2]} << 16;
+}
+
+void Write24(std::span<uint8_t> bytes, std::size_t at, std::size_t value) {
+  for (std::size_t i = 0; i < 3; ++i)
+    bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
+}
 
 // Calls `f(offset, before, after)` for each run of `data`.
 template <typename F>
-void EachRun(const std::vector<uint8_t>& data, F&& f) {
-  const std::span<const uint8_t> bytes = data;
+void EachRun(const SmallBytes& data, F&& f) {
+  const std::span<const uint8_t> bytes = data.span();
   for (std::size_t at = 0; at + kRunHeader <= bytes.size();) {
-    const std::size_t offset = ReadLe32(bytes, at);
-    const std::size_t length = ReadLe32(bytes, at + 4);
+    const std::size_t offset = Read24(bytes, at);
+    const std::size_t length = Read24(bytes, at + 3);
     at += kRunHeader;
     f(offset, bytes.subspan(at, length), bytes.subspan(at + length, length));
     at += 2 * length;
@@ -120,7 +128,6 @@ void ByteChange::Undo(std::span<uint8_t> bytes) const {
 
 ByteChange ByteChange::Inverse() const {
   ByteChange inverse;
-  inverse.data_.reserve(data_.size());
   EachRun(data_, [&](std::size_t offset, auto before, auto after) {
     inverse.Append(offset, after, before);
   });
@@ -153,9 +160,9 @@ void ByteChange::Append(std::size_t offset, std::span<const uint8_t> before,
     return;
   const std::size_t at = data_.size();
   data_.resize(at + kRunHeader + 2 * length);
-  const std::span<uint8_t> bytes = data_;
-  WriteLe32(bytes, at, static_cast<uint32_t>(offset));
-  WriteLe32(bytes, at + 4, static_cast<uint32_t>(length));
+  const std::span<uint8_t> bytes = data_.span();
+  Write24(bytes, at, offset);
+  Write24(bytes, at + 3, length);
   std::copy_n(before.begin(), length, bytes.begin() + static_cast<std::ptrdiff_t>(at + kRunHeader));
   std::copy_n(after.begin(), length,
               bytes.begin() + static_cast<std::ptrdiff_t>(at + kRunHeader + length));

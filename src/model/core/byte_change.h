@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "model/core/small_bytes.h"
+
 namespace kivo {
 
 class ByteChange {
@@ -28,7 +30,7 @@ class ByteChange {
   std::size_t runCount() const;
   std::size_t changedBytes() const;
   // The heap bytes the change holds.
-  std::size_t memory() const { return data_.capacity(); }
+  std::size_t memory() const { return data_.heapBytes(); }
   std::vector<Run> runs() const;
   // Whether a byte in [begin, end) changed.
   bool Touches(std::size_t begin, std::size_t end) const;
@@ -44,7 +46,8 @@ class ByteChange {
   ByteChange Then(const ByteChange& later) const;
 
   // Adds a run after every run there is (offsets only grow, runs never meet);
-  // `before` and `after` have one length.
+  // `before` and `after` have one length. Offsets and lengths stay below 16 MiB,
+  // the largest image there is.
   void Append(std::size_t offset, std::span<const uint8_t> before, std::span<const uint8_t> after);
   // Gives back memory the building left over.
   void Shrink() { data_.shrink_to_fit(); }
@@ -52,9 +55,10 @@ class ByteChange {
   bool operator==(const ByteChange&) const = default;
 
  private:
-  // Each run: its offset and length (4 bytes each, little-endian), then its
-  // old bytes, then its new bytes. One allocation for the whole change.
-  std::vector<uint8_t> data_;
+  // Each run: its offset and length (3 bytes each, little-endian), then its
+  // old bytes, then its new bytes. A field's change fits in the object
+  // itself; a larger one takes one allocation.
+  SmallBytes data_;
 };
 
 // Keeps, for one edit, the bytes of a buffer as they were before the edit

@@ -16,13 +16,16 @@ class EditCommand : public QUndoCommand {
 
   EditCommand(EditHistory& history, const StepInfo& step, ByteChange image,
               std::vector<CopyEdit> copies)
-      : history_(history), place_(step.place), mergeKey_(step.mergeKey), image_(std::move(image)) {
-    setText(step.text);
+      : history_(history),
+        place_(Pack(step.place)),
+        mergeKey_(step.mergeKey.isEmpty() ? nullptr : history.Intern(step.mergeKey)),
+        image_(std::move(image)) {
+    setText(*history.Intern(step.text));
     if (!copies.empty())
       copies_ = std::make_unique<std::vector<CopyEdit>>(std::move(copies));
   }
 
-  int id() const override { return mergeKey_.isEmpty() ? -1 : kMergingId; }
+  int id() const override { return mergeKey_ == nullptr ? -1 : kMergingId; }
 
   bool mergeWith(const QUndoCommand* other) override {
     const auto* later = static_cast<const EditCommand*>(other);
@@ -35,18 +38,36 @@ class EditCommand : public QUndoCommand {
 
   void undo() override { Replay(false); }
   void redo() override {
-    if (!done_) {
-      done_ = true;
+    if (!place_.done) {
+      place_.done = true;
       return;
     }
     Replay(true);
   }
 
  private:
+  // The place in 8 bytes: the history holds one a step.
+  struct Place {
+    int32_t record;
+    int8_t tab;
+    uint8_t cellX, cellY;
+    bool hasCell : 1;
+    bool done : 1;  // made before it was pushed: the first redo has nothing to do
+  };
+  static Place Pack(const StepPlace& place) {
+    const bool cell = place.cellX >= 0 && place.cellY >= 0;
+    return {place.record, static_cast<int8_t>(place.tab), static_cast<uint8_t>(place.cellX),
+            static_cast<uint8_t>(place.cellY), cell, false};
+  }
+  StepPlace Unpack() const {
+    return {place_.tab, place_.record, place_.hasCell ? place_.cellX : -1,
+            place_.hasCell ? place_.cellY : -1};
+  }
+
   void Replay(bool redo) {
     history_.replaying_ = true;
     if (history_.showPlace)
-      history_.showPlace(place_);
+      history_.showPlace(Unpack());
     if (copies_) {
       for (const CopyEdit& copy : *copies_)
         copy.owner->applyToCopy(copy.copy, copy.change, redo);
@@ -63,11 +84,10 @@ class EditCommand : public QUndoCommand {
   }
 
   EditHistory& history_;
-  StepPlace place_;
-  QString mergeKey_;
+  Place place_;
+  const QString* mergeKey_;  // interned: equal keys are one pointer
   ByteChange image_;
   std::unique_ptr<std::vector<CopyEdit>> copies_;  // rare: none for most steps
-  bool done_ = false;
 };
 
 EditHistory::EditHistory(RomDocument& document, QObject* parent)
@@ -104,6 +124,11 @@ void EditHistory::CommitCopies(Page* source, const StepInfo& step, std::vector<C
 
 void EditHistory::Clear() {
   stack_.clear();
+  texts_.clear();
+}
+
+const QString* EditHistory::Intern(const QString& text) {
+  return &*texts_.insert(text).first;
 }
 
 }  // namespace kivo::ui

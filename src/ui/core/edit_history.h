@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QUndoStack>
 #include <functional>
+#include <unordered_set>
 #include <vector>
 
 #include "ui/framework/edits.h"
@@ -40,6 +41,14 @@ class EditHistory : public QObject, public Edits {
  private:
   friend class EditCommand;
 
+  // Steps share the texts and keys they repeat: a history of thousands of
+  // edits of a few fields holds each text once.
+  const QString* Intern(const QString& text);
+
+  struct TextHash {
+    std::size_t operator()(const QString& text) const { return qHash(text); }
+  };
+  std::unordered_set<QString, TextHash> texts_;
   RomDocument& document_;
   QUndoStack stack_;
   bool replaying_ = false;
