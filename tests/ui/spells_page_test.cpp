@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "demo/demo_spells.h"
+#include "ui/core/edit_history.h"
 #include "ui/framework/dialog.h"
 #include "ui/page_test.h"
 
@@ -204,6 +205,39 @@ TEST_F(SpellsPageTest, MovingBetweenRecordsNeverLosesAnEdit) {
   EXPECT_EQ(page->loadedSpell(), 6);
   EXPECT_EQ(page->loadedRecord(), 21);
   EXPECT_EQ(Edit(1384)->text(), QStringLiteral("8"));
+}
+
+TEST_F(SpellsPageTest, EditsAreStepsAsMadeAndUndoShowsThem) {
+  settings.SetInt(settings::kSelectedSpellAi, 10);
+  Open(DemoImage());
+  ui::EditHistory history(document);
+  history.showPlace = [this](const ui::StepPlace& place) { page->showPlace(place); };
+  history.imageChanged = [this](ui::Page* source, const ByteChange& change) {
+    if (source == nullptr)
+      page->followImage(change);
+  };
+  page->refresh(
+      {&document, &settings, &standard, &dte, &palette, ui::RefreshReason::Opened, &history});
+  const std::vector<uint8_t> before = Image();
+  const QString name = Records()->item(10)->text();
+
+  Type(1402, QStringLiteral("40"));
+  emit Edit(1402)->editingFinished();
+  EXPECT_EQ(Byte(Record(10) + 1), 16);
+  EXPECT_EQ(history.stack().undoText(), QStringLiteral("Edit Level of ") + name);
+  Spells()->setCurrentRow(5);
+  List(1382)->setCurrentRow(17);  // a row picked by key is stored too
+  EXPECT_EQ(Byte(Spell(5)), 17);
+  Records()->setCurrentRow(11);  // nothing left to store
+  EXPECT_EQ(history.stack().count(), 2);
+
+  history.stack().undo();
+  EXPECT_EQ(Spells()->currentRow(), 5);
+  EXPECT_EQ(List(1382)->currentRow(), Byte(Spell(5)));
+  history.stack().undo();
+  EXPECT_EQ(Records()->currentRow(), 10);
+  EXPECT_EQ(Records()->item(10)->text(), name);
+  EXPECT_EQ(Image(), before);
 }
 
 TEST_F(SpellsPageTest, EditAnimationOnlyShowsItsNotice) {

@@ -17,14 +17,18 @@
 #include <utility>
 
 #include "model/core/settings.h"
+#include "model/editors/spell_record_names.h"
+#include "model/gfx/battle_palettes.h"
 #include "model/text/name_tables.h"
 #include "model/text/spell_names.h"
+#include "model/text/text_categories.h"
 #include "ui/editors/stored_value.h"
+#include "ui/framework/commit_on_edit.h"
 #include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
-#include "ui/framework/tabs.h"
 #include "ui/framework/numeric_edit.h"
 #include "ui/framework/prompts.h"
+#include "ui/framework/tabs.h"
 #include "ui/gfx/palettes_dialog.h"
 #include "ui/gfx/select_colour_dialog.h"
 #include "ui/gfx/swatch_row.h"
@@ -172,7 +176,9 @@ QGroupBox* SpellsPage::CreateSpellGroup() {
   animationColumn->addStretch(1);
 
   auto* grid = new QGridLayout(group);
-  grid->addWidget(new QLabel(tr("Spell type:"), group), 0, 0);
+  auto* typeLabel = new QLabel(tr("Spell type:"), group);
+  typeLabel->setBuddy(type_);  // names the list's steps
+  grid->addWidget(typeLabel, 0, 0);
   grid->addWidget(type_, 1, 0, 4, 1);
   grid->addLayout(numbers, 1, 1);
   grid->addWidget(elementFrame, 2, 1);
@@ -185,6 +191,7 @@ QGroupBox* SpellsPage::CreateSpellGroup() {
 
 QGroupBox* SpellsPage::CreateRecordGroup() {
   auto* group = new QGroupBox(tr("Spell records"), this);
+  recordGroup_ = group;
   records_ = WithId(new QListWidget(group), 1400);
   records_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("Ultima Ultima 16")) + 40);
   aiSpell_ = WithId(new QComboBox(group), 1401);
@@ -226,6 +233,11 @@ void SpellsPage::ConnectWidgets() {
   connect(changePalette_, &QPushButton::clicked, this, &SpellsPage::ChangePalette);
   connect(swatches_, &SwatchRow::swatchClicked, this, &SpellsPage::PickSwatchColour);
   connect(editAnimation_, &QPushButton::clicked, this, &SpellsPage::ShowAnimationNotice);
+  CommitOnUserEdit(*this, [this](QWidget* field) { CommitField(field); }, {spells_, records_});
+  // A type or targeting row is stored however it is picked, by click or by
+  // key (the type after its ailment boxes are shown).
+  for (QListWidget* list : {type_, targeting_})
+    connect(list, &QListWidget::currentRowChanged, this, [this, list] { CommitField(list); });
 }
 
 std::vector<QSignalBlocker> SpellsPage::BlockSignals() {
@@ -257,13 +269,19 @@ void SpellsPage::refresh(const PageContext& context) {
       ValidRow(keep ? currentSpell : context_.settings->Int(settings::kSelectedSpell), kSpellCount);
   const int record = ValidRow(
       keep ? currentRecord : context_.settings->Int(settings::kSelectedSpellAi), kSpellRecordCount);
+  loadedSpell_ = spell;
+  loadedRecord_ = record;
+  ShowLoaded();
+}
+
+void SpellsPage::ShowLoaded() {
   {
     const auto blockers = BlockSignals();
-    spells_->setCurrentRow(spell);
-    records_->setCurrentRow(record);
+    spells_->setCurrentRow(loadedSpell_);
+    records_->setCurrentRow(loadedRecord_);
   }
-  ShowSpell(spell);
-  ShowRecord(record);
+  ShowSpell(loadedSpell_);
+  ShowRecord(loadedRecord_);
 }
 
 void SpellsPage::RebuildLists() {
@@ -382,9 +400,9 @@ bool SpellsPage::CanStore() const {
 }
 
 void SpellsPage::StoreSpell() {
-  // A read-only image still shows the selected records.
-  if (context_.document->editable())
-    ReadSpellFields().Write(context_.document->view(), loadedSpell_);
+  // Each edit was stored as it was made: this makes a step only for values
+  // no edit stored. A read-only image still shows the selected records.
+  CommitSpell(tr("Edit %1").arg(LoadedSpellName()));
   const int row = ValidRow(spells_->currentRow(), kSpellCount);
   context_.settings->SetInt(settings::kSelectedSpell, row);
   ShowSpell(row);
@@ -392,8 +410,7 @@ void SpellsPage::StoreSpell() {
 
 void SpellsPage::StoreRecord() {
   const int stored = loadedRecord_;
-  if (context_.document->editable())
-    ReadRecordFields().Write(context_.document->view(), stored);
+  CommitRecord(tr("Edit %1").arg(LoadedRecordName()));
   // The stored row reads as the image now holds it (a level of 40 shows 16).
   {
     const QSignalBlocker blocker(records_);
@@ -404,6 +421,73 @@ void SpellsPage::StoreRecord() {
   const int row = ValidRow(records_->currentRow(), kSpellRecordCount);
   context_.settings->SetInt(settings::kSelectedSpellAi, row);
   ShowRecord(row);
+}
+
+void SpellsPage::CommitSpell(const QString& text, const QString& mergeKey) {
+  if (!CanStore())
+    return;
+  const int index = loadedSpell_;
+  const SpellData fields = ReadSpellFields();
+  CommitEdit(context_, this, {text, {kSpellsTab, index}, mergeKey},
+             [&](const RomView& rom) { fields.Write(rom, index); });
+}
+
+void SpellsPage::CommitRecord(const QString& text, const QString& mergeKey) {
+  if (!CanStore())
+    return;
+  const int index = loadedRecord_;
+  const SpellRecord fields = ReadRecordFields();
+  CommitEdit(context_, this, {text, {kSpellsTab, kSpellCount + index}, mergeKey},
+             [&](const RomView& rom) { fields.Write(rom, index); });
+}
+
+void SpellsPage::CommitField(QWidget* field) {
+  if (!CanStore())
+    return;
+  const QString caption = FieldCaption(*field);
+  if (recordGroup_->isAncestorOf(field)) {
+    CommitRecord(
+        tr("Edit %1 of %2").arg(caption, LoadedRecordName()),
+        QStringLiteral("spells/%1/%2").arg(kSpellCount + loadedRecord_).arg(field->objectName()));
+  } else {
+    CommitSpell(tr("Edit %1 of %2").arg(caption, LoadedSpellName()),
+                QStringLiteral("spells/%1/%2").arg(loadedSpell_).arg(field->objectName()));
+  }
+}
+
+QString SpellsPage::LoadedSpellName() const {
+  const QListWidgetItem* item = spells_->item(loadedSpell_);
+  return item != nullptr ? item->text() : QString();
+}
+
+QString SpellsPage::LoadedRecordName() const {
+  // As stored, not as the row reads while its level is typed.
+  return QString::fromStdString(SpellRecordText(*context_.settings, record_.spell, record_.level));
+}
+
+void SpellsPage::followImage(const ByteChange& change) {
+  if (!CanStore())
+    return;
+  const std::size_t shift = context_.document->baseShift();
+  const auto touches = [&](std::size_t offset, std::size_t length) {
+    return change.Touches(offset + shift, offset + shift + length);
+  };
+  // The AI list rows name the spell records.
+  const bool names = TouchesText(change, context_.document->baseShift()) ||
+                     touches(kSpellRecords, kSpellRecordSize * kSpellRecordCount);
+  if (names)
+    RebuildLists();
+  if (names || touches(kSpellData, kSpellDataSize * kSpellCount))
+    ShowLoaded();
+  else if (touches(kBattlePalettesOffset, kBattlePaletteStride * kBattlePaletteColours))
+    ShowPalette();
+}
+
+void SpellsPage::showPlace(const StepPlace& place) {
+  if (place.record >= 0 && place.record < kSpellCount)
+    spells_->setCurrentRow(place.record);
+  else if (place.record >= kSpellCount && place.record < kSpellCount + kSpellRecordCount)
+    records_->setCurrentRow(place.record - kSpellCount);
 }
 
 void SpellsPage::save() {
@@ -442,6 +526,11 @@ void SpellsPage::ChangePalette() {
   if (chosen)
     palette_ = *chosen;
   ShowPalette();
+  // OK stores the palette number at once.
+  if (chosen) {
+    CommitSpell(tr("Edit Palette of %1").arg(LoadedSpellName()),
+                QStringLiteral("spells/%1/%2").arg(loadedSpell_).arg(changePalette_->objectName()));
+  }
 }
 
 void SpellsPage::PickSwatchColour(int k) {

@@ -37,11 +37,14 @@ class SpellsPage : public Page {
   // Stores the spell, then the spell record, shows the selected ones and
   // remembers them.
   void save() override;
+  void followImage(const ByteChange& change) override;
+  // A step's record is a spell row, or kSpellCount + an AI list row.
+  void showPlace(const StepPlace& place) override;
 
   // The records the fields show (-1 before the first refresh).
   int loadedSpell() const { return loadedSpell_; }
   int loadedRecord() const { return loadedRecord_; }
-  // The palette number the next store writes for the loaded spell.
+  // The palette number of the loaded spell.
   uint8_t palette() const { return palette_; }
   SwatchRow& swatches() const { return *swatches_; }
 
@@ -54,6 +57,8 @@ class SpellsPage : public Page {
   std::vector<QSignalBlocker> BlockSignals();
 
   void RebuildLists();
+  // Shows the loaded rows again as the image holds them.
+  void ShowLoaded();
   void ShowSpell(int row);
   void ShowRecord(int row);
   void ShowAilmentBoxes();
@@ -63,6 +68,13 @@ class SpellsPage : public Page {
   void StoreSpell();
   void StoreRecord();
   bool CanStore() const;
+  // The fields of the loaded spell or spell record into the image as one
+  // step named `text`.
+  void CommitSpell(const QString& text, const QString& mergeKey = {});
+  void CommitRecord(const QString& text, const QString& mergeKey = {});
+  void CommitField(QWidget* field);
+  QString LoadedSpellName() const;
+  QString LoadedRecordName() const;
 
   void SpellSelected();
   void RecordSelected();
@@ -91,6 +103,7 @@ class SpellsPage : public Page {
   QComboBox* animation_ = nullptr;        // 1465
   QPushButton* editAnimation_ = nullptr;  // 1406
 
+  QGroupBox* recordGroup_ = nullptr;
   QListWidget* records_ = nullptr;    // 1400
   QComboBox* aiSpell_ = nullptr;      // 1401
   QLineEdit* level_ = nullptr;        // 1402
