@@ -6,6 +6,7 @@
 
 #include "demo/demo_shops.h"
 #include "model/text/labels.h"
+#include "ui/core/edit_history.h"
 #include "ui/framework/dialog.h"
 #include "ui/page_test.h"
 
@@ -180,10 +181,37 @@ TEST_F(ShopPageTest, ATypedPriceIsKeptWhenTheSlotPicksAnotherRow) {
     EXPECT_EQ(Price(entry), 500) << box;
     EXPECT_NE(Text(box), QStringLiteral("500")) << "the box shows the new row's price";
   }
-  // A price shown but not typed is not written again.
-  const std::vector<uint8_t> before = Image();
+  // A price shown but not typed is not written again: the pick alone is stored.
+  std::vector<uint8_t> expected = Image();
   Pick(kItem[1], 7);
-  EXPECT_EQ(Image(), before);
+  expected[Shop(0) + 2] = 8;
+  EXPECT_EQ(Image(), expected);
+}
+
+TEST_F(ShopPageTest, EditsAreStoredAsMadeAndEndAsOneStoreAtSaveWould) {
+  Open(DemoImage());
+  ui::EditHistory history(document);
+  page->refresh(
+      {&document, &settings, &standard, &dte, &palette, ui::RefreshReason::Opened, &history});
+  std::vector<uint8_t> expected = Image();
+  const uint8_t item = Byte(Shop(0));
+  const auto leave = [this](int id, const QString& text) {
+    Type(id, text);
+    emit Edit(id)->editingFinished();
+  };
+
+  leave(kToSell[0], QStringLiteral("1234"));
+  EXPECT_EQ(Price(item), 1234);
+  EXPECT_EQ(history.stack().undoText(),
+            QStringLiteral("Edit To sell 1 of ") + Shops()->item(0)->text());
+  // Slot 1 on the same entry stores the price as loaded; being later, it
+  // wins, as at Save.
+  Pick(kItem[1], item - 1);
+  // A box emptied after its value was stored keeps the value as loaded.
+  leave(kStartingGilEdit, QStringLiteral("500"));
+  leave(kStartingGilEdit, QString());
+  expected[Shop(0) + 2] = item;
+  EXPECT_EQ(Image(), expected);
 }
 
 TEST_F(ShopPageTest, ChangeLabelRenamesTheSelectedShop) {

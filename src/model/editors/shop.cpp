@@ -73,7 +73,7 @@ int ReadStartingGil(const ConstRomView& view) {
 
 void WriteStartingGil(const RomView& view, int value) {
   const auto gil = static_cast<uint32_t>(ClampStartingGil(value));
-  for (std::size_t i = 0; i < 3; ++i)
+  for (std::size_t i = 0; i < kStartingGilSize; ++i)
     view.SetByte(kStartingGil + i, static_cast<uint8_t>(gil >> (8 * i)));
 }
 

@@ -24,6 +24,7 @@ inline constexpr int kShopSlotCount = 4;
 // 0xC0..0xFF the 64 shop prices that price bytes select.
 inline constexpr std::size_t kPriceTable = 0x38010;
 inline constexpr int kPriceEntryCount = 256;
+inline constexpr std::size_t kPriceTableSize = 2 * kPriceEntryCount;
 inline constexpr uint8_t kFirstPriceByte = 0xC0;
 inline constexpr int kPriceRowCount = 64;
 inline constexpr int kShopItemRowCount = 191;  // item ids 0x01..0xBF
@@ -31,6 +32,7 @@ inline constexpr uint8_t kEmptySlotItem = 0;
 
 // Three bytes, little-endian.
 inline constexpr std::size_t kStartingGil = 0xB0C;
+inline constexpr std::size_t kStartingGilSize = 3;
 
 inline constexpr int kMaxPrice = 0xFFFF;
 inline constexpr int kMaxStartingGil = 9999999;

@@ -11,14 +11,18 @@
 #include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "model/text/labels.h"
 #include "model/text/name_tables.h"
+#include "model/text/text_categories.h"
 #include "ui/editors/stored_value.h"
+#include "ui/framework/commit_on_edit.h"
 #include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
+#include "ui/framework/tabs.h"
 #include "ui/text/label_dialog.h"
 
 namespace kivo::ui {
@@ -27,6 +31,8 @@ namespace {
 struct SlotIds {
   int item, price, toBuy, toSell;
 };
+// The goods' column captions, in the order of SlotIds.
+constexpr std::array<const char*, 4> kColumnCaptions = {"Item:", "Price:", "To buy:", "To sell:"};
 constexpr std::array<SlotIds, kShopSlotCount> kSlotIds = {{
     {1223, 1227, 1408, 1427},
     {1224, 1228, 1409, 1428},
@@ -74,10 +80,8 @@ void ShopPage::CreateWidgets() {
 
   auto* goods = new QGroupBox(tr("Goods"), this);
   auto* grid = new QGridLayout(goods);
-  grid->addWidget(new QLabel(tr("Item:"), goods), 0, 0);
-  grid->addWidget(new QLabel(tr("Price:"), goods), 0, 1);
-  grid->addWidget(new QLabel(tr("To buy:"), goods), 0, 2);
-  grid->addWidget(new QLabel(tr("To sell:"), goods), 0, 3);
+  for (int column = 0; column < static_cast<int>(kColumnCaptions.size()); ++column)
+    grid->addWidget(new QLabel(tr(kColumnCaptions[column]), goods), 0, column);
   const int digitsWidth = fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 14;
   for (int k = 0; k < kShopSlotCount; ++k) {
     const SlotIds& ids = kSlotIds[k];
@@ -99,12 +103,12 @@ void ShopPage::CreateWidgets() {
     grid->addWidget(slot.toBuy, k + 1, 2);
     grid->addWidget(slot.toSell, k + 1, 3);
   }
-  startingGil_ = WithId(new QLineEdit(goods), 1379);
-  AllowDigitsOnly(*startingGil_);
-  startingGil_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 14);
+  gilBox_ = WithId(new QLineEdit(goods), 1379);
+  AllowDigitsOnly(*gilBox_);
+  gilBox_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 14);
   auto* gil = new QHBoxLayout;
   gil->addWidget(new QLabel(tr("Starting gil:"), goods));
-  gil->addWidget(startingGil_);
+  gil->addWidget(gilBox_);
   gil->addStretch();
   grid->addLayout(gil, kShopSlotCount + 1, 0, 1, 4);
   grid->setRowStretch(kShopSlotCount + 2, 1);
@@ -121,16 +125,20 @@ void ShopPage::ConnectWidgets() {
   connect(changeLabel_, &QPushButton::clicked, this, &ShopPage::ChangeLabel);
   EnableWhileSelected(*changeLabel_, *shops_);
   for (int k = 0; k < kShopSlotCount; ++k) {
+    // A pick is stored at once, with the price typed for the entry left.
     connect(slots_[k].item, &QComboBox::currentIndexChanged, this, [this, k] {
-      StoreTypedPrice(*slots_[k].toSell, slots_[k].sellEntry);
+      KeepTypedPrice(*slots_[k].toSell, slots_[k].sellEntry);
       ShowToSell(k);
+      CommitField(slots_[k].item);
     });
     connect(slots_[k].price, &QComboBox::currentIndexChanged, this, [this, k] {
-      StoreTypedPrice(*slots_[k].toBuy, slots_[k].buyEntry);
+      KeepTypedPrice(*slots_[k].toBuy, slots_[k].buyEntry);
       ShowToBuy(k);
+      CommitField(slots_[k].price);
     });
     connect(slots_[k].toBuy, &QLineEdit::textChanged, this, [this, k] { UpdatePriceRowText(k); });
   }
+  CommitOnUserEdit(*this, [this](QWidget* field) { CommitField(field); }, {shops_});
 }
 
 std::vector<QSignalBlocker> ShopPage::BlockSignals() {
@@ -194,7 +202,6 @@ void ShopPage::RebuildItemNames() {
 
 void ShopPage::RebuildPriceRows() {
   const auto blockers = BlockSignals();
-  const ConstRomView view = std::as_const(*context_.document).view();
   for (const SlotWidgets& slot : slots_) {
     if (slot.price->count() != kPriceRowCount) {
       slot.price->clear();
@@ -202,7 +209,7 @@ void ShopPage::RebuildPriceRows() {
         slot.price->addItem(QString());
     }
     for (int r = 0; r < kPriceRowCount; ++r)
-      slot.price->setItemText(r, QString::number(ReadPrice(view, PriceByteOfRow(r))));
+      slot.price->setItemText(r, QString::number(prices_[PriceByteOfRow(r)]));
   }
 }
 
@@ -210,6 +217,9 @@ void ShopPage::Load(int index) {
   loaded_ = index;
   const ConstRomView view = std::as_const(*context_.document).view();
   record_ = ShopRecord::Read(view, index);
+  for (int entry = 0; entry < kPriceEntryCount; ++entry)
+    prices_[entry] = ReadPrice(view, static_cast<uint8_t>(entry));
+  startingGil_ = ReadStartingGil(view);
   context_.settings->SetInt(settings::kSelectedShop, index);
   // Rows show the prices as stored, including those just stored from
   // another slot.
@@ -223,7 +233,7 @@ void ShopPage::Load(int index) {
     ShowToSell(k);
     ShowToBuy(k);
   }
-  startingGil_->setText(QString::number(ReadStartingGil(view)));
+  gilBox_->setText(QString::number(startingGil_));
 }
 
 uint8_t ShopPage::ItemEntry(int k) const {
@@ -237,35 +247,26 @@ uint8_t ShopPage::PriceEntry(int k) const {
 }
 
 void ShopPage::ShowToSell(int k) {
-  if (!context_.document)
-    return;
-  const ConstRomView view = std::as_const(*context_.document).view();
   slots_[k].sellEntry = ItemEntry(k);
-  slots_[k].toSell->setText(QString::number(ReadPrice(view, slots_[k].sellEntry)));
+  slots_[k].toSell->setText(QString::number(prices_[slots_[k].sellEntry]));
 }
 
 void ShopPage::ShowToBuy(int k) {
-  if (!context_.document)
-    return;
-  const ConstRomView view = std::as_const(*context_.document).view();
   slots_[k].buyEntry = PriceEntry(k);
-  slots_[k].toBuy->setText(QString::number(ReadPrice(view, slots_[k].buyEntry)));
+  slots_[k].toBuy->setText(QString::number(prices_[slots_[k].buyEntry]));
 }
 
-void ShopPage::StoreTypedPrice(QLineEdit& box, uint8_t entry) {
-  if (!context_.document || !context_.document->editable() || !box.isModified())
+void ShopPage::KeepTypedPrice(const QLineEdit& box, uint8_t entry) {
+  if (!box.isModified())
     return;
   if (const std::optional<int> typed = NumberIn(&box))
-    WritePrice(context_.document->view(), entry, *typed);
+    prices_[entry] = ClampPrice(*typed);
 }
 
 void ShopPage::UpdatePriceRowText(int k) {
-  if (!context_.document)
-    return;
   // A box holding no number keeps the stored price, so the row shows that.
   const std::optional<int> typed = NumberIn(slots_[k].toBuy);
-  const int value = typed ? ClampPrice(*typed)
-                          : ReadPrice(std::as_const(*context_.document).view(), PriceEntry(k));
+  const int value = typed ? ClampPrice(*typed) : prices_[PriceEntry(k)];
   ReplaceComboEntry(*slots_[k].price, QString::number(value), -1);
 }
 
@@ -276,14 +277,69 @@ ShopFields ShopPage::ReadFields() const {
     fields.goods[k] = {PickedRow(*slot.item), PickedRow(*slot.price), NumberIn(slot.toSell),
                        NumberIn(slot.toBuy)};
   }
-  fields.startingGil = NumberIn(startingGil_);
+  fields.startingGil = NumberIn(gilBox_);
   return fields;
 }
 
 void ShopPage::StoreLoaded() {
-  if (loaded_ < 0 || !context_.document || !context_.document->editable())
+  // Each edit was stored as it was made: this makes a step only for values
+  // no edit stored.
+  if (loaded_ >= 0)
+    Commit(tr("Edit %1").arg(shops_->item(loaded_)->text()));
+}
+
+void ShopPage::Commit(const QString& text, const QString& mergeKey) {
+  if (loaded_ < 0 || !context_.document)
     return;
-  StoreShop(context_.document->view(), loaded_, ReadFields());
+  const int index = loaded_;
+  const ShopFields fields = ReadFields();
+  CommitEdit(context_, this, {text, {kShopTab, index}, mergeKey}, [&](const RomView& rom) {
+    // From the image as loaded: two slots on one price entry, and a box
+    // emptied after its price was stored, end as one store at Save leaves them.
+    for (int entry = 0; entry < kPriceEntryCount; ++entry)
+      WritePrice(rom, static_cast<uint8_t>(entry), prices_[entry]);
+    if (ReadStartingGil(rom) != startingGil_)
+      WriteStartingGil(rom, startingGil_);
+    record_.Write(rom, index);
+    StoreShop(rom, index, fields);
+  });
+}
+
+void ShopPage::CommitField(QWidget* field) {
+  if (loaded_ < 0)
+    return;
+  // A slot's control is named by its column and slot: "Edit To buy 2 of ...".
+  QString caption = FieldCaption(*field);
+  for (int k = 0; k < kShopSlotCount; ++k) {
+    const SlotWidgets& slot = slots_[k];
+    const std::array<const QWidget*, kColumnCaptions.size()> columns = {slot.item, slot.price,
+                                                                        slot.toBuy, slot.toSell};
+    if (const auto at = std::ranges::find(columns, field); at != columns.end()) {
+      const QString column = tr(kColumnCaptions[at - columns.begin()]).chopped(1);
+      caption = QStringLiteral("%1 %2").arg(column).arg(k + 1);
+    }
+  }
+  Commit(tr("Edit %1 of %2").arg(caption, shops_->item(loaded_)->text()),
+         QStringLiteral("shop/%1/%2").arg(loaded_).arg(field->objectName()));
+}
+
+void ShopPage::followImage(const ByteChange& change) {
+  if (loaded_ < 0 || !context_.document)
+    return;
+  const std::size_t shift = context_.document->baseShift();
+  const auto touches = [&](std::size_t offset, std::size_t length) {
+    return change.Touches(offset + shift, offset + shift + length);
+  };
+  if (TouchesText(change, context_.document->baseShift()))
+    RebuildItemNames();
+  if (touches(ShopRecordOffset(loaded_), kShopRecordSize) ||
+      touches(kPriceTable, kPriceTableSize) || touches(kStartingGil, kStartingGilSize))
+    Load(loaded_);
+}
+
+void ShopPage::showPlace(const StepPlace& place) {
+  if (IsShopIndex(place.record))
+    shops_->setCurrentRow(place.record);
 }
 
 void ShopPage::save() {

@@ -25,6 +25,8 @@ class ShopPage : public Page {
   void refresh(const PageContext& context) override;
   // Stores the shown shop, then shows it again as stored.
   void save() override;
+  void followImage(const ByteChange& change) override;
+  void showPlace(const StepPlace& place) override;
 
   // The shop the fields show (-1 before the first refresh).
   int loadedIndex() const { return loaded_; }
@@ -51,6 +53,9 @@ class ShopPage : public Page {
   void Load(int index);
   ShopFields ReadFields() const;
   void StoreLoaded();
+  // The fields into the image as one step named `text`.
+  void Commit(const QString& text, const QString& mergeKey = {});
+  void CommitField(QWidget* field);
 
   // The price entry a slot's edits stand for: the picked row's, else the
   // stored byte's, which is where the value goes back.
@@ -58,9 +63,9 @@ class ShopPage : public Page {
   uint8_t PriceEntry(int slot) const;
   void ShowToSell(int slot);
   void ShowToBuy(int slot);
-  // A price typed for the entry a box shows is stored before the box shows
+  // A price typed for the entry a box shows is kept before the box shows
   // another entry's price, so picking another item or price row keeps it.
-  void StoreTypedPrice(QLineEdit& box, uint8_t entry);
+  void KeepTypedPrice(const QLineEdit& box, uint8_t entry);
   void UpdatePriceRowText(int slot);
 
   void ShopSelected(int row);
@@ -68,12 +73,18 @@ class ShopPage : public Page {
 
   PageContext context_;
   int loaded_ = -1;
-  ShopRecord record_;  // as read when loaded: the bytes no row shows
+  // The image as it was when the shop was loaded, with the typed prices a
+  // row change keeps: the boxes show these prices, and every store starts
+  // from them, so storing each edit as it is made leaves the bytes one store
+  // at the end would.
+  ShopRecord record_;  // also the bytes no row shows
+  std::array<int, kPriceEntryCount> prices_{};
+  int startingGil_ = 0;
 
   QListWidget* shops_ = nullptr;
   QPushButton* changeLabel_ = nullptr;
   std::array<SlotWidgets, kShopSlotCount> slots_{};
-  QLineEdit* startingGil_ = nullptr;
+  QLineEdit* gilBox_ = nullptr;
 };
 
 }  // namespace kivo::ui
