@@ -6,12 +6,18 @@
 //   kivo-screenshots WORKSPACE OUTDIR
 //
 // writes OUTDIR/tab-<index>-<name>.png, one per tab, OUTDIR/map-view.png,
-// and OUTDIR/min/tab-<index>-<name>.png.
+// OUTDIR/min/tab-<index>-<name>.png, and OUTDIR/edit-menu.png: the Edit menu
+// open after an edit on the Character page.
 
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
 #include <QPixmap>
 #include <QTabWidget>
 #include <QTimer>
@@ -50,6 +56,31 @@ QString FileNameOf(int index, const QString& tabText) {
       name += QLatin1Char('-');
   }
   return QStringLiteral("tab-%1-%2.png").arg(index).arg(name);
+}
+
+// Types a new HP for the character shown, then opens the Edit menu and takes
+// the screen around the window, menu included (a menu is a window of its own).
+bool TakeEditMenu(kivo::ui::MainWindow& window, const QString& file) {
+  window.tabs()->setCurrentIndex(kivo::ui::kCharacterTab);
+  Settle();
+  auto* hp = window.page(kivo::ui::kCharacterTab)->findChild<QLineEdit*>(QStringLiteral("1183"));
+  QAction* editMenu = nullptr;
+  for (QAction* action : window.menuBar()->actions()) {
+    if (action->menu() != nullptr && action->menu()->findChild<QAction*>(QStringLiteral("undo")))
+      editMenu = action;
+  }
+  if (hp == nullptr || editMenu == nullptr)
+    return false;
+  hp->setText(QString::number(hp->text().toInt() + 100));
+  emit hp->editingFinished();
+  const QRect item = window.menuBar()->actionGeometry(editMenu);
+  editMenu->menu()->popup(window.menuBar()->mapToGlobal(item.bottomLeft()));
+  Settle();
+  const QRect frame = window.frameGeometry();
+  const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(
+      0, frame.x(), frame.y(), frame.width(), frame.height() / 2);
+  editMenu->menu()->hide();
+  return shot.save(file);
 }
 
 }  // namespace
@@ -121,6 +152,14 @@ int main(int argc, char** argv) {
   window.resize(window.minimumSize());
   Settle();
   takeEveryTab(QDir(QDir(outDir).filePath(QStringLiteral("min"))), false);
+  window.resize(kWidth, kHeight);
+  const QString menuFile = QDir(outDir).filePath(QStringLiteral("edit-menu.png"));
+  if (TakeEditMenu(window, menuFile)) {
+    std::printf("%s\n", qPrintable(menuFile));
+  } else {
+    std::fprintf(stderr, "kivo-screenshots: cannot take the Edit menu\n");
+    ++failures;
+  }
   // Start-up should have nothing to say on a good workspace; say it if it did.
   for (const kivo::ui::RecordedMessage& m : prompts->messages)
     std::fprintf(stderr, "message: %s\n", qPrintable(m.text));
