@@ -130,6 +130,24 @@ TEST_F(MonsterPageTest, SharedEntriesFollowTheSaveOrder) {
   EXPECT_EQ(Byte(0x30D13 + 4), 255);
   EXPECT_EQ(Byte(kStrength + 4), 0);
   EXPECT_EQ(Text(kHpBox), QStringLiteral("65535"));
+
+  // Leaving a box or picking a row stores at once, in the same order.
+  const auto leave = [this](int id, const QString& text) {
+    Type(id, text);
+    emit Edit(id)->editingFinished();
+  };
+  leave(kMpBox, QStringLiteral("4321"));
+  leave(kHpBox, QStringLiteral("1"));
+  EXPECT_EQ(Word(Hp(4)), 4321);
+  EXPECT_EQ(Text(kHpBox), QStringLiteral("1"));
+  Pick(kStrIndex, 9);
+  emit Combo(kStrIndex)->activated(9);
+  EXPECT_EQ(Byte(Record(11) + 4), 0x94);
+  List(kEffectList)->setCurrentRow(3);
+  EXPECT_EQ(Byte(kEffects + 4), 0x04);
+  // Another page's edit of a shared entry shows at once.
+  page->followImage(document.Apply([](const RomView& rom) { rom.SetWord(Hp(4), 77); }));
+  EXPECT_EQ(Text(kHpBox), QStringLiteral("77"));
 }
 
 TEST_F(MonsterPageTest, MovingBetweenMonstersNeverLosesAnEdit) {
@@ -247,7 +265,7 @@ TEST_F(MonsterPageTest, SpoilsAndGilAmounts) {
   for (int k : {0, 4})
     EXPECT_EQ(Combo(kSpoilsSlots[k])->currentText(), QStringLiteral("65535"));
   EXPECT_EQ(Combo(kSpoilsSlots[1])->itemText(195), QStringLiteral("65535"));
-  EXPECT_EQ(Word(kGil + 6), 300);  // the image changes on Save
+  EXPECT_EQ(Word(kGil + 6), 0xFFFF);  // stored on OK
 
   // Picking gil in another slot shows its button.
   Pick(kSpoilsSlots[3], 200);

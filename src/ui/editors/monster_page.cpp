@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -13,10 +14,13 @@
 #include "model/text/labels.h"
 #include "model/text/name_tables.h"
 #include "model/text/spell_names.h"
+#include "model/text/text_categories.h"
 #include "ui/editors/gil_dialog.h"
 #include "ui/editors/stored_value.h"
+#include "ui/framework/commit_on_edit.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
+#include "ui/framework/tabs.h"
 #include "ui/text/effect_label_dialog.h"
 #include "ui/text/label_dialog.h"
 
@@ -304,9 +308,66 @@ MonsterFields MonsterPage::ReadFields() const {
 }
 
 void MonsterPage::StoreLoaded() {
+  if (loaded_ >= 0)
+    Commit(tr("Edit %1").arg(monsters_->item(loaded_)->text()));
+}
+
+void MonsterPage::Commit(const QString& text, const QString& mergeKey) {
   if (loaded_ < 0 || !context_.document || !context_.document->editable())
     return;
-  ReadFields().Write(context_.document->view(), loaded_);
+  // The whole monster, in Save's order: where fields share an entry, the
+  // image ends as Save would leave it, however early the edit is committed.
+  const int index = loaded_;
+  const MonsterFields fields = ReadFields();
+  CommitEdit(context_, this, {text, {kMonsterTab, index}, mergeKey},
+             [&](const RomView& rom) { fields.Write(rom, index); });
+}
+
+void MonsterPage::CommitField(QWidget* field) {
+  if (loaded_ < 0)
+    return;
+  Commit(tr("Edit %1 of %2").arg(Caption(*field), monsters_->item(loaded_)->text()),
+         QStringLiteral("monster/%1/%2").arg(loaded_).arg(field->objectName()));
+}
+
+QString MonsterPage::Caption(const QWidget& field) const {
+  const auto among = [&field](const auto& widgets) {
+    for (const QWidget* w : widgets) {
+      if (w == &field)
+        return true;
+    }
+    return false;
+  };
+  bool named = among(actions_);
+  for (const BitGroup& group : bitGroups_)
+    named = named || among(group.boxes);
+  const auto* group = qobject_cast<const QGroupBox*>(field.parentWidget());
+  if (named && group != nullptr)
+    return QStringLiteral("%1 %2").arg(group->title(), FieldCaption(field));
+  return FieldCaption(field);
+}
+
+void MonsterPage::followImage(const ByteChange& change) {
+  if (loaded_ < 0 || !context_.document || !context_.document->editable())
+    return;
+  const std::size_t shift = context_.document->baseShift();
+  const auto touches = [&](std::size_t begin, std::size_t end) {
+    return change.Touches(begin + shift, end + shift);
+  };
+  // Names, and the action rows made of the spell records.
+  if (TouchesText(change, context_.document->baseShift()) ||
+      touches(kSpellRecords, kSpellRecords + kSpellRecordSize * kSpellRecordCount)) {
+    RebuildLists();
+  } else if (!touches(kMonsterRecords, kAiPacks.end()) &&  // records and the tables behind them
+             !touches(kSpoilsSetIndexes.offset, kGilAmounts.end())) {
+    return;
+  }
+  Load(loaded_);
+}
+
+void MonsterPage::showPlace(const StepPlace& place) {
+  if (place.record >= 0 && place.record < kMonsterCount)
+    monsters_->setCurrentRow(place.record);
 }
 
 void MonsterPage::save() {
@@ -331,11 +392,13 @@ void MonsterPage::ChangeGil(int slot) {
   if (!amount)
     return;
   // One gil amount is shared by every slot that shows it, so every list
-  // shows the new amount; the image changes on Save.
+  // shows the new amount, and the store writes it whichever slot is last.
   for (QComboBox* combo : spoils_) {
     const QSignalBlocker blocker(combo);
     ReplaceComboEntry(*combo, QString::number(*amount), row);
   }
+  if (loaded_ >= 0)
+    Commit(tr("Change gil of %1").arg(monsters_->item(loaded_)->text()));
 }
 
 void MonsterPage::ChangeAiLabel() {

@@ -29,6 +29,8 @@ class MonsterPage : public Page {
   void refresh(const PageContext& context) override;
   // Stores the loaded monster and the entries it selects, then shows it again.
   void save() override;
+  void followImage(const ByteChange& change) override;
+  void showPlace(const StepPlace& place) override;
 
   // The monster the fields show (-1 before the first refresh).
   int loadedIndex() const { return loaded_; }
@@ -76,6 +78,13 @@ class MonsterPage : public Page {
   // What the fields hold; bytes no list shows stay as read unless a row was picked.
   MonsterFields ReadFields() const;
   void StoreLoaded();
+  // The fields into the loaded monster and its entries, as Save stores them,
+  // as one step named `text`.
+  void Commit(const QString& text, const QString& mergeKey = {});
+  void CommitField(QWidget* field);
+  // The name of a field in a step; boxes and lists named alike in several
+  // groups carry their group's title.
+  QString Caption(const QWidget& field) const;
 
   void MonsterSelected(int row);
   void ChangeGil(int slot);

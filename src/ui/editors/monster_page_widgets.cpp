@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "ui/editors/monster_page.h"
+#include "ui/framework/commit_on_edit.h"
 #include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
@@ -289,6 +290,9 @@ void MonsterPage::ConnectWidgets() {
   }
   connect(aiPack_, &QComboBox::currentIndexChanged, this, &MonsterPage::ShowAiPack);
   connect(changeAiLabel_, &QPushButton::clicked, this, &MonsterPage::ChangeAiLabel);
+  // Every edit is stored as it is made; the effect row by keys as well as clicks.
+  CommitOnUserEdit(*this, [this](QWidget* field) { CommitField(field); }, {monsters_, effects_});
+  connect(effects_, &QListWidget::currentRowChanged, this, [this] { CommitField(effects_); });
 }
 
 std::vector<QSignalBlocker> MonsterPage::BlockSignals() {
