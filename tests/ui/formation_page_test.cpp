@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "demo/demo_formations.h"
+#include "ui/core/edit_history.h"
 #include "ui/framework/dialog.h"
 #include "ui/gfx/colour_grid.h"
 #include "ui/gfx/palette_grid.h"
@@ -200,23 +201,47 @@ TEST_F(FormationPageTest, PalettesAndSwatches) {
   Formations()->setCurrentRow(11);
   EXPECT_EQ(page->swatches(1).colours()[0], 0x2A);
 
-  // "Change pal" takes effect at the next store; Cancel keeps the palette.
+  // "Change pal" is stored on OK; Cancel keeps the palette.
   prompts->modalScripts.push_back([](QDialog& dialog) {
     dialog.findChild<ui::PaletteGrid*>()->ClickAt({24 + 64 * 2 + 16, 60 + 16 * 5});  // 0x25
     return ui::kDialogOk;
   });
   Button(1264)->click();
   EXPECT_EQ(Label(kPalette2), QStringLiteral("25"));
-  EXPECT_EQ(Byte(Record(11) + 4), demo::kDemoSharedPalette);
+  EXPECT_EQ(Byte(Record(11) + 4), 0x25);
   prompts->modalScripts.push_back([](QDialog& dialog) {
     dialog.findChild<ui::PaletteGrid*>()->ClickAt({24, 60});
     return ui::kDialogCancel;
   });
   Button(1263)->click();
   EXPECT_EQ(Label(kPalette1), QStringLiteral("4B"));
-  Formations()->setCurrentRow(12);
-  EXPECT_EQ(Byte(Record(11) + 4), 0x25);
   EXPECT_EQ(Byte(Record(11) + 3), 0x4B);
+}
+
+TEST_F(FormationPageTest, EditsAreStepsAsMadeAndUndoShowsThem) {
+  settings.SetInt(settings::kSelectedFormation, 7);
+  Open(DemoImage());
+  ui::EditHistory history(document);
+  history.showPlace = [this](const ui::StepPlace& place) { page->showPlace(place); };
+  history.imageChanged = [this](ui::Page* source, const ByteChange& change) {
+    if (source == nullptr)
+      page->followImage(change);
+  };
+  page->refresh(
+      {&document, &settings, &standard, &dte, &palette, ui::RefreshReason::Opened, &history});
+
+  const uint8_t pictures = Byte(Record(7) + 2);
+  Type(Picture(2), QStringLiteral("20"));
+  emit Edit(Picture(2))->editingFinished();
+  EXPECT_EQ(Byte(Record(7) + 2), 0xF0 | (pictures & 0x0F));
+  EXPECT_EQ(Edit(Picture(2))->text(), QStringLiteral("20"));  // as typed until shown again
+  EXPECT_EQ(history.stack().undoText(), QStringLiteral("Edit Enemy 3 Pic of Formation 7"));
+  Formations()->setCurrentRow(8);  // nothing left to store
+  EXPECT_EQ(history.stack().count(), 1);
+  history.stack().undo();
+  EXPECT_EQ(Formations()->currentRow(), 7);
+  EXPECT_EQ(Byte(Record(7) + 2), pictures);
+  EXPECT_EQ(Edit(Picture(2))->text(), QString::number(pictures >> 4));
 }
 
 TEST_F(FormationPageTest, MovingBetweenFormationsKeepsEveryEditAndLabelsChange) {

@@ -19,12 +19,14 @@
 #include "model/gfx/battle_palettes.h"
 #include "model/text/labels.h"
 #include "model/text/name_tables.h"
+#include "model/text/text_categories.h"
 #include "model/text/text_entry_store.h"
 #include "ui/editors/stored_value.h"
+#include "ui/framework/commit_on_edit.h"
 #include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
-#include "ui/framework/tabs.h"
 #include "ui/framework/numeric_edit.h"
+#include "ui/framework/tabs.h"
 #include "ui/gfx/palettes_dialog.h"
 #include "ui/gfx/select_colour_dialog.h"
 #include "ui/gfx/swatch_row.h"
@@ -209,6 +211,9 @@ void FormationPage::ConnectWidgets() {
     connect(swatches_[p], &SwatchRow::swatchClicked, this,
             [this, p](int k) { PickSwatchColour(p, k); });
   }
+  // "Formation 2" chooses which quantity byte is shown; it stores on its own.
+  CommitOnUserEdit(*this, [this](QWidget* field) { CommitField(field); },
+                   {formations_, formation2_});
 }
 
 std::vector<QSignalBlocker> FormationPage::BlockSignals() {
@@ -338,7 +343,40 @@ void FormationPage::ShowPalettes() {
 void FormationPage::StoreLoaded() {
   if (loaded_ < 0 || !context_.document || !context_.document->editable())
     return;
-  const RomView rom = context_.document->view();
+  Commit(tr("Edit %1").arg(formations_->item(loaded_)->text()));
+  const int selected = formations_->currentRow();
+  context_.settings->SetInt(settings::kSelectedFormation, selected >= 0 ? selected : loaded_);
+  context_.settings->SetFlag(settings::kFormation2, formation2_->isChecked());
+}
+
+void FormationPage::Commit(const QString& text, const QString& mergeKey) {
+  if (loaded_ < 0 || !context_.document || !context_.document->editable())
+    return;
+  CommitEdit(context_, this, {text, {kFormationTab, loaded_}, mergeKey},
+             [this](const RomView& rom) { Store(rom); });
+}
+
+void FormationPage::CommitField(QWidget* field) {
+  if (loaded_ < 0)
+    return;
+  Commit(tr("Edit %1 of %2").arg(Caption(*field), formations_->item(loaded_)->text()),
+         QStringLiteral("formation/%1/%2").arg(loaded_).arg(field->objectName()));
+}
+
+QString FormationPage::Caption(const QWidget& field) const {
+  for (int k = 0; k < kFormationEnemies; ++k) {
+    const EnemyWidgets& e = enemies_[k];
+    // The greatest number's label is the "~" between the two.
+    const QWidget* named = &field == e.greatest ? e.least : &field;
+    if (named == e.least || named == e.palette2 || named == e.picture)
+      return tr("Enemy %1 %2").arg(k + 1).arg(FieldCaption(*named));
+  }
+  return FieldCaption(field);
+}
+
+void FormationPage::Store(const RomView& rom) const {
+  // Clamped values reach the image; a box keeps its text as typed until the
+  // formation is shown again.
   FormationRecord r = record_;
   const std::optional<int> monsterRow = PickedRow(*monsterSet_);
   const std::optional<int> quantityRow = PickedRow(*quantitySet_);
@@ -368,10 +406,8 @@ void FormationPage::StoreLoaded() {
   }
   for (int k = 0; k < kFormationEnemies; ++k) {
     r.usesPalette2[k] = enemies_[k].palette2->isChecked();
-    if (const std::optional<int> picture = TypedDecimal(*enemies_[k].picture)) {
+    if (const std::optional<int> picture = TypedDecimal(*enemies_[k].picture))
       r.pictures[k] = Clamp15(*picture);
-      Show(enemies_[k].picture, r.pictures[k]);
-    }
   }
   if (const std::optional<int> row = PickedRow(*patternTable_))
     r.patternTable = *row;
@@ -379,10 +415,35 @@ void FormationPage::StoreLoaded() {
   r.Write(rom, loaded_);
   if (const std::optional<int32_t> extra = ScanHex(extra_->text().toStdString()))
     WriteFormationExtra(rom, loaded_, static_cast<uint8_t>(*extra & 0xFF));
+}
 
-  const int selected = formations_->currentRow();
-  context_.settings->SetInt(settings::kSelectedFormation, selected >= 0 ? selected : loaded_);
-  context_.settings->SetFlag(settings::kFormation2, formation2_->isChecked());
+void FormationPage::followImage(const ByteChange& change) {
+  if (loaded_ < 0 || !context_.document || !context_.document->editable())
+    return;
+  const std::size_t shift = context_.document->baseShift();
+  const auto touches = [&](std::size_t begin, std::size_t end) {
+    return change.Touches(begin + shift, end + shift);
+  };
+  const bool shown =
+      touches(kFormationRecords, kFormationRecords + kFormationRecordSize * kFormationCount) ||
+      touches(kFormationExtraBytes, kFormationExtraBytes + kFormationCount) ||
+      touches(kMonsterSets, kMonsterSets + kSetRowSize * kMonsterSetCount) ||
+      touches(kQuantitySets, kQuantitySets + kSetRowSize * kQuantitySetCount);
+  if (TouchesText(change, context_.document->baseShift())) {
+    RebuildLists();  // the monster names
+  } else if (!shown) {
+    // Palette colours are shared with other formations and other pages.
+    if (touches(kBattlePalettesOffset,
+                kBattlePalettesOffset + kBattlePaletteStride * kBattlePaletteColours))
+      ShowPalettes();
+    return;
+  }
+  Load(loaded_);
+}
+
+void FormationPage::showPlace(const StepPlace& place) {
+  if (place.record >= 0 && place.record < kFormationCount)
+    formations_->setCurrentRow(place.record);
 }
 
 void FormationPage::save() {
@@ -416,6 +477,10 @@ void FormationPage::ChangePalette(int which) {
   if (chosen)
     palettes_[which] = *chosen;
   ShowPalettes();
+  if (chosen) {
+    Commit(tr("Edit %1 of %2")
+               .arg(FieldCaption(*paletteText_[which]), formations_->item(loaded_)->text()));
+  }
 }
 
 void FormationPage::PickSwatchColour(int which, int k) {

@@ -28,10 +28,12 @@ class FormationPage : public Page {
   void refresh(const PageContext& context) override;
   // Stores the fields into the formation shown, then shows it again as stored.
   void save() override;
+  void followImage(const ByteChange& change) override;
+  void showPlace(const StepPlace& place) override;
 
   // The formation the fields show (-1 before the first refresh).
   int loadedIndex() const { return loaded_; }
-  // The battle palettes as chosen on the page; they reach the image at the next store.
+  // The battle palettes of the formation shown.
   const std::array<uint8_t, 2>& palettes() const { return palettes_; }
   SwatchRow& swatches(int palette) const { return *swatches_[palette]; }
 
@@ -58,7 +60,15 @@ class FormationPage : public Page {
   void ShowMonsterSet();
   void ShowQuantitySet();
   void ShowPalettes();
+  // Stores the formation shown, then remembers the selection and "Formation 2".
   void StoreLoaded();
+  // The fields into the formation shown and the set rows selected, as one
+  // step named `text`.
+  void Commit(const QString& text, const QString& mergeKey = {});
+  void CommitField(QWidget* field);
+  void Store(const RomView& rom) const;
+  // The name of a field in a step: an enemy's boxes carry the enemy's number.
+  QString Caption(const QWidget& field) const;
 
   void FormationSelected(int row);
   void Formation2Clicked();
@@ -69,7 +79,7 @@ class FormationPage : public Page {
   int loaded_ = -1;
   FormationRecord record_;             // as read when shown: bytes no control has a row for
   bool formation2Shown_ = false;       // which quantity byte the index box shows
-  std::array<uint8_t, 2> palettes_{};  // palette 1 and 2 as chosen
+  std::array<uint8_t, 2> palettes_{};  // palette 1 and 2 as shown
 
   QListWidget* formations_ = nullptr;
   QPushButton* changeLabel_ = nullptr;
