@@ -89,9 +89,8 @@ class RomDocument {
   void Undo(const ByteChange& change) { change.Undo(image_); }
 
   std::size_t size() const { return image_.size(); }
-  std::span<uint8_t> image() { return image_; }
+  // Reading only: the image changes through Apply, Undo and Redo.
   std::span<const uint8_t> image() const { return image_; }
-  RomView view() { return RomView(image_, class_.baseShift); }
   ConstRomView view() const { return ConstRomView(image_, class_.baseShift); }
 
   const std::string& currentPath() const { return currentPath_; }
