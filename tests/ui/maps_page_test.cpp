@@ -364,6 +364,18 @@ TEST_F(MapsSaveTest, AStrokeAndAFillAreStepsAndUndoShowsTheirCell) {
   EXPECT_EQ(view.grid(), *other);
   window.Undo();
   EXPECT_EQ(view.grid(), *opened);
+
+  // Save writes the map as a step of its own: undone with every step before
+  // it, the image is the file as opened, the map bytes whole.
+  window.Redo();
+  ClickCell(view, 5, 5);  // fills the map of 3s
+  ASSERT_TRUE(window.Save());
+  EXPECT_EQ(stack.undoText(), QStringLiteral("Write the world map"));
+  while (stack.canUndo())
+    window.Undo();
+  const std::span<const uint8_t> image = state.document.image();
+  EXPECT_TRUE(std::ranges::equal(image, DemoImage().Build()));
+  EXPECT_EQ(view.grid(), *opened);
 }
 
 TEST_F(MapsSaveTest, APaintedMapComesBackCellByCellAfterSaveAndReopen) {

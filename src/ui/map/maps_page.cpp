@@ -381,17 +381,22 @@ void MapsPage::save() {
     return;
   StoreSlots();
   LoadSlots(loadedIndex_);
-  if (!MapEdited())
-    return;
-  // The grid reaches the image only here. Its own steps are what Undo takes
-  // back: encoding it is no step of the history.
+  if (!MapEdited() || !decodedGrid_ ||
+      CompressedSize(mapView_->grid(), mapView_->encoding()) > kMapDataCapacity) {
+    return;  // a map that does not fit is refused before any store
+  }
+  // The grid reaches the image only here, as a step of its own that also
+  // holds what the page knows the image's map to be: undone, it puts both
+  // back, so the map bytes always decode to a map the history knows and the
+  // grid's own steps keep their strokes.
+  const ByteChange known = ByteChange::Between(*decodedGrid_, mapView_->grid());
+  *decodedGrid_ = mapView_->grid();
   WorldMapWrite written;
-  context_.document->Apply([&](const RomView& rom) {
-    written = WriteWorldMap(rom, mapView_->grid(), mapView_->encoding());
-  });
+  CommitCopies(Step(tr("Write the world map")), {{this, kDecodedGridCopy, known}},
+               [&](const RomView& rom) {
+                 written = WriteWorldMap(rom, mapView_->grid(), mapView_->encoding());
+               });
   freeBytes_->setText(QString::number(written.freeBytes));
-  if (written.written)
-    *decodedGrid_ = mapView_->grid();
 }
 
 bool MapsPage::MapEdited() const {

@@ -117,6 +117,7 @@ class MapsPage : public Page {
     kTileNumbersBackupCopy,
     kTileBytesBackupCopy,
     kBackupStateCopy,
+    kDecodedGridCopy,  // the map the image holds, as the page last read or wrote it
   };
   // backupState_: the tile backup mask (bit 0 tile numbers, bit 1 tile
   // bytes), and whether the map has been backed up.

@@ -36,6 +36,8 @@ std::span<uint8_t> MapsPage::CopyBytes(int copy) {
       return tileBytesBackup_;
     case kBackupStateCopy:
       return backupState_;
+    case kDecodedGridCopy:
+      return decodedGrid_ ? std::span<uint8_t>(*decodedGrid_) : std::span<uint8_t>();
     default:
       return {};
   }
