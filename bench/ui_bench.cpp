@@ -3,8 +3,9 @@
 // each tab for the first time (which builds its page), and a whole start-up on the
 // demo workspace (run in a process of its own by kivo-startup-probe) beside
 // the start-up of a minimal Qt Widgets window (one line of text), with the
-// peak resident memory of each; and the repaint of the map view at 1920 x 1080
-// beside one QPainter::drawImage of a 1920 x 1080 image.
+// peak resident memory of each; and the repaint of the map view at 1920 x 1080,
+// and the undo of a whole-map fill, beside one QPainter::drawImage of a
+// 1920 x 1080 image.
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
@@ -17,6 +18,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTabWidget>
+#include <QUndoStack>
 #include <QWindow>
 #include <cstdio>
 #include <cstdlib>
@@ -33,6 +35,7 @@
 #include "ui/core/main_window.h"
 #include "ui/framework/scripted_prompts.h"
 #include "ui/map/map_view.h"
+#include "ui/map/maps_page.h"
 
 namespace {
 
@@ -254,11 +257,61 @@ void BM_RepaintMapViewScrolled(benchmark::State& state) {
   CountOwnPeak(state);
 }
 
+// Undoing (and redoing, in turn) a fill of the whole world map through the
+// main window's history: the grid gets its 64 KiB back and the map view,
+// 1920 x 1080 as above, repaints.
+void BM_UndoOrRedoMapFill(benchmark::State& state) {
+  CountOwnPeak(state);
+  AppState appState;
+  MainWindow window(appState);
+  window.Start(Workspace().string(), std::nullopt);
+  if (!appState.document.editable()) {
+    state.SkipWithError("the demo workspace opened no editable ROM");
+    return;
+  }
+  window.tabs()->setCurrentIndex(kivo::ui::kMapsTab);
+  auto* maps = dynamic_cast<kivo::ui::MapsPage*>(window.page(kivo::ui::kMapsTab));
+  kivo::ui::MapView& view = maps->mapView();
+  QWidget& canvas = *view.canvasWidget();
+  view.resize(view.size() + QSize(kScreenWidth, kScreenHeight) - canvas.size());
+  for (int i = 0; i < 100 && !(view.windowHandle() && view.windowHandle()->isExposed()); ++i)
+    QCoreApplication::processEvents();
+  // Every cell one metatile, then a fill from a corner with another: the
+  // whole map changes.
+  kivo::WorldMapGrid& grid = view.grid();
+  for (std::size_t i = 0; i < grid.size(); ++i)
+    grid[i] = 0x24;
+  appState.settings.SetInt(kivo::settings::kCurrentMetatile, 0x1E);
+  view.SetFillMode(true);
+  const QPointF at(8, 8);
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent click(type, at, canvas.mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {});
+    QCoreApplication::sendEvent(&canvas, &click);
+  }
+  QUndoStack& stack = window.history().stack();
+  if (stack.count() != 1 || stack.undoText() != QStringLiteral("Fill map")) {
+    state.SkipWithError("the fill made no step");
+    return;
+  }
+  bool undo = true;
+  for (auto _ : state) {
+    if (undo)
+      window.Undo();
+    else
+      window.Redo();
+    undo = !undo;
+    canvas.repaint();
+  }
+  CountOwnPeak(state);
+}
+
 BENCHMARK(BM_FloorConstructMainWindow)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RefreshAllDemo)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FloorDrawImage1080p)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RepaintMapView)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RepaintMapViewScrolled)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UndoOrRedoMapFill)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ShowEveryTabFirstTime)->Unit(benchmark::kMillisecond);
 // A start-up takes a good part of a second: a few per repetition will do.
 BENCHMARK(BM_FloorStartMinimalWindow)

@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 
 #include "model/core/settings.h"
@@ -79,7 +80,13 @@ void MapCanvas::ComposeCells() {
     return;
   const WorldMapGrid& grid = *view_.grid_;
   const QImage& pictures = view_.cellPictures_;
-  QPainter painter;
+  // Both images are RGB32: a cell is copied a pixel row at a time, with no
+  // painter (a fill or its undo changes every cell in view).
+  const uchar* source = pictures.constBits();
+  const qsizetype sourceStride = pictures.bytesPerLine();
+  uchar* target = nullptr;
+  const qsizetype targetStride = composed_.bytesPerLine();
+  const std::size_t rowBytes = static_cast<std::size_t>(cell) * sizeof(QRgb);
   const int lastColumn = std::min(columns_, kWorldMapSide - origin.x());
   const int lastRow = std::min(rows_, kWorldMapSide - origin.y());
   for (int row = 0; row < lastRow; ++row) {
@@ -89,13 +96,15 @@ void MapCanvas::ComposeCells() {
       const int metatile = cells[column] & kMetatileMask;
       if (shown[column] == metatile)
         continue;
-      if (!painter.isActive()) {
-        painter.begin(&composed_);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-      }
+      if (target == nullptr)
+        target = composed_.bits();
       const PixelPoint from = MetatileOrigin(metatile);
-      painter.drawImage(QPoint(column * cell, row * cell), pictures,
-                        QRect(from.x * zoom_, from.y * zoom_, cell, cell));
+      const uchar* in = source + from.y * zoom_ * sourceStride +
+                        static_cast<qsizetype>(from.x * zoom_) * sizeof(QRgb);
+      uchar* out = target + static_cast<qsizetype>(row) * cell * targetStride +
+                   static_cast<qsizetype>(column) * cell * sizeof(QRgb);
+      for (int y = 0; y < cell; ++y)
+        std::memcpy(out + y * targetStride, in + y * sourceStride, rowBytes);
       shown[column] = static_cast<int16_t>(metatile);
     }
   }
