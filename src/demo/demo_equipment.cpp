@@ -69,7 +69,7 @@ constexpr std::array<KindStats, kWeaponKinds> kKinds = {{
     {7, 8, 65, 0, 1, kAir},      // Bow
     {1, 0, 0, 5, 5, 0},          // Shield
 }};
-constexpr KindStats kGreatsword = {5, 24, 50, 0, 10, kGiant};
+constexpr KindStats kGlaive = {4, 24, 50, 0, 10, kGiant};  // a spear held in both hands
 
 constexpr std::array<uint8_t, kWeaponMaterials> kMaterialElements = {
     0, 0, 0, 0, 0, kIce, kLightning, kFire, kDimension,
@@ -104,7 +104,7 @@ WeaponRecord DemoWeapon(int row) {
     return r;  // "Unequipped": bare hands
   const int kind = (row - 1) / kWeaponMaterials;
   const int material = (row - 1) % kWeaponMaterials;
-  const KindStats& k = row >= kFirstTwoHandedRow ? kGreatsword : kKinds[kind];
+  const KindStats& k = row >= kFirstTwoHandedRow ? kGlaive : kKinds[kind];
   const bool metal = material >= kBronze && material <= kSteel;
   r.type = k.type;
   const bool shield = k.type == kShieldType;
@@ -241,7 +241,7 @@ std::string DemoWeaponName(int row) {
     return {};
   const std::string material(kWeaponMaterialNames[(row - 1) % kWeaponMaterials]);
   if (row >= kFirstTwoHandedRow)
-    return material + " Greatsword";
+    return material + " Glaive";
   return material + " " + std::string(kWeaponKindNames[(row - 1) / kWeaponMaterials]);
 }
 

@@ -4,7 +4,7 @@
 // as the Equipment page writes them, and the names of the weapons and
 // armour. Weapon row w is material (w - 1) % 9 of kind (w - 1) / 9, except
 // that rows 56..63 (item ids 0x68..0x6F, which the game holds in both hands)
-// are greatswords. Armour rows follow the slots the game allows them in:
+// are glaives. Armour rows follow the slots the game allows them in:
 // head gear 1..10, body armour 11..30 (robes, then mails), gloves 31..40.
 
 #include <string>

@@ -1,5 +1,3 @@
-#include <nlohmann/json.hpp>
-
 #include <filesystem>
 #include <memory>
 
@@ -22,7 +20,6 @@ namespace kivo {
 namespace {
 
 namespace fs = std::filesystem;
-using nlohmann::json;
 using test::QuoteArg;
 using test::RunCli;
 
@@ -60,11 +57,6 @@ TEST(DemoCli, WritesAWorkspaceKivoOpensAsItIs) {
   ASSERT_TRUE(LoadTableFile(table, dte, TableKind::Ff2StandardDte).ok);
   EXPECT_EQ(table, demo::DemoDteTable());
 
-  // Check Version calls the image supported.
-  const json id = json::parse(RunCli("identify --json " + QuoteArg(rom)).out);
-  EXPECT_NE(id["release"]["text"].get<std::string>().find("Everything is supported"),
-            std::string::npos);
-
   // A second demo leaves the workspace alone; --force writes it again.
   const auto before = test::TempDir::Read(rom);
   settings.SetPath(PathField::Palette, "/somewhere/my.pal");
@@ -81,7 +73,6 @@ TEST(DemoCli, WritesAWorkspaceKivoOpensAsItIs) {
   LoadSettings(settings, workspace.string());
   EXPECT_EQ(settings.Path(PathField::Palette), "");
 
-  EXPECT_EQ(RunCli("demo").status, 2);
   EXPECT_EQ(RunCli("demo a b").status, 2);
 }
 
@@ -161,7 +152,7 @@ TEST(DemoImage, HoldsEveryTextAndTheWorldMapAsPlaced) {
       EXPECT_TRUE(fits) << std::hex << id << " " << items[id];
     }
   };
-  named(0x68, 0x6F, {"Greatsword"});
+  named(0x68, 0x6F, {"Glaive"});
   named(0x70, 0x79, {"Cap", "Helm"});
   named(0x7A, 0x8D, {"Robe", "Mail"});
   named(0x8E, 0x97, {"Gloves"});
