@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,15 @@ class TempDir {
   static std::vector<uint8_t> Read(const std::string& file) {
     std::ifstream in(file, std::ios::binary);
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+  }
+
+  // Every file in the folder with its bytes: equal snapshots mean no file
+  // changed and none was left beside them.
+  std::map<std::string, std::vector<uint8_t>> Snapshot() const {
+    std::map<std::string, std::vector<uint8_t>> files;
+    for (const auto& entry : std::filesystem::directory_iterator(path_))
+      files[entry.path().filename().string()] = Read(entry.path().string());
+    return files;
   }
 
  private:

@@ -96,22 +96,5 @@ TEST(SafeWriteFile, ARomMarkedReadOnlyIsNeverReplaced) {
   EXPECT_EQ(CheckWritable(dir.File("new.nes")), "") << "a new file is the folder's business";
 }
 
-TEST(ReadWholeFile, ReadsEverythingOrReportsWhy) {
-  test::TempDir dir;
-  const std::string file = dir.Write("a.bin", Pattern(70000, 2));
-  FileBytes read = ReadWholeFile(file);
-  ASSERT_TRUE(read);
-  EXPECT_EQ(read.bytes, Pattern(70000, 2));
-
-  // The reason is the system's, for the message's informative text.
-  const FileBytes missing = ReadWholeFile(dir.File("none"));
-  EXPECT_EQ(missing.error, ReadError::CannotOpen);
-  EXPECT_EQ(missing.reason, "No such file or directory");
-  const FileBytes folder = ReadWholeFile(dir.path().string());
-  EXPECT_EQ(folder.error, ReadError::CannotOpen);
-  EXPECT_EQ(folder.reason, "Is a directory");
-  EXPECT_EQ(FileProblem("/x/game.nes", folder.reason), "/x/game.nes: Is a directory");
-}
-
 }  // namespace
 }  // namespace kivo

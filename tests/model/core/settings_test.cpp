@@ -155,8 +155,6 @@ TEST(Settings, PathsAreKeptWholeOrNotAtAll) {
 
   block.SetPath(PathField::Ff1StandardDteTable, "/t/ff1dte.tbl");
   EXPECT_EQ(block.Text(0x72C, 260), "/t/ff1dte.tbl");
-  block.SetPath(PathField::Ff2StandardTable, "/t/std.tbl");
-  EXPECT_EQ(block.Text(0x218, 260), "/t/std.tbl");
   block.SetPath(PathField::Rom, "/r/game.nes");
   EXPECT_EQ(block.Text(0x10, 260), "/r/game.nes");
 }

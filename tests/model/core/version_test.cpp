@@ -67,10 +67,7 @@ TEST(IdentifyVersion, NearMissesAreUnrecognised) {
   mixed.Release(2).Title("FF2eBeta03-07-97");  // row 1's title on row 2's header
   EXPECT_EQ(Identify(mixed.bytes())->text, unrecognised);
 
-  ImageBuilder noSpace;
-  noSpace.Release(3).Title("F2eBETAv93-Vask ");
-  EXPECT_EQ(Identify(noSpace.bytes())->text, unrecognised);
-  EXPECT_EQ(Identify(noSpace.bytes())->icon, MessageIcon::Warning);
+  EXPECT_EQ(Identify(mixed.bytes())->icon, MessageIcon::Warning);
 
   // An image too short to hold a title matches nothing and reads nothing past its end.
   EXPECT_EQ(Identify(std::vector<uint8_t>(0x20, 0))->text, unrecognised);

@@ -2,8 +2,6 @@
 // program writes: the target keeps its bytes, no temporary file is left and
 // the caller gets the message the user sees.
 
-#include <filesystem>
-#include <map>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -14,18 +12,6 @@
 
 namespace kivo {
 namespace {
-
-namespace fs = std::filesystem;
-using Snapshot = std::map<std::string, std::vector<uint8_t>>;
-
-// Every file in the folder with its bytes: equal snapshots mean the target
-// is byte-identical and nothing was left beside it.
-Snapshot Take(const fs::path& folder) {
-  Snapshot files;
-  for (const auto& entry : fs::directory_iterator(folder))
-    files[entry.path().filename().string()] = test::TempDir::Read(entry.path().string());
-  return files;
-}
 
 std::vector<uint8_t> Pattern(std::size_t size, uint8_t seed) {
   std::vector<uint8_t> bytes(size);
@@ -47,15 +33,15 @@ TEST(WriteFault, EachStepFailsWithItsReasonAndLeavesTheFolderAsItWas) {
   const std::string target = dir.Write("file.bin", Pattern(3000, 1));
   for (const WriteStep step : kWriteSteps) {
     SCOPED_TRACE(std::string(WriteStepName(step)));
-    const Snapshot before = Take(dir.path());
+    const auto before = dir.Snapshot();
     ScopedWriteFault fault(step);
     const std::string reason = SafeWriteFile(target, Pattern(5000, 2));
     EXPECT_NE(reason.find("No space left on device"), std::string::npos) << reason;
-    EXPECT_EQ(Take(dir.path()), before);
+    EXPECT_EQ(dir.Snapshot(), before);
     EXPECT_EQ(fault.failures(), 1);
     // A file that does not exist yet is not made either.
     EXPECT_NE(SafeWriteFile(dir.File("new.bin"), Pattern(10, 3)), "");
-    EXPECT_EQ(Take(dir.path()), before);
+    EXPECT_EQ(dir.Snapshot(), before);
   }
   // With no fault alive the same writes succeed.
   EXPECT_EQ(SafeWriteFile(target, Pattern(5000, 2)), "");
@@ -91,7 +77,7 @@ TEST(WriteFault, ADamagedKivoDatThatCannotBeReplacedStaysAsItWas) {
   dir.Write(settings::kDataFileName, damaged);
   for (const WriteStep step : kWriteSteps) {
     SCOPED_TRACE(std::string(WriteStepName(step)));
-    const Snapshot before = Take(dir.path());
+    const auto before = dir.Snapshot();
     ScopedWriteFault fault(step);
     SettingsBlock block;
     const SettingsLoadResult loaded = LoadSettings(block, dir.path().string());
@@ -100,7 +86,7 @@ TEST(WriteFault, ADamagedKivoDatThatCannotBeReplacedStaysAsItWas) {
     EXPECT_EQ(loaded.messages[1].text, kSettingsCannotCreateText);
     // The copy of the damaged file failed as well, and the message says so.
     EXPECT_TRUE(loaded.messages[0].detail.starts_with("The damaged file could not be kept: "));
-    EXPECT_EQ(Take(dir.path()), before);
+    EXPECT_EQ(dir.Snapshot(), before);
     SettingsBlock defaults;
     defaults.ResetToDefaults();
     EXPECT_TRUE(std::equal(block.bytes().begin(), block.bytes().end(), defaults.bytes().begin()));

@@ -69,9 +69,6 @@ TEST(LoadTableFile, UnreadableFileKeepsTheTableAndGivesTheKindsMessage) {
   EXPECT_FALSE(prototypeDte.ok);
   EXPECT_EQ(prototypeDte.message->text,
             "Could not load the Prototype DTE table.\nSome of the text will not display.");
-  const TableLoadResult ff1Dte = LoadTableFile(table, dir.File("x"), TableKind::Ff1StandardDte);
-  EXPECT_EQ(ff1Dte.message->text,
-            "Could not load Final Fantasy 1's DTE table.\nSome of the text will not display.");
   EXPECT_EQ(Mapped(table), (Entries{{0x41, "A"}}));
 }
 
@@ -133,22 +130,15 @@ TEST(ParseTableFile, DetectsUtf8ShiftJisAndWindows1252) {
   EXPECT_EQ(Mapped(Parse("41=\xE9\n42=\x80\n43=\x81\n44=\xFF", &encoding)),
             (Entries{{0x41, "é"}, {0x42, "€"}, {0x43, "\xC2\x81"}, {0x44, "ÿ"}}));
   EXPECT_EQ(encoding, TableEncoding::Windows1252);
-
-  EXPECT_EQ(TableEncodingName(TableEncoding::Utf8), "UTF-8");
-  EXPECT_EQ(TableEncodingName(TableEncoding::ShiftJis), "Shift-JIS");
-  EXPECT_EQ(TableEncodingName(TableEncoding::Windows1252), "Windows-1252");
 }
 
 TEST(IsValidUtf8, RefusesWhatIsNotUtf8) {
   const auto valid = [](std::string_view text) { return IsValidUtf8(Bytes(text)); };
-  EXPECT_TRUE(valid(""));
-  EXPECT_TRUE(valid("plain ASCII"));
   EXPECT_TRUE(valid("é ア \xF0\x9F\x98\x80"));
   EXPECT_FALSE(valid("\xC0\xAF"));          // overlong "/"
   EXPECT_FALSE(valid("\xED\xA0\x80"));      // surrogate
   EXPECT_FALSE(valid("\xF4\x90\x80\x80"));  // above U+10FFFF
   EXPECT_FALSE(valid("\xE3\x82"));          // cut at the end
-  EXPECT_FALSE(valid("\x83\x41"));          // stray continuation byte
 }
 
 }  // namespace
