@@ -16,7 +16,7 @@ using test::UiTest;
 class AboutTest : public UiTest {
  protected:
   // The one visible picture control of the About box shown for `imageSize`.
-  QString VisiblePicture(std::optional<std::size_t> imageSize, QString* caption = nullptr) {
+  QString VisiblePicture(std::optional<std::size_t> imageSize) {
     QString visible;
     prompts->modalScripts.push_back([&](QDialog& d) {
       int count = 0;
@@ -30,8 +30,6 @@ class AboutTest : public UiTest {
         }
       }
       EXPECT_EQ(count, 1);
-      if (caption)
-        *caption = d.windowTitle();
       d.findChild<QPushButton*>(QStringLiteral("1"))->click();
       return ui::kDialogCancel;
     });
@@ -41,9 +39,7 @@ class AboutTest : public UiTest {
 };
 
 TEST_F(AboutTest, ShowsThePictureOfTheImageKind) {
-  QString caption;
-  EXPECT_EQ(VisiblePicture(kStandaloneSize, &caption), QStringLiteral("1002"));
-  EXPECT_EQ(caption, QStringLiteral("About - Kivo v0.2d"));
+  EXPECT_EQ(VisiblePicture(kStandaloneSize), QStringLiteral("1002"));
   // The kind of each size: ClassifyImage (rom_document_test).
   EXPECT_EQ(VisiblePicture(kGbaSize), QStringLiteral("1003"));
   EXPECT_EQ(VisiblePicture(kStandaloneSize + 1), QStringLiteral("1004"));

@@ -96,10 +96,7 @@ TEST_F(BadInputUiTest, AFolderOrAFifoAsTheRomGivesTheOpenMessage) {
   const std::string fifo = dir.File("pipe.nes");
   ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
   // Remembered as the ROM of the last run, the FIFO is refused at start.
-  SettingsBlock block;
-  block.ResetToDefaults();
-  block.SetPath(PathField::Rom, fifo);
-  ASSERT_TRUE(SaveSettings(block, dir.File(settings::kDataFileName)).empty());
+  test::WriteDataFile(dir, {{PathField::Rom, fifo}});
   StartWindow();
   EXPECT_EQ(prompts->texts(), std::vector<QString>{"Failed to open a rom. That's bad."});
   EXPECT_FALSE(state.document.held());

@@ -5,18 +5,13 @@
 // an edit.
 
 #include <QTabWidget>
-#include <optional>
 
 #include "demo/demo_image.h"
 #include "demo/image_builder.h"
-#include "support/temp_dir.h"
-#include "ui/core/main_window.h"
 #include "ui/ui_test.h"
 
 namespace kivo {
 namespace {
-
-using ui::MainWindow;
 
 // A page whose store always rewrites one byte (as a store that tidies a
 // value would), and whose edits write another as they are made.
@@ -44,23 +39,7 @@ class RewritingPage : public ui::Page {
   void setTabActive(bool isActive) override { active = isActive; }
 };
 
-class LazyPagesTest : public test::UiTest {
- protected:
-  test::TempDir dir;
-  ui::AppState state;
-  std::unique_ptr<MainWindow> window;
-
-  void StartWith(const std::vector<uint8_t>& image) {
-    const std::string rom = dir.Write("game.nes", image);
-    SettingsBlock block;
-    block.ResetToDefaults();
-    block.SetPath(PathField::Rom, rom);
-    ASSERT_TRUE(SaveSettings(block, dir.File("Kivo.dat")).empty());
-    window = std::make_unique<MainWindow>(state);
-    window->Start(dir.path().string(), std::nullopt);
-    ASSERT_TRUE(state.document.editable());
-  }
-};
+using LazyPagesTest = test::WindowTest;
 
 TEST_F(LazyPagesTest, APageBuiltAfterOpeningIsSavedAndAskedAboutLikeTheOthers) {
   StartWith(demo::ImageBuilder().Build());

@@ -1,29 +1,19 @@
-// Tab follows what the eye reads on every page and dialog, the main window
-// never gets so small that a control of a page is cut, and controls shown
-// and hidden by a selection leave the rest of their page where it was.
+// Tab follows what the eye reads on every page and dialog, and the main
+// window never gets so small that a control of a page is cut.
 
 #include <QApplication>
 #include <QLayout>
-#include <QListWidget>
 #include <QTabWidget>
 #include <algorithm>
-#include <array>
 #include <functional>
-#include <map>
 #include <memory>
-#include <optional>
 
 #include "demo/demo_image.h"
 #include "demo/demo_tables.h"
-#include "model/core/settings.h"
-#include "model/editors/equipment_bits.h"
-#include "model/editors/spell.h"
 #include "model/gfx/metatiles.h"
-#include "support/temp_dir.h"
 #include "ui/core/about_dialog.h"
 #include "ui/core/clean_data_dialog.h"
 #include "ui/core/config_dialog.h"
-#include "ui/core/main_window.h"
 #include "ui/core/rom_info_dialog.h"
 #include "ui/editors/gil_dialog.h"
 #include "ui/editors/stat_template_dialog.h"
@@ -38,8 +28,6 @@
 
 namespace kivo {
 namespace {
-
-using ui::MainWindow;
 
 // The layout items from `layout` down to the one holding `w`.
 bool PathTo(QLayout& layout, const QWidget& w, std::vector<QLayoutItem*>& path) {
@@ -134,25 +122,12 @@ std::vector<std::string> CutControls(QWidget& root) {
   return cut;
 }
 
-class LayoutTest : public test::UiTest {
+class LayoutTest : public test::WindowTest {
  protected:
-  test::TempDir dir;
-  ui::AppState state;
-  std::unique_ptr<MainWindow> window;
-
   void Start() {
-    const std::string rom = dir.Write("demo.nes", demo::BuildDemoImage());
-    const std::string standard = dir.Write("standard.tbl", demo::DemoStandardTableFile());
-    const std::string dte = dir.Write("dte.tbl", demo::DemoDteTableFile());
-    SettingsBlock block;
-    block.ResetToDefaults();
-    block.SetPath(PathField::Rom, rom);
-    block.SetPath(PathField::Ff2StandardTable, standard);
-    block.SetPath(PathField::Ff2StandardDteTable, dte);
-    ASSERT_TRUE(SaveSettings(block, dir.File("Kivo.dat")).empty());
-    window = std::make_unique<MainWindow>(state);
-    window->Start(dir.path().string(), std::nullopt);
-    ASSERT_TRUE(state.document.editable());
+    StartWith(demo::BuildDemoImage(),
+              {{PathField::Ff2StandardTable, dir.Write("standard.tbl", demo::DemoStandardTableFile())},
+               {PathField::Ff2StandardDteTable, dir.Write("dte.tbl", demo::DemoDteTableFile())}});
     window->show();
   }
 
@@ -199,7 +174,7 @@ TEST_F(LayoutTest, TabFollowsTheReadingOrderOnEveryPageAndDialog) {
       {"Effect labels", [&] { return std::make_unique<ui::EffectLabelDialog>(state.settings); }},
       {"Clean the Slate",
        [&] {
-         return std::make_unique<ui::CleanSlateDialog>(state.document, dir.File("demo.nes"));
+         return std::make_unique<ui::CleanSlateDialog>(state.document, dir.File("game.nes"));
        }},
   };
   for (const auto& [name, make] : dialogs) {
@@ -217,38 +192,6 @@ TEST_F(LayoutTest, AtItsMinimumSizeTheWindowCutsNoControlOfAnyPage) {
   window->resize(1, 1);  // as small as it goes
   for (int tab = 0; tab < ui::kTabCount; ++tab)
     EXPECT_EQ(CutControls(ShowTab(tab)), std::vector<std::string>{}) << "tab " << tab;
-}
-
-TEST_F(LayoutTest, ShowingTheAilmentBoxesMovesNoOtherControl) {
-  Start();
-  // A label as long as a label can be, on a box that shows.
-  state.settings.SetField(settings::kPermanentAilmentLabels, 0, std::string(12, 'W'));
-  const struct {
-    int tab, list, firstBox;
-    std::array<int, 3> rows;  // none, all and all but one of the boxes shown
-  } cases[] = {
-      {ui::kEquipmentTab, 1194, 1125, {0, kEffectPermanentAilment, kEffectTemporaryAilment}},
-      {ui::kSpellsTab, 1382, 1393, {0, kPermanentAilmentType, kTemporaryAilmentType}},
-  };
-  for (const auto& c : cases) {
-    QWidget& page = ShowTab(c.tab);
-    std::map<int, QRect> places;  // of every control with an id but the boxes and their frame
-    for (int row : c.rows) {
-      test::Find<QListWidget>(page, c.list)->setCurrentRow(row);
-      QApplication::processEvents();
-      std::vector<int> moved;
-      for (QWidget* w : page.findChildren<QWidget*>()) {
-        const int id = w->objectName().toInt();
-        if (id == 0 || id == 1682 || (id >= c.firstBox && id < c.firstBox + 7))
-          continue;
-        const QRect place(w->mapTo(&page, QPoint()), w->size());
-        const auto [known, first] = places.emplace(id, place);
-        if (!first && known->second != place)
-          moved.push_back(id);
-      }
-      EXPECT_EQ(moved, std::vector<int>{}) << "tab " << c.tab << ", row " << row;
-    }
-  }
 }
 
 }  // namespace

@@ -10,8 +10,14 @@
 #include <QWidget>
 
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
+#include "model/core/settings.h"
 #include "model/gfx/palette.h"
+#include "support/temp_dir.h"
+#include "ui/core/main_window.h"
 #include "ui/framework/scripted_prompts.h"
 
 namespace kivo::test {
@@ -53,6 +59,37 @@ class UiTest : public ::testing::Test {
 
  private:
   std::unique_ptr<ui::Prompts> previous_;
+};
+
+using DataPaths = std::vector<std::pair<PathField, std::string>>;
+
+// A Kivo.dat in `dir` holding the defaults and `paths`.
+inline void WriteDataFile(const TempDir& dir, const DataPaths& paths) {
+  SettingsBlock block;
+  block.ResetToDefaults();
+  for (const auto& [field, path] : paths)
+    block.SetPath(field, path);
+  ASSERT_TRUE(SaveSettings(block, dir.File(settings::kDataFileName)).empty());
+}
+
+// The main window, started in a folder of its own as the program starts.
+class WindowTest : public UiTest {
+ protected:
+  TempDir dir;
+  ui::AppState state;
+  std::unique_ptr<ui::MainWindow> window;
+
+  // Writes `image` as game.nes, remembers it and `paths` in Kivo.dat and
+  // starts the window, which opens it; gives the ROM's path.
+  std::string StartWith(const std::vector<uint8_t>& image, DataPaths paths = {}) {
+    const std::string rom = dir.Write("game.nes", image);
+    paths.emplace_back(PathField::Rom, rom);
+    WriteDataFile(dir, paths);
+    window = std::make_unique<ui::MainWindow>(state);
+    window->Start(dir.path().string(), std::nullopt);
+    EXPECT_TRUE(state.document.editable());
+    return rom;
+  }
 };
 
 }  // namespace kivo::test

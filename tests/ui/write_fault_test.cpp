@@ -9,8 +9,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <map>
 
 #include "demo/image_builder.h"
 #include "model/core/file_io.h"
@@ -20,16 +18,6 @@
 
 namespace kivo {
 namespace {
-
-namespace fs = std::filesystem;
-using Snapshot = std::map<std::string, std::vector<uint8_t>>;
-
-Snapshot Take(const fs::path& folder) {
-  Snapshot files;
-  for (const auto& entry : fs::directory_iterator(folder))
-    files[entry.path().filename().string()] = test::TempDir::Read(entry.path().string());
-  return files;
-}
 
 class WriteFaultUiTest : public test::UiTest {
  protected:
@@ -41,10 +29,7 @@ class WriteFaultUiTest : public test::UiTest {
   // A window that opened game.nes at start and remembers it in Kivo.dat.
   void StartWindow() {
     rom = dir.Write("game.nes", demo::ImageBuilder().Release(3).Build());
-    SettingsBlock block;
-    block.ResetToDefaults();
-    block.SetPath(PathField::Rom, rom);
-    ASSERT_TRUE(SaveSettings(block, dir.File(settings::kDataFileName)).empty());
+    test::WriteDataFile(dir, {{PathField::Rom, rom}});
     state = ui::AppState();
     window = std::make_unique<ui::MainWindow>(state);
     window->Start(dir.path().string(), std::nullopt);
@@ -68,7 +53,7 @@ TEST_F(WriteFaultUiTest, SaveAndSaveAsKeepTheRomAtEveryFailingStep) {
   Edit(0x200, 0x42);  // an unsaved edit
   for (const WriteStep step : kWriteSteps) {
     SCOPED_TRACE(std::string(WriteStepName(step)));
-    const Snapshot before = Take(dir.path());
+    const auto before = dir.Snapshot();
     ScopedWriteFault fault(step);
     EXPECT_FALSE(window->Save());
     EXPECT_EQ(LastMessage(), "Cannot open rom for saving!");
@@ -77,7 +62,7 @@ TEST_F(WriteFaultUiTest, SaveAndSaveAsKeepTheRomAtEveryFailingStep) {
     prompts->saveFiles.push_back(QString::fromStdString(dir.File("copy.nes")));
     window->SaveAs();
     EXPECT_EQ(LastMessage(), "Cannot open rom for saving!");
-    EXPECT_EQ(Take(dir.path()), before);
+    EXPECT_EQ(dir.Snapshot(), before);
     EXPECT_EQ(state.settings.Path(PathField::Rom), rom) << "Save As did not move the ROM";
     EXPECT_EQ(fault.failures(), 2);
   }
@@ -95,7 +80,7 @@ TEST_F(WriteFaultUiTest, SettingsWrittenAtExitKeepTheOldFileAtEveryFailingStep) 
     StartWindow();
     window->show();
     state.settings.SetInt(settings::kSelectedShop, 12);
-    const Snapshot before = Take(dir.path());
+    const auto before = dir.Snapshot();
     {
       ScopedWriteFault fault(step);
       EXPECT_TRUE(window->close()) << "a settings write that fails does not keep Kivo open";
@@ -103,7 +88,7 @@ TEST_F(WriteFaultUiTest, SettingsWrittenAtExitKeepTheOldFileAtEveryFailingStep) 
     }
     EXPECT_EQ(prompts->texts(), std::vector<QString>{"Data file not found!"});
     EXPECT_EQ(prompts->messages.back().icon, MessageIcon::Warning);
-    EXPECT_EQ(Take(dir.path()), before);
+    EXPECT_EQ(dir.Snapshot(), before);
     window.reset();
   }
 }
@@ -115,7 +100,7 @@ TEST_F(WriteFaultUiTest, CleanTheDataKeepsTheFileAndTheDialogAtEveryFailingStep)
   Edit(0x200, 0x42);
   for (const WriteStep step : kWriteSteps) {
     SCOPED_TRACE(std::string(WriteStepName(step)));
-    const Snapshot before = Take(dir.path());
+    const auto before = dir.Snapshot();
     ScopedWriteFault fault(step);
     prompts->messages.clear();
     prompts->yesNoAnswers = {true};
@@ -128,7 +113,7 @@ TEST_F(WriteFaultUiTest, CleanTheDataKeepsTheFileAndTheDialogAtEveryFailingStep)
     EXPECT_EQ(prompts->texts(), (std::vector<QString>{"The data has been cleaned and reset",
                                                       "Unable to open data file for cleaning!"}));
     EXPECT_EQ(prompts->messages.back().icon, MessageIcon::Error);
-    EXPECT_EQ(Take(dir.path()), before);
+    EXPECT_EQ(dir.Snapshot(), before);
     EXPECT_EQ(state.document.view().Byte(0x200), 0x42) << "no re-open after a failed clean";
     EXPECT_EQ(state.settings.Int(settings::kSelectedShop), 0) << "the resets stay in memory";
   }
@@ -141,7 +126,7 @@ TEST_F(WriteFaultUiTest, AReadOnlyRomIsRefusedWithItsReasonBeforeAnythingIsWritt
   const std::string copy = dir.Write("copy.nes", std::string("older copy"));
   ASSERT_EQ(chmod(copy.c_str(), 0444), 0);
   Edit(0xB0C, 0x42);  // an unsaved edit
-  const Snapshot before = Take(dir.path());
+  const auto before = dir.Snapshot();
   const QString reason = QString::fromLocal8Bit(std::strerror(EACCES));
 
   EXPECT_FALSE(window->Save());
@@ -164,7 +149,7 @@ TEST_F(WriteFaultUiTest, AReadOnlyRomIsRefusedWithItsReasonBeforeAnythingIsWritt
   EXPECT_EQ(LastMessage(), "Could not open rom for cleaning...");
   EXPECT_TRUE(prompts->messages.back().informative.endsWith(reason));
   EXPECT_EQ(state.document.view().Byte(0xB0C), 0x42) << "nothing was blanked";
-  EXPECT_EQ(Take(dir.path()), before);
+  EXPECT_EQ(dir.Snapshot(), before);
   EXPECT_EQ(state.settings.Path(PathField::Rom), rom);
 }
 
