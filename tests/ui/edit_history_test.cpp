@@ -17,6 +17,8 @@
 #include "model/text/text_categories.h"
 #include "support/temp_dir.h"
 #include "ui/core/main_window.h"
+#include "ui/map/map_view.h"
+#include "ui/map/maps_page.h"
 #include "ui/ui_test.h"
 
 namespace kivo {
@@ -80,24 +82,49 @@ TEST_F(EditHistoryTest, EveryKindOfEditUndoesRedoesAndReachesTheFile) {
          Select(ui::kTextTab, 1210, 3);
          Type(ui::kTextTab, 1217, "Tonic");
        }},
+      {"a weapon's field", ui::kEquipmentTab, [&] { Type(ui::kEquipmentTab, 1195, "42"); }},
+      {"a monster's field", ui::kMonsterTab, [&] { Type(ui::kMonsterTab, 1031, "1234"); }},
+      {"a spell's field", ui::kSpellsTab, [&] { Type(ui::kSpellsTab, 1383, "77"); }},
+      {"a shop's price", ui::kShopTab, [&] { Type(ui::kShopTab, 1408, "500"); }},
+      {"a formation's field", ui::kFormationTab, [&] { Type(ui::kFormationTab, 1466, "2"); }},
+      {"a map fill", ui::kMapsTab,
+       [&] {
+         window->tabs()->setCurrentIndex(ui::kMapsTab);
+         ui::MapView& view = dynamic_cast<ui::MapsPage&>(Page(ui::kMapsTab)).mapView();
+         view.SetFillMode(true);
+         state.settings.SetInt(settings::kCurrentMetatile, 0x24);
+         view.ScrollToCell(0, 0);
+         QTest::mouseClick(view.canvasWidget(), Qt::LeftButton, {}, QPoint(8, 8));
+       }},
+  };
+  for (int tab = 0; tab < ui::kTabCount; ++tab)
+    window->page(tab);  // every page follows every step
+  // The image, and the map grid, which reaches the image at Save.
+  auto edited = [&] {
+    Bytes all = Image();
+    if (auto* maps = dynamic_cast<ui::MapsPage*>(window->builtPage(ui::kMapsTab)))
+      all.insert(all.end(), maps->mapView().grid().begin(), maps->mapView().grid().end());
+    return all;
   };
   for (const Kind& kind : kinds) {
     SCOPED_TRACE(kind.name);
-    const Bytes before = Image();
+    const Bytes before = edited();
+    const Bytes file = test::TempDir::Read(rom);
     const int steps = Stack().count();
     kind.edit();
-    const Bytes after = Image();
+    const Bytes after = edited();
     ASSERT_NE(after, before);
     EXPECT_EQ(Stack().count(), steps + 1) << "one step";
 
     window->tabs()->setCurrentIndex(ui::kMainTab);
     window->Undo();
-    EXPECT_EQ(Image(), before);
+    EXPECT_EQ(edited(), before);
     EXPECT_EQ(window->tabs()->currentIndex(), kind.tab) << "undo shows where the step was made";
     window->Redo();
-    EXPECT_EQ(Image(), after);
+    EXPECT_EQ(edited(), after);
     ASSERT_TRUE(window->Save());
-    EXPECT_EQ(test::TempDir::Read(rom), after);
+    EXPECT_EQ(test::TempDir::Read(rom), Image());
+    EXPECT_NE(test::TempDir::Read(rom), file);
     EXPECT_TRUE(Stack().isClean());
   }
 }
