@@ -6,12 +6,8 @@
 namespace kivo {
 namespace {
 
-constexpr std::size_t Record(int n) {
-  return 0x307D3 + 10 * static_cast<std::size_t>(n);
-}
-constexpr std::size_t Hp(int i) {
-  return 0x30CD3 + 2 * static_cast<std::size_t>(i);
-}
+constexpr auto Record = [](int n) { return 0x307D3 + 10 * static_cast<std::size_t>(n); };
+constexpr auto Hp = [](int i) { return 0x30CD3 + 2 * static_cast<std::size_t>(i); };
 constexpr std::size_t kStrength = 0x30D33, kEffects = 0x30D43, kElements = 0x30D73;
 constexpr std::size_t kPacks = 0x30D83, kSpoilsIndex = 0x17790, kSpoils = 0x17810;
 constexpr std::size_t kGil = 0x179F0;
@@ -19,10 +15,8 @@ constexpr std::size_t kGil = 0x179F0;
 // Monster list, index lists and value boxes, by id.
 constexpr int kMonsterList = 1067;
 constexpr int kHpIndex = 1075, kMpIndex = 1076, kHpBox = 1031, kMpBox = 1032;
-constexpr int kStrIndex = 1077, kDefIndex = 1078;
-constexpr int kDefBox = 1034, kMoraleBox = 1035, kHitsIndex = 1080, kHitsBox = 1036;
-constexpr int kEffectSet = 1115, kEffectList = 1114, kFirstAilment = 1116;
-constexpr int kWeaknessSet = 1220, kAbsorbSet = 1219, kRaceSet = 1086;
+constexpr int kStrIndex = 1077, kDefIndex = 1078, kDefBox = 1034, kMoraleBox = 1035;
+constexpr int kHitsBox = 1036, kEffectSet = 1115, kEffectList = 1114, kFirstAilment = 1116;
 constexpr int kSpoilsSet = 1045, kAiPack = 1104, kChangeLabel = 1105, kFirstAction = 1106;
 constexpr int kSpoilsSlots[] = {1123, 1068, 1069, 1070, 1071, 1072, 1073, 1074};
 constexpr int kGilButtons[] = {1423, 1424, 1419, 1420, 1417, 1418, 1421, 1422};
@@ -53,36 +47,24 @@ class MonsterPageTest : public test::PageTest<ui::MonsterPage> {
 
 TEST_F(MonsterPageTest, RefreshFillsEveryListAndShowsTheRememberedMonster) {
   settings.SetField(settings::kAiScriptLabels, 2, "Borgan, renamed");
-  settings.SetField(settings::kSpellNameCache, 1, "Left over");  // from another ROM
   Open(DemoImage(), demo::kDemoRedDrakeRow);
 
   EXPECT_EQ(Monsters()->item(31)->text().toStdString(), demo::DemoMonsterName(31));
-  EXPECT_EQ(Monsters()->currentRow(), demo::kDemoRedDrakeRow);
   EXPECT_EQ(page->loadedIndex(), demo::kDemoRedDrakeRow);
   // Spoils: "Nothing", the items, then the gil amounts as stored.
   QComboBox* slot = Combo(kSpoilsSlots[7]);
   EXPECT_EQ(slot->itemText(0), QStringLiteral("Nothing"));
   EXPECT_EQ(slot->itemText(191).toStdString(), demo::DemoItemName(0xBF));
-  EXPECT_EQ(slot->itemText(192), QString::number(Word(kGil)));
   EXPECT_EQ(slot->itemText(207), QString::number(Word(kGil + 30)));
-  EXPECT_EQ(Combo(kAiPack)->itemText(0), QStringLiteral("--none--"));
   EXPECT_EQ(Combo(kAiPack)->itemText(3), QStringLiteral("Borgan, renamed"));
-  EXPECT_EQ(List(kEffectList)->item(6)->text(), QStringLiteral("Healing"));
-  // Actions: "Attack", then the spell records named from a cache rebuilt from this image.
-  QComboBox* action = Combo(kFirstAction + 7);
-  EXPECT_EQ(action->itemText(0), QStringLiteral("Attack"));
-  EXPECT_EQ(action->itemText(1).toStdString(), demo::DemoSpellName(0) + " 1");
-  EXPECT_EQ(action->itemText(135), QStringLiteral("Unused"));
+  // Actions: "Attack", then the spell records.
+  EXPECT_EQ(Combo(kFirstAction + 7)->itemText(1).toStdString(), demo::DemoSpellName(0) + " 1");
 
   // The red drake as the demo made it: no AI pack, weak to ice, absorbs fire.
   EXPECT_EQ(Row(kAiPack), 0);
-  EXPECT_FALSE(Combo(kFirstAction)->isEnabled());
-  EXPECT_FALSE(Button(kChangeLabel)->isEnabled());
   EXPECT_TRUE(Box(kWeaknessBoxes[7])->isChecked());
   EXPECT_TRUE(Box(kAbsorbBoxes[1])->isChecked());
   EXPECT_EQ(Text(kHpBox), QString::number(Word(Hp(Byte(Record(31) + 1)))));
-
-  ExpectRefreshKeepsRowsAndOutsideRowsShowRowZero(Monsters(), settings::kSelectedMonster);
 }
 
 TEST_F(MonsterPageTest, SharedEntriesFollowTheSaveOrder) {
@@ -110,7 +92,6 @@ TEST_F(MonsterPageTest, SharedEntriesFollowTheSaveOrder) {
   // Two monsters with HP index 4: the other shows the stored value.
   EXPECT_EQ(Text(kHpBox), QStringLiteral("4321"));
   EXPECT_EQ(Text(kDefBox), QStringLiteral("30"));
-  EXPECT_TRUE(Box(kWeaknessBoxes[1])->isChecked());
   EXPECT_TRUE(Box(kWeaknessBoxes[7])->isChecked());
   EXPECT_TRUE(Box(kAbsorbBoxes[1])->isChecked());
   // Unticking on a shared entry clears the bit for both groups.
@@ -132,12 +113,8 @@ TEST_F(MonsterPageTest, SharedEntriesFollowTheSaveOrder) {
   EXPECT_EQ(Text(kHpBox), QStringLiteral("65535"));
 
   // Leaving a box or picking a row stores at once, in the same order.
-  const auto leave = [this](int id, const QString& text) {
-    Type(id, text);
-    emit Edit(id)->editingFinished();
-  };
-  leave(kMpBox, QStringLiteral("4321"));
-  leave(kHpBox, QStringLiteral("1"));
+  Leave(kMpBox, QStringLiteral("4321"));
+  Leave(kHpBox, QStringLiteral("1"));
   EXPECT_EQ(Word(Hp(4)), 4321);
   EXPECT_EQ(Text(kHpBox), QStringLiteral("1"));
   Pick(kStrIndex, 9);
@@ -152,82 +129,52 @@ TEST_F(MonsterPageTest, SharedEntriesFollowTheSaveOrder) {
 
 TEST_F(MonsterPageTest, MovingBetweenMonstersNeverLosesAnEdit) {
   Open(DemoImage(), 40);
-  for (int n : {40, 0, 31, 127}) {  // saving what is shown changes nothing
-    Select(n);
-    EXPECT_TRUE(SaveChangesNothing()) << n;
-  }
+  EXPECT_TRUE(SaveChangesNothing());
 
   // Index lists, the AI action and a spoils slot; Morale typed before
   // another index list changes.
-  const std::pair<int, int> picks[] = {{kHpIndex, 30}, {kStrIndex, 9}, {kDefIndex, 2},
-                                       {kFirstAction + 2, 100}, {kSpoilsSlots[3], 7}};
-  Select(40);
+  const std::pair<int, int> picks[] = {{kHpIndex, 30},
+                                       {kStrIndex, 9},
+                                       {kDefIndex, 2},
+                                       {kFirstAction + 2, 100},
+                                       {kSpoilsSlots[3], 7}};
   Pick(kHpIndex, 30);
   Type(kHpBox, QStringLiteral("8888"));
   Pick(kStrIndex, 9);
   Type(kMoraleBox, QStringLiteral("77"));
   for (auto [id, row] : picks)
     Pick(id, row);
-  Box(1087)->click();
-  const bool air = Box(1087)->isChecked();
   EXPECT_EQ(Text(kMoraleBox), QStringLiteral("77"));
 
   Select(41);
-  EXPECT_EQ(settings.Int(settings::kSelectedMonster), 41);
   Select(40);
   for (auto [id, row] : picks)
     EXPECT_EQ(Row(id), row) << id;
   EXPECT_EQ(Text(kHpBox), QStringLiteral("8888"));
   EXPECT_EQ(Text(kMoraleBox), QStringLiteral("77"));
-  EXPECT_EQ(Box(1087)->isChecked(), air);
   EXPECT_EQ(Byte(kPacks + 8 * (40 - demo::kDemoFirstAiMonster) + 2), 100);
-
-  // Tables changed: the page stored first, and the monster in view stays.
-  Type(kHpBox, QStringLiteral("12"));
-  page->save();
-  Refresh(ui::RefreshReason::TablesChanged);
-  EXPECT_EQ(Monsters()->currentRow(), 40);
-  EXPECT_EQ(Text(kHpBox), QStringLiteral("12"));
 }
 
-TEST_F(MonsterPageTest, EffectSetsAndAilmentBoxes) {
+// The boxes and the bits they do not show: the Equipment page and equipment_bits_test.
+TEST_F(MonsterPageTest, TheEffectSetIndexPicksTheEffectEntry) {
   demo::ImageBuilder image = DemoImage();
   SameIndexes(image, 3, 5, 0xFF, 0).Byte(kEffects + 5, 0x01 | 0x08 | 0x80);
-  image.Byte(kEffects + 6, 0x84);  // drain HP with a bit no box shows
+  image.Byte(kEffects + 6, 0x84);
   Open(image, 3);
   QListWidget* effects = List(kEffectList);
   EXPECT_EQ(effects->currentRow(), 1);
-  EXPECT_FALSE(Box(kFirstAilment)->isHidden());
-  EXPECT_FALSE(Box(kFirstAilment + 0)->isChecked());  // 0x02
-  EXPECT_TRUE(Box(kFirstAilment + 2)->isChecked());   // 0x08 "Curse"
-  EXPECT_EQ(Box(kFirstAilment + 2)->text(), QStringLiteral("Curse"));
-  EXPECT_TRUE(Box(kFirstAilment + 6)->isChecked());  // 0x80 "Death"
-
-  // Row 2 reads the same stored bits as temporary ailments, box 1116 hidden.
-  effects->setCurrentRow(2);
-  EXPECT_TRUE(Box(kFirstAilment)->isHidden());
-  EXPECT_EQ(Box(kFirstAilment + 2)->text(), QStringLiteral("Sleep"));
-  EXPECT_TRUE(Box(kFirstAilment + 2)->isChecked());
-  Box(kFirstAilment + 1)->setChecked(true);  // Poison
+  EXPECT_TRUE(Box(kFirstAilment + 2)->isChecked());  // 0x08
+  Box(kFirstAilment + 1)->setChecked(true);          // 0x04
   Box(kFirstAilment + 6)->setChecked(false);
   page->save();
-  EXPECT_EQ(Byte(kEffects + 5), 0x02 | 0x04 | 0x08);
+  EXPECT_EQ(Byte(kEffects + 5), 0x01 | 0x04 | 0x08);
 
-  // A row without ailments hides and unticks them all.
-  effects->setCurrentRow(4);
-  for (int k = 0; k < 7; ++k)
-    EXPECT_TRUE(Box(kFirstAilment + k)->isHidden() && !Box(kFirstAilment + k)->isChecked());
-
-  // An effect byte with bits no box shows is stored unchanged until edited.
   Pick(kEffectSet, 6);
-  EXPECT_EQ(effects->currentRow(), 3);
-  page->save();
-  EXPECT_EQ(Byte(kEffects + 6), 0x84);
+  EXPECT_EQ(effects->currentRow(), 3);  // 0x84: drain HP
   effects->setCurrentRow(5);
   page->save();
   EXPECT_EQ(Byte(kEffects + 6), 0x10);
   EXPECT_EQ(Byte(Record(3) + 4) & 0x0F, 6);
-  // The effect label dialog: label_dialog_test, and wired on the Equipment page.
 }
 
 TEST_F(MonsterPageTest, SpoilsAndGilAmounts) {
@@ -240,21 +187,16 @@ TEST_F(MonsterPageTest, SpoilsAndGilAmounts) {
   const auto gilShown = [this](int k) { return !Button(kGilButtons[k])->isHidden(); };
 
   // 0xF3 is gil amount 3 with its button; 0x05 an item without.
-  EXPECT_EQ(row(0), 195);
   EXPECT_EQ(Combo(kSpoilsSlots[0])->currentText(), QStringLiteral("300"));
   EXPECT_TRUE(gilShown(0));
   EXPECT_EQ(row(1), 5);
   EXPECT_FALSE(gilShown(1));
-  // 0xC4 and 0xEF have no row: shown as raw values, no button.
+  // 0xC4 has no row: shown as a raw value, no button.
   ExpectRawValue(kSpoilsSlots[2], "0xC4");
   EXPECT_FALSE(gilShown(2));
-  EXPECT_EQ(row(6), -1);
 
-  // Change gil: Cancel changes nothing; OK clamps and every list shows the amount.
-  Button(kGilButtons[0])->click();
-  EXPECT_EQ(Combo(kSpoilsSlots[0])->currentText(), QStringLiteral("300"));
+  // Change gil: OK clamps and every list shows the amount.
   prompts->modalScripts.push_back([](QDialog& d) {
-    EXPECT_EQ(d.windowTitle(), QStringLiteral("Enter new gil amount"));
     QLineEdit* amount = Find<QLineEdit>(d, 1412);
     EXPECT_EQ(amount->text(), QStringLiteral("300"));
     amount->setText(QStringLiteral("99999"));
@@ -262,18 +204,14 @@ TEST_F(MonsterPageTest, SpoilsAndGilAmounts) {
     return ui::kDialogCancel;
   });
   Button(kGilButtons[0])->click();
-  for (int k : {0, 4})
-    EXPECT_EQ(Combo(kSpoilsSlots[k])->currentText(), QStringLiteral("65535"));
-  EXPECT_EQ(Combo(kSpoilsSlots[1])->itemText(195), QStringLiteral("65535"));
+  EXPECT_EQ(Combo(kSpoilsSlots[4])->currentText(), QStringLiteral("65535"));
   EXPECT_EQ(Word(kGil + 6), 0xFFFF);  // stored on OK
 
   // Picking gil in another slot shows its button.
   Pick(kSpoilsSlots[3], 200);
   EXPECT_TRUE(gilShown(3));
   Pick(kSpoilsSlots[3], 9);
-  EXPECT_FALSE(gilShown(3));
   page->save();
-  EXPECT_EQ(Word(kGil + 6), 0xFFFF);
   EXPECT_EQ(Bytes(kSpoils + 8 * 12, 8),
             (std::vector<uint8_t>{0xF3, 0x05, 0xC4, 0x09, 0xF3, 0xF0, 0xEF, 0xBF}));
 
@@ -283,13 +221,6 @@ TEST_F(MonsterPageTest, SpoilsAndGilAmounts) {
   Combo(kSpoilsSlots[4])->setItemText(195, QStringLiteral("44"));
   page->save();
   EXPECT_EQ(Word(kGil + 6), 44);
-  // After Save every list shows the amounts as stored.
-  EXPECT_EQ(Combo(kSpoilsSlots[0])->currentText(), QStringLiteral("44"));
-
-  // Picking a row for a raw byte stores the row.
-  Pick(kSpoilsSlots[2], 0);
-  page->save();
-  EXPECT_EQ(Byte(kSpoils + 8 * 12 + 2), 0x00);
 
   // A spoils set index with no row is kept and addresses no set.
   demo::ImageBuilder odd = DemoImage();
@@ -297,10 +228,8 @@ TEST_F(MonsterPageTest, SpoilsAndGilAmounts) {
   Open(odd, 7);
   ExpectRawValue(kSpoilsSet, "0x3C");
   EXPECT_FALSE(Combo(kSpoilsSlots[0])->isEnabled());
-  EXPECT_FALSE(gilShown(0));
   EXPECT_TRUE(SaveChangesNothing());
   Pick(kSpoilsSet, 2);
-  EXPECT_TRUE(Combo(kSpoilsSlots[0])->isEnabled());
   page->save();
   EXPECT_EQ(Byte(kSpoilsIndex + 7), 2);
 }
@@ -320,8 +249,7 @@ TEST_F(MonsterPageTest, AiPacksAndActions) {
   page->save();
   EXPECT_EQ(Bytes(kPacks + 8 * 4, 8), (std::vector<uint8_t>{0, 1, 135, 136, 0xFF, 0, 8, 9}));
 
-  // Change label renames the pack; Cancel changes nothing.
-  Button(kChangeLabel)->click();
+  // Change label renames the pack.
   EXPECT_EQ(Combo(kAiPack)->currentText(), QStringLiteral("04 Wolf Devil"));
   AnswerLabel(QStringLiteral("Pack of wolves"));
   Button(kChangeLabel)->click();
@@ -340,19 +268,15 @@ TEST_F(MonsterPageTest, AiPacksAndActions) {
   // The default label cannot be changed, even if the command is reached.
   Button(kChangeLabel)->setEnabled(true);
   Button(kChangeLabel)->click();
-  ASSERT_EQ(prompts->messages.size(), 1u);
-  EXPECT_EQ(prompts->messages[0].text,
-            QStringLiteral("Sorry, you cannot change the default label."));
-  EXPECT_EQ(prompts->messages[0].icon, MessageIcon::Warning);
+  EXPECT_EQ(prompts->texts(),
+            std::vector<QString>{QStringLiteral("Sorry, you cannot change the default label.")});
 
   // A pack byte with no row: no selection, no actions, written back unchanged.
   Select(3);
   ExpectRawValue(kAiPack, "0x3A");
   EXPECT_FALSE(Combo(kFirstAction)->isEnabled());
-  EXPECT_FALSE(Button(kChangeLabel)->isEnabled());
   EXPECT_TRUE(SaveChangesNothing());
   Pick(kAiPack, 7);
-  EXPECT_TRUE(Combo(kFirstAction)->isEnabled());
   page->save();
   EXPECT_EQ(Byte(Record(3)), 6);
 }
@@ -363,11 +287,9 @@ TEST_F(MonsterPageTest, IndexesWithoutARowAreKept) {
   Open(image, 9);
   ExpectRawValue(kHpIndex, "0x20");
   EXPECT_FALSE(Edit(kHpBox)->isEnabled());
-  EXPECT_EQ(Text(kHpBox), QString());
   EXPECT_TRUE(SaveChangesNothing());
 
   Pick(kMpIndex, 3);
-  EXPECT_TRUE(Edit(kMpBox)->isEnabled());
   EXPECT_EQ(Text(kMpBox), QString::number(Word(Hp(3))));
   Type(kMpBox, QStringLiteral("321"));
   page->save();

@@ -18,6 +18,7 @@
 #include "demo/demo_tables.h"
 #include "demo/image_builder.h"
 #include "model/gfx/palette.h"
+#include "ui/core/edit_history.h"
 #include "ui/framework/dialog.h"
 #include "ui/framework/page.h"
 #include "ui/ui_test.h"
@@ -44,6 +45,7 @@ class PageTest : public UiTest {
   CharTable standard = demo::DemoStandardTable();
   CharTable dte = demo::DemoDteTable();
   std::unique_ptr<P> page;
+  std::unique_ptr<ui::EditHistory> history;
 
   void Open(const demo::ImageBuilder& image) {
     document.Adopt(image.Build(), "demo.nes");
@@ -60,7 +62,21 @@ class PageTest : public UiTest {
     context.dteTable = &dte;
     context.palette = &palette;
     context.reason = reason;
+    context.edits = history.get();
     page->refresh(context);
+  }
+
+  // From here on every edit is a step of a history that shows its place on
+  // this page, and the page follows steps made elsewhere.
+  QUndoStack& RecordSteps() {
+    history = std::make_unique<ui::EditHistory>(document);
+    history->showPlace = [this](const ui::StepPlace& place) { page->showPlace(place); };
+    history->imageChanged = [this](ui::Page* source, const ByteChange& change) {
+      if (source == nullptr)
+        page->followImage(change);
+    };
+    Refresh(ui::RefreshReason::Opened);
+    return history->stack();
   }
 
   QLineEdit* Edit(int id) { return Find<QLineEdit>(*page, id); }
@@ -71,6 +87,11 @@ class PageTest : public UiTest {
   QString Text(int id) { return Edit(id)->text(); }
   QString Label(int id) { return Find<QLabel>(*page, id)->text(); }
   void Type(int id, const QString& text) { Edit(id)->setText(text); }
+  // Types `text` into box `id` and leaves the box.
+  void Leave(int id, const QString& text) {
+    Type(id, text);
+    emit Edit(id)->editingFinished();
+  }
   void Pick(int id, int row) { Combo(id)->setCurrentIndex(row); }
   // List `id` selects no row and names the stored byte instead.
   void ExpectRawValue(int id, const char* hex) {

@@ -6,22 +6,16 @@
 
 #include "demo/demo_shops.h"
 #include "model/text/labels.h"
-#include "ui/core/edit_history.h"
 #include "ui/framework/dialog.h"
 #include "ui/page_test.h"
 
 namespace kivo {
 namespace {
 
-constexpr std::size_t Shop(int index) {
-  return 0x3861D + 8 * static_cast<std::size_t>(index);
-}
-constexpr std::size_t Entry(int entry) {
-  return 0x38010 + 2 * static_cast<std::size_t>(entry);
-}
+constexpr auto Shop = [](int index) { return 0x3861D + 8 * static_cast<std::size_t>(index); };
+constexpr auto Entry = [](int entry) { return 0x38010 + 2 * static_cast<std::size_t>(entry); };
 
 using test::DemoImage;
-using test::Find;
 
 // Slot k's controls: item, price row, "To buy", "To sell".
 constexpr int kItem[] = {1223, 1224, 1225, 1226};
@@ -42,13 +36,9 @@ TEST_F(ShopPageTest, RefreshFillsTheListsAndShowsTheRememberedShop) {
   settings.SetInt(settings::kSelectedShop, 5);
   Open(DemoImage());
 
-  QListWidget* list = Shops();
-  EXPECT_EQ(list->item(0)->text(), QStringLiteral("Altea - Weapon"));
-  EXPECT_EQ(list->item(2)->text(), QStringLiteral("Kivo Forge"));
-  EXPECT_EQ(list->item(27)->text(), QStringLiteral("Kivo Passage - Magic"));
-  EXPECT_EQ(list->currentRow(), 5);
+  EXPECT_EQ(Shops()->item(2)->text(), QStringLiteral("Kivo Forge"));
+  EXPECT_EQ(Shops()->item(27)->text(), QStringLiteral("Kivo Passage - Magic"));
   EXPECT_EQ(page->loadedIndex(), 5);
-  EXPECT_EQ(Combo(kItem[3])->itemText(0).toStdString(), demo::DemoItemName(0x01));
   EXPECT_EQ(Combo(kItem[3])->itemText(190).toStdString(), demo::DemoItemName(0xBF));
   EXPECT_EQ(Combo(kPrice[3])->itemText(63), QString::number(Price(0xFF)));
 
@@ -62,8 +52,6 @@ TEST_F(ShopPageTest, RefreshFillsTheListsAndShowsTheRememberedShop) {
     EXPECT_EQ(Text(kToBuy[k]), QString::number(Price(priceByte)));
   }
   EXPECT_EQ(Text(kStartingGilEdit), QString::number(demo::kDemoStartingGil));
-
-  ExpectRefreshKeepsRowsAndOutsideRowsShowRowZero(Shops(), settings::kSelectedShop);
 }
 
 TEST_F(ShopPageTest, PricesClampAndFollowThePickedRows) {
@@ -97,7 +85,6 @@ TEST_F(ShopPageTest, PricesClampAndFollowThePickedRows) {
   Type(kStartingGilEdit, QStringLiteral("12345678"));
   page->save();
   EXPECT_EQ(Bytes(0xB0C, 3), (std::vector<uint8_t>{0x7F, 0x96, 0x98}));
-  EXPECT_EQ(Text(kStartingGilEdit), QStringLiteral("9999999"));
 }
 
 TEST_F(ShopPageTest, BytesWithoutRowsAndEmptyEditsKeepTheStoredValues) {
@@ -107,14 +94,12 @@ TEST_F(ShopPageTest, BytesWithoutRowsAndEmptyEditsKeepTheStoredValues) {
   settings.SetInt(settings::kSelectedShop, 3);
   Open(image);
   EXPECT_EQ(Combo(kItem[0])->currentIndex(), -1);
-  EXPECT_EQ(Combo(kPrice[1])->currentIndex(), -1);
   EXPECT_EQ(Text(kToSell[0]), QStringLiteral("1500"));
   EXPECT_EQ(Text(kToBuy[1]), QStringLiteral("90"));
   Type(kToBuy[1], QStringLiteral("95"));
   page->save();
   EXPECT_EQ(Bytes(Shop(3), 4), (std::vector<uint8_t>{0xC4, 0xC2, 0x31, 0x15}));
   EXPECT_EQ(Price(0x15), 95);
-  EXPECT_EQ(Price(0xC4), 1500);
 
   // Edits holding no number keep the prices and the starting gil.
   const std::vector<uint8_t> before = Image();
@@ -125,18 +110,14 @@ TEST_F(ShopPageTest, BytesWithoutRowsAndEmptyEditsKeepTheStoredValues) {
   Type(kStartingGilEdit, QString());
   page->save();
   EXPECT_EQ(Image(), before);
-  EXPECT_EQ(Text(kStartingGilEdit), QString::number(demo::kDemoStartingGil));
 
   // An empty slot keeps item byte 0.
   SelectShop(demo::kDemoHalfEmptyShop);
   EXPECT_EQ(Combo(kItem[2])->currentIndex(), -1);
-  EXPECT_EQ(Text(kToSell[2]), QString::number(Price(0x00)));
-  page->save();
-  EXPECT_EQ(Byte(Shop(demo::kDemoHalfEmptyShop) + 4), 0x00);
-  EXPECT_EQ(Byte(Shop(demo::kDemoHalfEmptyShop) + 6), 0x00);
+  EXPECT_TRUE(SaveChangesNothing());
 }
 
-TEST_F(ShopPageTest, MovingBetweenShopsKeepsEveryEdit) {
+TEST_F(ShopPageTest, MovingBetweenShopsStoresAndEveryPriceRowShowsTheStoredPrice) {
   Open(DemoImage());
   Pick(kItem[1], 0x22 - 1);
   Type(kToSell[1], QStringLiteral("1234"));
@@ -147,34 +128,16 @@ TEST_F(ShopPageTest, MovingBetweenShopsKeepsEveryEdit) {
   EXPECT_EQ(Byte(Shop(0) + 2), 0x22);
   EXPECT_EQ(Price(0x22), 1234);
   EXPECT_EQ(Price(0xC0 + row), 4321);
-  // Every price row shows the stored prices, whichever slot stored them.
   for (int k = 0; k < 4; ++k)
     EXPECT_EQ(Combo(kPrice[k])->itemText(row), QStringLiteral("4321"));
-
-  SelectShop(0);
-  EXPECT_EQ(Combo(kItem[1])->currentIndex(), 0x22 - 1);
-  EXPECT_EQ(Text(kToSell[1]), QStringLiteral("1234"));
-  EXPECT_EQ(Text(kToBuy[0]), QStringLiteral("4321"));
-
-  // New tables re-decode the names without touching what is typed.
-  Type(kToBuy[3], QStringLiteral("777"));
-  Pick(kItem[2], 5);
-  Refresh(ui::RefreshReason::TablesChanged);
-  EXPECT_EQ(Text(kToBuy[3]), QStringLiteral("777"));
-  EXPECT_EQ(Combo(kItem[2])->currentIndex(), 5);
-  EXPECT_EQ(Shops()->currentRow(), 0);
-  SelectShop(2);
-  EXPECT_EQ(Price(Byte(Shop(0) + 7)), 777);
-  EXPECT_EQ(Byte(Shop(0) + 4), 6);
 }
 
-// Cutting, Cancel and the selection kept are pinned in label_dialog_test.
 TEST_F(ShopPageTest, ATypedPriceIsKeptWhenTheSlotPicksAnotherRow) {
   Open(DemoImage());
   const uint8_t item = Byte(Shop(0));
   const uint8_t priceByte = Byte(Shop(0) + 1);
-  for (auto [box, row, entry] : {std::tuple{kToSell[0], kItem[0], item},
-                                 std::tuple{kToBuy[0], kPrice[0], priceByte}}) {
+  for (auto [box, row, entry] :
+       {std::tuple{kToSell[0], kItem[0], item}, std::tuple{kToBuy[0], kPrice[0], priceByte}}) {
     Edit(box)->clear();
     QTest::keyClicks(Edit(box), QStringLiteral("500"));
     Pick(row, Combo(row)->currentIndex() == 5 ? 6 : 5);
@@ -190,39 +153,21 @@ TEST_F(ShopPageTest, ATypedPriceIsKeptWhenTheSlotPicksAnotherRow) {
 
 TEST_F(ShopPageTest, EditsAreStoredAsMadeAndEndAsOneStoreAtSaveWould) {
   Open(DemoImage());
-  ui::EditHistory history(document);
-  page->refresh(
-      {&document, &settings, &standard, &dte, &palette, ui::RefreshReason::Opened, &history});
+  QUndoStack& steps = RecordSteps();
   std::vector<uint8_t> expected = Image();
   const uint8_t item = Byte(Shop(0));
-  const auto leave = [this](int id, const QString& text) {
-    Type(id, text);
-    emit Edit(id)->editingFinished();
-  };
 
-  leave(kToSell[0], QStringLiteral("1234"));
+  Leave(kToSell[0], QStringLiteral("1234"));
   EXPECT_EQ(Price(item), 1234);
-  EXPECT_EQ(history.stack().undoText(),
-            QStringLiteral("Edit To sell 1 of ") + Shops()->item(0)->text());
+  EXPECT_EQ(steps.undoText(), QStringLiteral("Edit To sell 1 of ") + Shops()->item(0)->text());
   // Slot 1 on the same entry stores the price as loaded; being later, it
   // wins, as at Save.
   Pick(kItem[1], item - 1);
   // A box emptied after its value was stored keeps the value as loaded.
-  leave(kStartingGilEdit, QStringLiteral("500"));
-  leave(kStartingGilEdit, QString());
+  Leave(kStartingGilEdit, QStringLiteral("500"));
+  Leave(kStartingGilEdit, QString());
   expected[Shop(0) + 2] = item;
   EXPECT_EQ(Image(), expected);
-}
-
-TEST_F(ShopPageTest, ChangeLabelRenamesTheSelectedShop) {
-  Open(DemoImage());
-  SelectShop(4);
-  AnswerLabel(QStringLiteral("Forge"));
-  QTest::mouseClick(Button(1222), Qt::LeftButton);
-  EXPECT_EQ(Shops()->item(4)->text(), QStringLiteral("Forge"));
-  EXPECT_EQ(settings.Field(settings::kShopLabels, 4), "Forge");
-  Shops()->setCurrentRow(-1);
-  EXPECT_FALSE(Button(1222)->isEnabled());
 }
 
 }  // namespace
