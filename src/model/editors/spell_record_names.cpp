@@ -1,5 +1,7 @@
 #include "model/editors/spell_record_names.h"
 
+#include "model/text/text_categories.h"
+
 #include "model/core/settings.h"
 #include "model/editors/spell.h"
 
@@ -22,6 +24,12 @@ std::vector<std::string> SpellRecordNames(const ConstRomView& rom, const Setting
   for (int m = 0; m < kSpellRecordCount; ++m)
     names.push_back(SpellRecordName(rom, settings, m));
   return names;
+}
+
+bool TouchesSpellRecordNames(const ByteChange& change, uint32_t baseShift) {
+  const std::size_t records = kSpellRecords + baseShift;
+  return TouchesText(change, baseShift) ||
+         change.Touches(records, records + kSpellRecordSize * kSpellRecordCount);
 }
 
 }  // namespace kivo

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "model/core/byte_change.h"
 #include "model/core/rom_view.h"
 
 namespace kivo {
@@ -31,5 +32,9 @@ std::size_t SpellRecordOffset(int record);
 std::string SpellRecordName(const ConstRomView& rom, const SettingsBlock& settings, int record);
 // The names of all 135 records, in record order.
 std::vector<std::string> SpellRecordNames(const ConstRomView& rom, const SettingsBlock& settings);
+
+// Whether `change` (image indexes) touches what the records' names come
+// from: the game's text or the records themselves.
+bool TouchesSpellRecordNames(const ByteChange& change, uint32_t baseShift);
 
 }  // namespace kivo

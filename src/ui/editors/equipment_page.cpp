@@ -296,20 +296,16 @@ QString EquipmentPage::LoadedName(Part part) const {
 void EquipmentPage::followImage(const ByteChange& change) {
   if (loadedWeapon_ < 0 || loadedArmour_ < 0 || !context_.document)
     return;
-  const std::size_t shift = context_.document->baseShift();
-  const auto touches = [&](std::size_t offset, std::size_t length) {
-    return change.Touches(offset + shift, offset + shift + length);
-  };
   // The cast spell rows name spell records.
-  const bool names = TouchesText(change, context_.document->baseShift()) ||
-                     touches(kSpellRecords, kSpellRecordSize * kSpellRecordCount);
+  const bool names = TouchesSpellRecordNames(change, context_.document->baseShift());
   if (names)
     RebuildLists();
-  if (names || touches(kArmourRecords, kArmourRecordSize * kArmourCount) ||
-      touches(kWeaponRecords, kWeaponRecordSize * kWeaponCount) ||
-      touches(kWeaponPalettes, kWeaponCount)) {
+  if (names || Touches(change, context_, kArmourRecords, kArmourRecordSize * kArmourCount) ||
+      Touches(change, context_, kWeaponRecords, kWeaponRecordSize * kWeaponCount) ||
+      Touches(change, context_, kWeaponPalettes, kWeaponCount)) {
     ShowLoaded();
-  } else if (touches(kBattlePalettesOffset, kBattlePaletteStride * kBattlePaletteColours)) {
+  } else if (Touches(change, context_, kBattlePalettesOffset,
+                     kBattlePaletteStride * kBattlePaletteColours)) {
     ShowPalette();
   }
 }

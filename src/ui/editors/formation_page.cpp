@@ -420,21 +420,18 @@ void FormationPage::Store(const RomView& rom) const {
 void FormationPage::followImage(const ByteChange& change) {
   if (loaded_ < 0 || !context_.document || !context_.document->editable())
     return;
-  const std::size_t shift = context_.document->baseShift();
-  const auto touches = [&](std::size_t begin, std::size_t end) {
-    return change.Touches(begin + shift, end + shift);
+  const auto touches = [&](std::size_t offset, std::size_t length) {
+    return Touches(change, context_, offset, length);
   };
-  const bool shown =
-      touches(kFormationRecords, kFormationRecords + kFormationRecordSize * kFormationCount) ||
-      touches(kFormationExtraBytes, kFormationExtraBytes + kFormationCount) ||
-      touches(kMonsterSets, kMonsterSets + kSetRowSize * kMonsterSetCount) ||
-      touches(kQuantitySets, kQuantitySets + kSetRowSize * kQuantitySetCount);
+  const bool shown = touches(kFormationRecords, kFormationRecordSize * kFormationCount) ||
+                     touches(kFormationExtraBytes, kFormationCount) ||
+                     touches(kMonsterSets, kSetRowSize * kMonsterSetCount) ||
+                     touches(kQuantitySets, kSetRowSize * kQuantitySetCount);
   if (TouchesText(change, context_.document->baseShift())) {
     RebuildLists();  // the monster names
   } else if (!shown) {
     // Palette colours are shared with other formations and other pages.
-    if (touches(kBattlePalettesOffset,
-                kBattlePalettesOffset + kBattlePaletteStride * kBattlePaletteColours))
+    if (touches(kBattlePalettesOffset, kBattlePaletteStride * kBattlePaletteColours))
       ShowPalettes();
     return;
   }

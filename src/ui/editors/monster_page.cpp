@@ -350,17 +350,13 @@ QString MonsterPage::Caption(const QWidget& field) const {
 void MonsterPage::followImage(const ByteChange& change) {
   if (loaded_ < 0 || !context_.document || !context_.document->editable())
     return;
-  const std::size_t shift = context_.document->baseShift();
-  const auto touches = [&](std::size_t begin, std::size_t end) {
-    return change.Touches(begin + shift, end + shift);
-  };
   // Names, and the action rows made of the spell records.
-  if (TouchesText(change, context_.document->baseShift()) ||
-      touches(kSpellRecords, kSpellRecords + kSpellRecordSize * kSpellRecordCount)) {
+  if (TouchesSpellRecordNames(change, context_.document->baseShift())) {
     RebuildLists();
-  } else if (!touches(kMonsterRecords, kAiPacks.end()) &&  // records and the tables behind them
-             !touches(kSpoilsSetIndexes.offset, kGilAmounts.end())) {
-    return;
+  } else if (!Touches(change, context_, kMonsterRecords, kAiPacks.end() - kMonsterRecords) &&
+             !Touches(change, context_, kSpoilsSetIndexes.offset,
+                      kGilAmounts.end() - kSpoilsSetIndexes.offset)) {
+    return;  // neither the records nor the tables behind them
   }
   Load(loaded_);
 }

@@ -326,14 +326,11 @@ void ShopPage::CommitField(QWidget* field) {
 void ShopPage::followImage(const ByteChange& change) {
   if (loaded_ < 0 || !context_.document)
     return;
-  const std::size_t shift = context_.document->baseShift();
-  const auto touches = [&](std::size_t offset, std::size_t length) {
-    return change.Touches(offset + shift, offset + shift + length);
-  };
   if (TouchesText(change, context_.document->baseShift()))
     RebuildItemNames();
-  if (touches(ShopRecordOffset(loaded_), kShopRecordSize) ||
-      touches(kPriceTable, kPriceTableSize) || touches(kStartingGil, kStartingGilSize))
+  if (Touches(change, context_, ShopRecordOffset(loaded_), kShopRecordSize) ||
+      Touches(change, context_, kPriceTable, kPriceTableSize) ||
+      Touches(change, context_, kStartingGil, kStartingGilSize))
     Load(loaded_);
 }
 

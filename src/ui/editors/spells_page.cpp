@@ -468,18 +468,14 @@ QString SpellsPage::LoadedRecordName() const {
 void SpellsPage::followImage(const ByteChange& change) {
   if (!CanStore())
     return;
-  const std::size_t shift = context_.document->baseShift();
-  const auto touches = [&](std::size_t offset, std::size_t length) {
-    return change.Touches(offset + shift, offset + shift + length);
-  };
   // The AI list rows name the spell records.
-  const bool names = TouchesText(change, context_.document->baseShift()) ||
-                     touches(kSpellRecords, kSpellRecordSize * kSpellRecordCount);
+  const bool names = TouchesSpellRecordNames(change, context_.document->baseShift());
   if (names)
     RebuildLists();
-  if (names || touches(kSpellData, kSpellDataSize * kSpellCount))
+  if (names || Touches(change, context_, kSpellData, kSpellDataSize * kSpellCount))
     ShowLoaded();
-  else if (touches(kBattlePalettesOffset, kBattlePaletteStride * kBattlePaletteColours))
+  else if (Touches(change, context_, kBattlePalettesOffset,
+                   kBattlePaletteStride * kBattlePaletteColours))
     ShowPalette();
 }
 

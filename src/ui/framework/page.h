@@ -68,6 +68,11 @@ class Page : public QWidget {
   }
 };
 
+// Whether `change` touches `length` bytes of game data at file offset
+// `offset` of the page's image (its base shift added).
+bool Touches(const ByteChange& change, const PageContext& context, std::size_t offset,
+             std::size_t length);
+
 // Runs `edit` on the image as one step of the window's history, or, for a
 // page without one, straight on the image. True when the image changed.
 bool CommitEdit(const PageContext& context, Page* source, const StepInfo& step,

@@ -103,9 +103,8 @@ void MapsPage::showPlace(const StepPlace& place) {
 void MapsPage::followImage(const ByteChange& change) {
   if (!ready())
     return;
-  const std::size_t shift = context_.document->baseShift();
   const auto touches = [&](std::size_t offset, std::size_t size) {
-    return change.Touches(shift + offset, shift + offset + size);
+    return Touches(change, context_, offset, size);
   };
   const std::size_t loadedSlots =
       kEncounterSlotsOffset + kSlotsPerIndex * static_cast<std::size_t>(std::max(loadedIndex_, 0));
