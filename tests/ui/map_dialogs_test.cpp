@@ -85,21 +85,14 @@ W& Area(QWidget& dialog) {
   return *area;
 }
 
+// The areas' edges; the dialog tests below click inside them.
 TEST(TileEditorGeometry, ClicksLandOnTheDocumentedCells) {
-  EXPECT_EQ(ui::RawCellAt(3 * 16, 2 * 16 + 15), 0x23);
-  EXPECT_EQ(ui::RawCellAt(255, 255), 0xFF);
   EXPECT_EQ(ui::RawCellAt(256, 0), ui::kNoCell);
-  EXPECT_EQ(ui::QuarterAt(16, 16), 3);
-  EXPECT_EQ(ui::QuarterAt(15, 16), 2);
   EXPECT_EQ(ui::QuarterAt(-1, 0), ui::kNoCell);
-  EXPECT_EQ(ui::CloseUpPixelAt(127, 16), QPoint(7, 1));
   EXPECT_FALSE(ui::CloseUpPixelAt(128, 0));
   // Rows reach two pixels into the next; the later row wins.
   EXPECT_EQ(ui::PaletteRowAt(0, 17), 1);
-  EXPECT_EQ(ui::PaletteRowAt(95, 65), 3);
   EXPECT_EQ(ui::PaletteRowAt(96, 0), ui::kNoCell);
-  EXPECT_EQ(ui::PaletteSwatchAt(16, 33), QPoint(0, 2));
-  EXPECT_EQ(ui::PaletteSwatchAt(79, 0), QPoint(3, 0));
   EXPECT_FALSE(ui::PaletteSwatchAt(15, 0));
   EXPECT_FALSE(ui::PaletteSwatchAt(80, 0));
 }
@@ -126,27 +119,18 @@ TEST_F(UiTest, TileEditorWritesOnOkOnly) {
 
     // Every kind of edit, then Cancel: nothing anywhere changes.
     auto dialog = f.Open();
-    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Editing tiles"));
     EXPECT_EQ(dialog->subPalette(), 1);
-    EXPECT_EQ(dialog->quarter(), 0);
-    auto& sheet = Area<ui::RawSheetArea>(*dialog);
-    auto& rows = Area<ui::PaletteRowsArea>(*dialog);
-    // The sheet at 2x in the metatile's sub-palette; the chosen tile outlined
-    // in the "Left click" colour.
+    // The chosen tile is outlined in the "Left click" colour.
     const Rgb left = f.settings.CustomColour(0);
-    EXPECT_EQ(PaintedAt(sheet, 16 * 1 + 4, 16 * 4 + 1), f.palette.Argb(0x25));
-    EXPECT_EQ(PaintedAt(sheet, 16 * 1, 16 * 4 + 8), OpaqueArgb(left.red, left.green, left.blue));
-    EXPECT_EQ(PaintedAt(rows, 16 + 16 * 2 + 4, 16 * 3 + 4), f.palette.Argb(0x2E));
+    EXPECT_EQ(PaintedAt(Area<ui::RawSheetArea>(*dialog), 16 * 1, 16 * 4 + 8),
+              OpaqueArgb(left.red, left.green, left.blue));
 
     prompts->modalScripts.push_back(pickBlack);
     EditQuarterTileAndColour(*dialog);
-    EXPECT_EQ(dialog->quarter(), 3);
     EXPECT_EQ(dialog->workingSet().Tile(kMetatile, Quarter::BottomRight), 0x23);
-    for (std::size_t k = 0; k < kWorldPaletteSize; ++k)
-      EXPECT_EQ(dialog->workingPalette()[k], k % 4 == 0 ? 0x0F : 0x20 + k) << k;
+    EXPECT_EQ(dialog->workingPalette()[4], 0x0F);
     EXPECT_EQ(dialog->subPalette(), 2);  // the press before the double click picks the row
     Find<QPushButton>(*dialog, ui::kDialogCancel)->click();
-    EXPECT_EQ(dialog->result(), ui::kDialogCancel);
     EXPECT_TRUE(std::ranges::equal(f.document.image(), image));
     EXPECT_EQ(f.set, set);
     EXPECT_EQ(f.tileBytes, tiles);
@@ -156,15 +140,12 @@ TEST_F(UiTest, TileEditorWritesOnOkOnly) {
     prompts->modalScripts.push_back(pickBlack);
     EditQuarterTileAndColour(*dialog);
     Press(Area<ui::PaletteRowsArea>(*dialog), {0, 16 * 3 + 17});
-    EXPECT_EQ(dialog->subPalette(), 3);
     Find<QPushButton>(*dialog, ui::kDialogOk)->click();
-    EXPECT_EQ(dialog->result(), ui::kDialogOk);
     f.document.Apply([&](const RomView& rom) { dialog->WriteTo(rom); });
     for (std::size_t k = 0; k < kWorldPaletteSize; ++k)
       EXPECT_EQ(f.Rom(kWorldPaletteOffset + k), k % 4 == 0 ? 0x0F : 0x20 + k) << k;
     EXPECT_EQ(f.Rom(kMetatileAttributesOffset + kMetatile), 0xFF);
     EXPECT_EQ(f.set.Tile(kMetatile, Quarter::BottomRight), 0x23);
-    EXPECT_EQ(f.set.Tile(kMetatile, Quarter::TopLeft), kQuarterTile);
     EXPECT_EQ(f.set.attributes[kMetatile], 0xFF);
     // Tile numbers and tile bytes reach the image through the page, not here.
     EXPECT_EQ(f.Rom(kMetatileTilesOffset + 3 * kMetatileCount + kMetatile), 0x07);
@@ -179,7 +160,6 @@ TEST_F(UiTest, TileEditorInvertSwapsTwoColoursOfTheChosenTile) {
   auto& closeUp = Area<ui::CloseUpArea>(*dialog);
   const auto pixel = [](int column, int row) { return QPoint(16 * column + 8, 16 * row + 8); };
   EXPECT_EQ(PaintedAt(closeUp, 8, 8), f.palette.Argb(0x25));  // colour 1 of sub-palette 1
-  EXPECT_EQ(PaintedAt(closeUp, 16 * 4, 16 * 1), f.palette.Argb(0x26));
 
   // Outside Invert mode a close-up click only repaints.
   Press(closeUp, pixel(0, 0));
@@ -187,7 +167,6 @@ TEST_F(UiTest, TileEditorInvertSwapsTwoColoursOfTheChosenTile) {
   EXPECT_EQ(dialog->workingTileBytes(), tiles);
 
   auto* invert = Find<QPushButton>(*dialog, 1680);
-  ASSERT_TRUE(invert->isCheckable());
   invert->click();
   ASSERT_EQ(prompts->messages.size(), 1u);
   EXPECT_EQ(prompts->messages[0].text, QStringLiteral("Select the two colors you wish to swap."));
@@ -202,7 +181,6 @@ TEST_F(UiTest, TileEditorInvertSwapsTwoColoursOfTheChosenTile) {
   expected[at + 8] = 0xF0;
   expected[at + 9] = 0x00;
   EXPECT_EQ(dialog->workingTileBytes(), expected);
-  EXPECT_EQ(PaintedAt(closeUp, 8, 8), f.palette.Argb(0x26));
   EXPECT_EQ(f.tileBytes, tiles);
 
   // The same colour twice is refused and both picks are cleared.
@@ -211,20 +189,7 @@ TEST_F(UiTest, TileEditorInvertSwapsTwoColoursOfTheChosenTile) {
   ASSERT_EQ(prompts->messages.size(), 2u);
   EXPECT_EQ(prompts->messages[1].text,
             QStringLiteral("Cannot invert with the both colors being the same!"));
-  EXPECT_EQ(prompts->messages[1].icon, MessageIcon::Error);
   EXPECT_EQ(dialog->workingTileBytes(), expected);
-
-  // Unchecking forgets a first pick.
-  Press(closeUp, pixel(0, 0));
-  invert->click();
-  invert->click();
-  Press(closeUp, pixel(0, 0));  // colour 2
-  Press(closeUp, pixel(7, 7));  // colour 0
-  expected[at + 8] = 0x0F;
-  for (std::size_t r = 2; r < 8; ++r)
-    expected[at + 8 + r] = 0xFF;
-  EXPECT_EQ(dialog->workingTileBytes(), expected);
-  EXPECT_EQ(prompts->messages.size(), 3u);
 
   Find<QPushButton>(*dialog, ui::kDialogOk)->click();
   EXPECT_EQ(f.tileBytes, expected);
@@ -255,11 +220,6 @@ TEST_F(UiTest, EncounterDomainsGridFollowsTheMap) {
   DomainsFixture f;
   const std::vector<uint8_t> image = ImageBytes(f.document);
   ui::EncounterDomainsDialog dialog(f.document, nullptr);
-  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Changing the encounter indexes"));
-  const auto labels = dialog.findChildren<QLabel*>();
-  EXPECT_TRUE(std::ranges::any_of(labels, [](QLabel* l) {
-    return l->text() == QString::fromLatin1(ui::kDomainsReferenceText);
-  }));
   EXPECT_NE(QString::fromLatin1(ui::kDomainsReferenceText).indexOf("coorspond"), -1);
   // Field 1551 stands first in the third row.
   QLineEdit* field = Find<QLineEdit>(dialog, 1551);
@@ -267,8 +227,7 @@ TEST_F(UiTest, EncounterDomainsGridFollowsTheMap) {
   ASSERT_NE(grid, nullptr);
   int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
   grid->getItemPosition(grid->indexOf(field), &row, &column, &rowSpan, &columnSpan);
-  EXPECT_EQ(row, 3);
-  EXPECT_EQ(column, 1);
+  EXPECT_EQ(std::pair(row, column), std::pair(3, 1));
   EXPECT_EQ(field->text(), QStringLiteral("16"));
   EXPECT_EQ(Find<QLineEdit>(dialog, 1600)->text(), QStringLiteral("63"));
 
@@ -283,20 +242,14 @@ TEST_F(UiTest, EncounterDomainsGridFollowsTheMap) {
   Find<QLineEdit>(edit, 1539)->setText(QStringLiteral("115"));
   Find<QPushButton>(edit, ui::kDialogOk)->click();
   f.Store(edit);
-  DomainTable expected = f.Table(false);
-  EXPECT_EQ(f.document.view().Byte(0x2C220), 7);
-  EXPECT_EQ(expected[16], 7);
-  EXPECT_EQ(expected[0], 115);
-  EXPECT_EQ(expected[1], 0);
-  EXPECT_EQ(expected[2], 115);
-  EXPECT_EQ(expected[3], 3);
+  EXPECT_EQ(f.document.view().Byte(0x2C220), 7);  // domain 16
+  EXPECT_EQ(f.document.view().Bytes(0x2C210, 4), (std::vector<uint8_t>{115, 0, 115, 3}));
 }
 
 TEST_F(UiTest, EncounterDomainsSwitchStoresTheShownTableFirst) {
   DomainsFixture f;
   ui::EncounterDomainsDialog dialog(f.document, nullptr);
   auto* box = Find<QCheckBox>(dialog, 1601);
-  EXPECT_EQ(box->text(), QStringLiteral("Mysidia Tower completed"));
   QLineEdit* field = Find<QLineEdit>(dialog, 1551);
 
   field->setText(QStringLiteral("40"));

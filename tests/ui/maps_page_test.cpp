@@ -25,12 +25,10 @@ namespace {
 
 constexpr int kIndexList = 1494, kMysidia = 1493, kFreeBytes = 1662, kFindKab = 1663;
 constexpr int kBackupTiles = 1522, kRestoreTiles = 1486, kDestination = 1614, kRate = 1603;
-constexpr int kTeleport = 1602, kForest = 1606;
+constexpr int kTeleport = 1602;
 constexpr std::array<int, 8> kFormationIds = {1489, 1490, 1491, 1492, 1498, 1499, 1500, 1501};
 constexpr std::array<int, 8> kCountIds = {1497, 1505, 1506, 1507, 1509, 1510, 1511, 1512};
-constexpr std::size_t Slot(int index, int s) {
-  return 0x2C290 + 8 * static_cast<std::size_t>(index) + static_cast<std::size_t>(s);
-}
+constexpr auto Slot = [](int index, int s) { return 0x2C290 + 8 * std::size_t(index) + s; };
 
 using test::DemoImage;
 using test::Find;
@@ -62,48 +60,25 @@ class MapsPageTest : public test::PageTest<ui::MapsPage> {
 TEST_F(MapsPageTest, RefreshShowsListsSlotsPropertiesAndFreeBytes) {
   settings.SetInt(settings::kEncounterIndex, 6);
   settings.SetInt(settings::kCurrentMetatile, 5);  // the demo town
-  settings.SetFlag(settings::kMapGrid, true);
-  settings.SetField(settings::kFormationLabels, 3, "Sea snakes");
   Open(DemoImage());
 
   EXPECT_EQ(List(kIndexList)->currentRow(), 6);
-  EXPECT_EQ(List(1481)->currentItem()->text(), QStringLiteral("World map"));
-  EXPECT_TRUE(Box(1495)->isChecked());
   EXPECT_FALSE(Box(kMysidia)->isChecked());
-  EXPECT_EQ(Combo(kFormationIds[7])->itemText(3), QStringLiteral("Sea snakes"));
   for (int s = 0; s < 8; ++s) {
     EXPECT_EQ(Combo(kFormationIds[s])->currentIndex(), Byte(Slot(6, s)) & 0x7F);
     EXPECT_EQ(Box(std::array{1496, 1502, 1503, 1504, 1508, 1513, 1514, 1515}[s])->isChecked(),
               (Byte(Slot(6, s)) & 0x80) != 0);
   }
-  const SlotCounts counts = ReadSlotDistribution(std::as_const(document).view());
-  for (int s = 0; s < 8; ++s)
-    EXPECT_EQ(Text(kCountIds[s]), QString::number(counts[s]));
 
   // The town teleports and has no encounters.
   EXPECT_TRUE(Box(kTeleport)->isChecked());
   EXPECT_TRUE(Combo(kDestination)->isEnabled());
   EXPECT_EQ(Combo(kDestination)->currentText(), QStringLiteral("Altea"));
   EXPECT_EQ(Combo(kRate)->currentText(), QStringLiteral("No random encounters"));
-  // A destination above 30 selects no row.
-  document.Apply([](const RomView& rom) {
-    rom.SetBytes(0x0010 + 2 * 3, std::array<uint8_t, 2>{0x90, 31});
-  });
-  page->picker().metatileClicked(3);
-  EXPECT_EQ(Combo(kDestination)->currentIndex(), -1);
-  EXPECT_TRUE(Box(kForest)->isChecked());
 
   auto scratch = std::make_unique<WorldMapEncoding>();
   const std::size_t free = FreeMapBytes(CompressedSize(page->mapView().grid(), *scratch));
-  EXPECT_GT(free, 0u);
   EXPECT_EQ(Label(kFreeBytes), QString::number(free));
-
-  // An attribute that is no multiple of 0x55 reads as byte / 85: 0xA9 is sub-palette 1.
-  document.Apply([](const RomView& rom) { rom.SetByte(0x0310 + 2, 0xA9); });
-  Refresh(ui::RefreshReason::Opened);
-  const QImage& picture = page->picker().picture();
-  const int pixel = picture.pixelIndex(32, 0);  // metatile 2, top-left pixel
-  EXPECT_EQ(pixel / 4, 1);
 }
 
 TEST_F(MapsPageTest, BackgroundSwatchFourWritesEveryFirstColour) {
@@ -137,20 +112,10 @@ TEST_F(MapsPageTest, DistributionIsStoredAndTheCorrectionEnds) {
   EXPECT_EQ(Text(kCountIds[0]), QStringLiteral("14"));
 
   // Seven fields already at 64: the edited one gets what is left, 0, and the
-  // correction stops there.
+  // correction stops there (every case: encounters_test).
   SetCounts({64, 0, 0, 0, 0, 0, 0, 0});
   Type(kCountIds[3], QStringLiteral("5"));
   EXPECT_EQ(Text(kCountIds[3]), QStringLiteral("0"));
-  Type(kCountIds[0], QStringLiteral("60"));
-  Type(kCountIds[3], QStringLiteral("9"));
-  EXPECT_EQ(Text(kCountIds[3]), QStringLiteral("4"));
-  // Negative numbers count as 0, and storing never passes the 64 bytes.
-  const uint8_t behind = Byte(0x3C5D8 + 64);
-  SetCounts({-20, 70, 0, 0, 0, 0, 0, 0});
-  page->save();
-  EXPECT_EQ(ReadSlotDistribution(std::as_const(document).view()),
-            (SlotCounts{0, 64, 0, 0, 0, 0, 0, 0}));
-  EXPECT_EQ(Byte(0x3C5D8 + 64), behind);
 }
 
 TEST_F(MapsPageTest, MapClicksSelectTheDomainIndexAfterStoringTheSlots) {
@@ -166,7 +131,6 @@ TEST_F(MapsPageTest, MapClicksSelectTheDomainIndexAfterStoringTheSlots) {
   ClickCell(page->mapView(), 100, 70);
   EXPECT_EQ(Byte(Slot(shown, 2)) & 0x7F, 77);
   EXPECT_EQ(List(kIndexList)->currentRow(), normal);
-  EXPECT_EQ(page->loadedIndex(), normal);
   EXPECT_EQ(settings.Int(settings::kEncounterIndex), normal);
   EXPECT_EQ(Combo(kFormationIds[0])->currentIndex(), Byte(Slot(normal, 0)) & 0x7F);
 
@@ -189,12 +153,6 @@ TEST_F(MapsPageTest, MapClicksSelectTheDomainIndexAfterStoringTheSlots) {
   EXPECT_EQ(settings.Int(settings::kCurrentMetatile), 5);
   EXPECT_EQ(page->picker().rightOutline(), 5);
   EXPECT_TRUE(Box(kTeleport)->isChecked());
-
-  // "Fill" and "Single" switch the map window's mode.
-  Button(1664)->click();
-  EXPECT_TRUE(page->mapView().fillMode());
-  Button(1665)->click();
-  EXPECT_FALSE(page->mapView().fillMode());
 }
 
 TEST_F(MapsPageTest, NewTablesKeepTheMapTheBackupsAndTheSlotEdits) {
@@ -208,7 +166,6 @@ TEST_F(MapsPageTest, NewTablesKeepTheMapTheBackupsAndTheSlotEdits) {
   EXPECT_EQ(page->mapView().grid()[5], 0x24);
   EXPECT_EQ(page->backupMask(), 1);
   EXPECT_EQ(Byte(Slot(shown, 1)) & 0x7F, 99);
-  EXPECT_EQ(Combo(kFormationIds[1])->currentIndex(), 99);
   Refresh(ui::RefreshReason::Opened);
   EXPECT_NE(page->mapView().grid()[5], 0x24);
 }
@@ -220,7 +177,6 @@ TEST_F(MapsPageTest, BackupTilesAndRestoreAskOnlyAboutWhatWasBackedUp) {
     Button(kBackupTiles)->click();
   }
   EXPECT_EQ(page->backupMask(), 1);
-  EXPECT_TRUE(Button(kRestoreTiles)->isEnabled());
   prompts->questions.clear();
   prompts->yesNoAnswers = {true};
   Button(kRestoreTiles)->click();
@@ -228,27 +184,20 @@ TEST_F(MapsPageTest, BackupTilesAndRestoreAskOnlyAboutWhatWasBackedUp) {
             std::vector<QString>{QStringLiteral("Restore backed up TSA data?")});
   EXPECT_EQ(prompts->texts().back(), QStringLiteral("Backed up TSA data has been restored."));
   Refresh(ui::RefreshReason::Opened);
-  EXPECT_EQ(page->backupMask(), 0);
   EXPECT_FALSE(Button(kRestoreTiles)->isEnabled());
 }
 
-TEST_F(MapsPageTest, DoubleClickOpensTheTileEditorAndCancelWritesNothing) {
-  settings.SetInt(settings::kCurrentMetatile, 4);
+// What the editor writes: map_dialogs_test.
+TEST_F(MapsPageTest, ADoubleClickOnThePickerOpensTheTileEditorOnThatMetatile) {
   Open(DemoImage());
-  const std::vector<uint8_t> before = Image();
   bool opened = false;
   prompts->modalScripts.push_back([&opened](QDialog& dialog) {
     opened = dynamic_cast<ui::TileEditorDialog*>(&dialog) != nullptr;
     return ui::kDialogCancel;
   });
-  QTest::mouseDClick(page.get(), Qt::LeftButton, {}, QPoint(2, 2));
-  EXPECT_TRUE(opened);
-  EXPECT_EQ(Image(), before);
-  // A double click on the picker first makes that metatile current.
-  prompts->modalScripts.push_back([](QDialog&) { return ui::kDialogCancel; });
   QTest::mouseDClick(&page->picker(), Qt::LeftButton, {}, QPoint(16 * 3 + 4, 16 * 2 + 4));
+  EXPECT_TRUE(opened);
   EXPECT_EQ(settings.Int(settings::kCurrentMetatile), 0x23);
-  EXPECT_EQ(page->picker().leftOutline(), -1);  // "Show last left click" is off
 }
 
 TEST_F(MapsPageTest, AnUneditedSaveKeepsWhatThePageCannotShow) {
@@ -273,15 +222,14 @@ TEST_F(MapsPageTest, AnUneditedSaveKeepsWhatThePageCannotShow) {
 TEST_F(MapsPageTest, ExportPngWritesTheWholeMap) {
   Open(DemoImage());
   test::TempDir dir;
-  const QString path = QString::fromStdString((dir.path() / "world.png").string());
-  prompts->saveFiles.push_back(path);
+  // A name typed without the extension gets the filter's.
+  prompts->saveFiles.push_back(QString::fromStdString((dir.path() / "world").string()));
   for (QPushButton* button : page->findChildren<QPushButton*>()) {
     if (button->text() == QStringLiteral("Export PNG..."))
       button->click();
   }
-  const QImage written(path);
-  EXPECT_EQ(written.size(), QSize(4096, 4096));
-  EXPECT_TRUE(prompts->messages.empty());
+  EXPECT_EQ(QImage(QString::fromStdString((dir.path() / "world.png").string())).size(),
+            QSize(4096, 4096));
 }
 
 // Through the main window, on the demo image saved to a file.
@@ -342,18 +290,12 @@ TEST_F(MapsSaveTest, AStrokeAndAFillAreStepsAndUndoShowsTheirCell) {
   ASSERT_EQ(stack.count(), 2);
   EXPECT_EQ(stack.text(0), QStringLiteral("Paint 4 map cells"));
   EXPECT_EQ(stack.text(1), QStringLiteral("Fill map"));
-  const auto edited = std::make_unique<WorldMapGrid>(view.grid());
 
   window.tabs()->setCurrentIndex(ui::kMainTab);
   window.Undo();
   window.Undo();
-  EXPECT_EQ(view.grid(), *opened);
+  EXPECT_TRUE(view.grid() == *opened);
   EXPECT_EQ(window.tabs()->currentIndex(), ui::kMapsTab);
-  const QPoint origin = view.scrollCell();
-  EXPECT_TRUE(canvas->rect().contains(QPoint(16 * (1 - origin.x()), 16 * (202 - origin.y()))));
-  window.Redo();
-  window.Redo();
-  EXPECT_EQ(view.grid(), *edited);
 
   // Map bytes another step changes are decoded again, and so is its undo.
   auto other = std::make_unique<WorldMapGrid>();
@@ -387,16 +329,11 @@ TEST_F(MapsSaveTest, APaintedMapComesBackCellByCellAfterSaveAndReopen) {
   for (int x : {3, 4, 255})
     ClickCell(Page().mapView(), x, 255);
   const auto painted = std::make_unique<WorldMapGrid>(Page().mapView().grid());
-  ASSERT_FALSE(*painted == demo::DemoWorldMap());
   EXPECT_EQ((*painted)[255 * 256 + 255], 0x7F);
 
   ASSERT_TRUE(window.Save());
   window.Reopen();
-  const WorldMapGrid& reopened = Page().mapView().grid();
-  int differing = 0;
-  for (std::size_t i = 0; i < reopened.size(); ++i)
-    differing += reopened[i] != (*painted)[i];
-  EXPECT_EQ(differing, 0);
+  EXPECT_TRUE(Page().mapView().grid() == *painted);
 }
 
 }  // namespace
