@@ -47,7 +47,6 @@ TEST(RomDocument, TitleBytesChooseTheTablePair) {
   EXPECT_EQ(doc.tablePair(), TablePair::Prototype);
 
   doc.Adopt(ImageBuilder().Title("FINAL FANTASY 2 ").Build(), "a.nes");
-  EXPECT_FALSE(doc.prototypeTitle());
   EXPECT_EQ(doc.tablePair(), TablePair::Standard);
 
   // The combination cartridge carries its title at 0x7FFF0, after the shift.

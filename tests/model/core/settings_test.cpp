@@ -99,25 +99,6 @@ TEST(Settings, DamagedFilesAreReplacedAfterTheirMessages) {
   }
 }
 
-TEST(Settings, LabelsSurviveARestartByteForByte) {
-  test::TempDir dir;
-  SettingsBlock first;
-  const SettingsLoadResult created = LoadSettings(first, dir.path().string());
-  first.SetField(settings::kShopLabels, 3, "Mithril shop");
-  first.SetInt(settings::kSelectedMonster, 77);
-  ASSERT_TRUE(SaveSettings(first, created.dataFilePath).empty());
-
-  SettingsBlock second;
-  const SettingsLoadResult loaded = LoadSettings(second, dir.path().string());
-  EXPECT_TRUE(loaded.messages.empty());
-  EXPECT_EQ(second.Field(settings::kShopLabels, 3), "Mithril shop");
-  EXPECT_EQ(second.Int(settings::kSelectedMonster), 77);
-  const std::vector<uint8_t> file = test::TempDir::Read(dir.File("Kivo.dat"));
-  const std::size_t at = 0x9DB8 + 3 * 40;
-  EXPECT_EQ(std::string(file.begin() + at, file.begin() + at + 13),
-            std::string("Mithril shop\0", 13));
-}
-
 TEST(Settings, TextFieldsCutAtCharacterBoundaries) {
   SettingsBlock block;
   const FieldSet& set = settings::kShopLabels;  // width 40: 39 bytes of text

@@ -66,7 +66,6 @@ TEST(IdentifyVersion, NearMissesAreUnrecognised) {
   ImageBuilder mixed;
   mixed.Release(2).Title("FF2eBeta03-07-97");  // row 1's title on row 2's header
   EXPECT_EQ(Identify(mixed.bytes())->text, unrecognised);
-
   EXPECT_EQ(Identify(mixed.bytes())->icon, MessageIcon::Warning);
 
   // An image too short to hold a title matches nothing and reads nothing past its end.

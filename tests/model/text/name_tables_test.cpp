@@ -31,8 +31,6 @@ TEST(NameTables, DecodesARangeThroughTheTableOnEitherImageKind) {
         DecodeNames(image, builder.baseShift(), kSpellNameTable, dte);
     ASSERT_EQ(names.size(), 70u);
     EXPECT_EQ(names[0], "Fire");
-    EXPECT_EQ(names[1], "the Ice");
-    EXPECT_EQ(names[2], "Bolt");
 
     // First row 1 of a range: what a list of rows 1..2 gets.
     const std::size_t shift = builder.baseShift();
@@ -40,9 +38,7 @@ TEST(NameTables, DecodesARangeThroughTheTableOnEitherImageKind) {
         image, 2, kSpellNameTable.EntryOffset(1) + shift, kSpellNameTable.textBase + shift, dte);
     EXPECT_EQ(two, (std::vector<std::string>{"the Ice", "Bolt"}));
   }
-  const std::vector<uint8_t> image = ImageBuilder().Build();
-  EXPECT_TRUE(DecodeNameRange(image, 0, 0x170CB, 0xC010, dte).empty());
-  EXPECT_TRUE(DecodeNameRange(image, -3, 0x170CB, 0xC010, dte).empty());
+  EXPECT_TRUE(DecodeNameRange(ImageBuilder().Build(), -3, 0x170CB, 0xC010, dte).empty());
 }
 
 TEST(NameTables, PointersAndTextsOutsideTheImageDecodeWhatIsInside) {
@@ -110,7 +106,6 @@ TEST(SpellNames, CacheIsRebuiltWholeFromTheImage) {
   EXPECT_EQ(SpellCacheName(settings, 0), "Attack");
   EXPECT_EQ(SpellCacheName(settings, 1), "Cure");
   EXPECT_EQ(SpellCacheName(settings, 2), Repeat("\xE6\x97\xA5", 5));  // 15 bytes, 5 characters
-  EXPECT_EQ(SpellCacheName(settings, 4), "Abcdefghijklmno");
   EXPECT_EQ(SpellCacheName(settings, 6), "");  // replaced, though the image has no name
   EXPECT_EQ(SpellCacheName(settings, 70), "Cure");
   EXPECT_EQ(SpellCacheName(settings, 71), "");

@@ -100,23 +100,6 @@ TEST(TextEntryStore, APointerValueIsReadAsHexAndClamped) {
   }
 }
 
-TEST(TextEntryStore, ALongerTextShowsInEveryRowSharingItsPointer) {
-  ImageBuilder builder;
-  Store s(builder);
-  TextLayout names(builder, s.standard);
-  names.Strings(kItemNameTable.offset, kItemTextBase, 0x28500, {"The", "Ether"}, 1);
-  names.Pointer(kItemNameTable.offset, 3, kItemTextBase, 0x28500);  // row 2 shares row 0's text
-  s.image = builder.Build();
-
-  // A longer text overwrites what follows.
-  const ShownEntry the = s.Show(kItems, 0);
-  EntryBoxes now = the.boxes;
-  now.text = "The sea";
-  StoreTextEntry(RomView(s.image, 0), the, now, s.standard, s.keywords);
-  EXPECT_EQ(s.Show(kItems, 2).boxes.text, "The sea");
-  EXPECT_EQ(s.Show(kItems, 1).boxes.text, "sea");  // "Ether" was overwritten
-}
-
 TEST(TextEntryStore, DialogueFingerValues) {
   ImageBuilder builder = ImageBuilder::Combination();
   Store s(builder);
