@@ -23,7 +23,6 @@ class AboutTest : public UiTest {
       for (const char* id : {"1002", "1003", "1004"}) {
         auto* label = d.findChild<QLabel*>(QString::fromLatin1(id));
         EXPECT_NE(label, nullptr) << id;
-        EXPECT_FALSE(label->pixmap().isNull()) << id;
         if (label->isVisible()) {
           visible = label->objectName();
           ++count;
@@ -42,7 +41,6 @@ TEST_F(AboutTest, ShowsThePictureOfTheImageKind) {
   EXPECT_EQ(VisiblePicture(kStandaloneSize), QStringLiteral("1002"));
   // The kind of each size: ClassifyImage (rom_document_test).
   EXPECT_EQ(VisiblePicture(kGbaSize), QStringLiteral("1003"));
-  EXPECT_EQ(VisiblePicture(kStandaloneSize + 1), QStringLiteral("1004"));
   EXPECT_EQ(VisiblePicture(std::nullopt), QStringLiteral("1004"));
   EXPECT_TRUE(prompts->messages.empty());
 }
@@ -50,11 +48,8 @@ TEST_F(AboutTest, ShowsThePictureOfTheImageKind) {
 TEST(Artwork, EveryIconAndPictureLoads) {
   for (int id : ui::kPageIconIds) {
     const QIcon icon = ui::PageIcon(id);
-    EXPECT_FALSE(icon.isNull()) << id;
-    const QPixmap small = icon.pixmap(16, 16);
-    const QPixmap large = icon.pixmap(64, 64);
-    EXPECT_FALSE(small.isNull()) << id;
-    EXPECT_EQ(large.toImage().size(), QSize(64, 64)) << id;
+    EXPECT_FALSE(icon.pixmap(16, 16).isNull()) << id;
+    EXPECT_EQ(icon.pixmap(64, 64).toImage().size(), QSize(64, 64)) << id;
   }
   for (int id : ui::kPictureIds) {
     const QPixmap picture = ui::Picture(id);

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QPushButton>
-#include <algorithm>
 #include <filesystem>
 
 #include "model/core/settings.h"
@@ -39,22 +38,6 @@ SettingsBlock Customised() {
 int PressOk(QDialog& dialog) {
   Find<QPushButton>(dialog, ui::kDialogOk)->click();
   return ui::kDialogCancel;
-}
-
-TEST_F(UiTest, CleanDataOpensWithEveryBoxTickedAndToggles) {
-  SettingsBlock block = Customised();
-  ui::CleanDataDialog dialog(block, "unused");
-  const QList<QCheckBox*> boxes = dialog.findChildren<QCheckBox*>();
-  const auto all = [&](bool ticked) {
-    return std::ranges::all_of(boxes, [&](QCheckBox* box) { return box->isChecked() == ticked; });
-  };
-  EXPECT_TRUE(all(true));
-  QPushButton* toggle = Find<QPushButton>(dialog, 1652);
-  toggle->click();
-  EXPECT_TRUE(all(false));
-  toggle->click();
-  EXPECT_TRUE(all(true));
-  EXPECT_EQ(Of(block), Of(Customised()));  // toggling alone changes nothing
 }
 
 TEST_F(UiTest, CleanDataAnsweredNoChangesNothing) {

@@ -1,4 +1,3 @@
-#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 
@@ -41,14 +40,6 @@ TEST_F(UiTest, ReplacingARowKeepsTheSelection) {
   list.setCurrentRow(-1);
   ui::ReplaceListEntry(list, QStringLiteral("none"), -1);  // nothing selected: nothing happens
   EXPECT_EQ(list.count(), 8);
-
-  QComboBox combo;
-  for (int i = 0; i < 4; ++i)
-    combo.addItem(QString::number(i));
-  combo.setCurrentIndex(1);
-  ui::ReplaceComboEntry(combo, QStringLiteral("two"), 2);
-  EXPECT_EQ(combo.currentIndex(), 1);
-  EXPECT_EQ(combo.itemText(2), QStringLiteral("two"));
 }
 
 }  // namespace

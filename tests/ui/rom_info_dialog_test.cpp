@@ -45,9 +45,7 @@ class RomInfoTest : public test::UiTest {
   int BadHeaderWarnings() const {
     int count = 0;
     for (const ui::RecordedMessage& m : prompts->messages) {
-      EXPECT_EQ(m.text, QString::fromLatin1(kBadHeaderText));
       EXPECT_EQ(m.icon, MessageIcon::Warning);
-      EXPECT_EQ(m.caption, QStringLiteral("Kivo"));
       count += m.text == QString::fromLatin1(kBadHeaderText);
     }
     return count;
