@@ -122,22 +122,10 @@ TEST_F(FormationPageTest, SetEditsReachEveryFormationSharingTheRow) {
   EXPECT_EQ(Byte(QuantityRow(7) + 1) & 0x0F, 3);
 }
 
-TEST_F(FormationPageTest, EditsWithoutANumberAndIndexesWithoutARowKeepTheImage) {
-  demo::ImageBuilder image = DemoImage();
-  image.Byte(Record(20) + 5, 0x50).Byte(Record(20) + 6, 125);
-  settings.SetInt(settings::kSelectedFormation, 20);
-  Open(image);
-
-  // Set indexes beyond the rows: nothing selected, nothing to edit.
-  EXPECT_EQ(Combo(kMonsterIndex)->currentIndex(), -1);
-  EXPECT_FALSE(Combo(Enemy(0))->isEnabled());
-  Edit(Picture(0))->clear();
-  Edit(kUnknown)->setText(QStringLiteral("zz"));
-  EXPECT_TRUE(SaveChangesNothing());                         // no byte of any table changed
-  EXPECT_EQ(Edit(Picture(0))->text(), QStringLiteral("4"));  // shown again as stored
-
-  // An empty quantity edit keeps its nibble; "Unknown:" keeps the low byte.
-  Formations()->setCurrentRow(21);
+// Set indexes past their tables: formation_test.
+TEST_F(FormationPageTest, AnEmptyQuantityKeepsItsNibbleAndUnknownItsLowByte) {
+  settings.SetInt(settings::kSelectedFormation, 21);
+  Open(DemoImage());
   const uint8_t quantity = Byte(QuantityRow(21));
   Edit(Least(0))->clear();
   Edit(Greatest(0))->setText(QStringLiteral("9"));
@@ -191,7 +179,7 @@ TEST_F(FormationPageTest, EditsAreStepsAsMadeAndUndoShowsThem) {
   EXPECT_EQ(Edit(Picture(2))->text(), QString::number(pictures >> 4));
 }
 
-TEST_F(FormationPageTest, MovingOnStoresEveryFieldAndPatternLabelsHold29Characters) {
+TEST_F(FormationPageTest, MovingOnStoresEveryFieldOfTheRecord) {
   settings.SetInt(settings::kSelectedFormation, 10);
   Open(DemoImage());
   Box(UsesPalette2(0))->setChecked(true);
@@ -206,13 +194,6 @@ TEST_F(FormationPageTest, MovingOnStoresEveryFieldAndPatternLabelsHold29Characte
   EXPECT_EQ(Byte(Record(10) + 1), 0x2B);
   EXPECT_EQ(Byte(Record(10) + 2), 0xC9);
   EXPECT_EQ(Byte(kExtra + 10), 0x3C);
-
-  // A pattern table's label holds 29 characters and keeps the selection.
-  AnswerLabel(QString(40, u'p'));
-  Button(1480)->click();
-  EXPECT_EQ(Combo(kPattern)->itemText(4), QString(29, u'p'));
-  EXPECT_EQ(Combo(kPattern)->currentIndex(), 4);
-  EXPECT_EQ(settings.Field(settings::kPatternTableLabels, 4), std::string(29, 'p'));
 }
 
 }  // namespace

@@ -142,7 +142,7 @@ TEST_F(MapViewTest, CloseBoxMinimisesFromNormalAndRestoresOtherwise) {
 
   view->setWindowState(Qt::WindowMaximized);
   EXPECT_EQ(State(), 2);
-  EXPECT_FALSE(view->close());
+  EXPECT_FALSE(view->close());  // restores
   EXPECT_EQ(State(), 1);
   view->resize(420, 330);
   EXPECT_EQ(settings.Int(settings::kMapWindowWidth), 420);

@@ -218,14 +218,6 @@ TEST_F(MonsterPageTest, SpoilsAndGilAmounts) {
   Combo(kSpoilsSlots[4])->setItemText(195, QStringLiteral("44"));
   page->save();
   EXPECT_EQ(Word(kGil + 6), 44);
-
-  // A spoils set index with no row is kept and addresses no set.
-  demo::ImageBuilder odd = DemoImage();
-  SameIndexes(odd, 7, 0, 0xFF, 60);
-  Open(odd, 7);
-  ExpectRawValue(kSpoilsSet, "0x3C");
-  EXPECT_FALSE(Combo(kSpoilsSlots[0])->isEnabled());
-  EXPECT_TRUE(SaveChangesNothing());
   Pick(kSpoilsSet, 2);
   page->save();
   EXPECT_EQ(Byte(kSpoilsIndex + 7), 2);
@@ -234,7 +226,6 @@ TEST_F(MonsterPageTest, SpoilsAndGilAmounts) {
 TEST_F(MonsterPageTest, AiPacksAndActions) {
   demo::ImageBuilder image = DemoImage();
   SameIndexes(image, 2, 0, 4, 0).Bytes(kPacks + 8 * 4, {0, 1, 135, 136, 0xFF, 7, 8, 9});
-  SameIndexes(image, 3, 0, 0x3A, 0);  // pack 58: no such pack
   Open(image, 2);
   EXPECT_EQ(Row(kAiPack), 5);
   EXPECT_TRUE(Button(kChangeLabel)->isEnabled());
@@ -267,14 +258,9 @@ TEST_F(MonsterPageTest, AiPacksAndActions) {
   Button(kChangeLabel)->click();
   EXPECT_EQ(prompts->texts(),
             std::vector<QString>{QStringLiteral("Sorry, you cannot change the default label.")});
-
-  // A pack byte with no row: no selection, no actions, written back unchanged.
-  Select(3);
-  ExpectRawValue(kAiPack, "0x3A");
-  EXPECT_FALSE(Combo(kFirstAction)->isEnabled());
-  EXPECT_TRUE(SaveChangesNothing());
 }
 
+// AI packs and spoils sets without a row: monster_test.
 TEST_F(MonsterPageTest, IndexesWithoutARowAreKept) {
   demo::ImageBuilder image = DemoImage();
   SameIndexes(image, 9, 1, 0xFF, 0).Byte(Record(9) + 1, 32).Byte(Record(9) + 2, 0xFF);
