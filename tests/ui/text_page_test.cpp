@@ -57,10 +57,6 @@ class TextPageTest : public test::PageTest<ui::TextPage> {
   EntryLocation Where(int category, int row) {
     return LocateEntry(document.image(), document.baseShift(), category, row);
   }
-  std::vector<uint8_t> At(std::size_t index, std::size_t count) {
-    const auto image = document.image();
-    return {image.begin() + index, image.begin() + index + count};
-  }
   QLabel* Count() { return page->findChild<QLabel*>(QStringLiteral("byteCount")); }
   QString ByteCount() { return Count()->text(); }
   bool ByteCountMarked() { return Count()->property("marked").toBool(); }
@@ -127,13 +123,13 @@ TEST_F(TextPageTest, CharacterNamesAreSixBytesAndHaveNoPointer) {
   Edit(1217)->clear();
   Edit(1212)->setText(QStringLiteral("1234"));
   Entries()->setCurrentRow(1);
-  EXPECT_EQ(At(0xF92, 6), std::vector<uint8_t>(6, 0xFF));
+  EXPECT_EQ(Bytes(0xF92, 6), std::vector<uint8_t>(6, 0xFF));
 
   Edit(1217)->setText(QStringLiteral("Gwendolyn"));
   EXPECT_EQ(ByteCount(), QStringLiteral("6 bytes, was 6, cut to fit"));
   EXPECT_TRUE(ByteCountMarked());
   Entries()->setCurrentRow(2);
-  EXPECT_EQ(At(0xF92 + 0x80, 6), Codes("Gwendo"));
+  EXPECT_EQ(Bytes(0xF92 + 0x80, 6), Codes("Gwendo"));
 }
 
 TEST_F(TextPageTest, ANewPointerValueTakesEffectWhenTheEntryIsShownAgain) {
@@ -146,9 +142,9 @@ TEST_F(TextPageTest, ANewPointerValueTakesEffectWhenTheEntryIsShownAgain) {
   Entries()->setCurrentRow(3);
 
   EXPECT_EQ(
-      At(salve.pointerLocation, 2),
+      Bytes(salve.pointerLocation, 2),
       (std::vector<uint8_t>{uint8_t(bigSalve.pointerValue), uint8_t(bigSalve.pointerValue >> 8)}));
-  EXPECT_EQ(At(salve.textLocation, 6), Stored("Tonic"));
+  EXPECT_EQ(Bytes(salve.textLocation, 6), Stored("Tonic"));
   Entries()->setCurrentRow(0);
   EXPECT_EQ(Text(1217).toStdString(), demo::DemoItemName(2));
 
@@ -183,7 +179,7 @@ TEST_F(TextPageTest, PreferDteIsKeptPerCategory) {
   EXPECT_EQ(ByteCount(), QStringLiteral("8 bytes, was 6"));
   prompts->choiceAnswers.push_back(0);  // Write anyway
   Entries()->setCurrentRow(1);
-  EXPECT_EQ(At(salve.textLocation, 8), Stored("the sea"));
+  EXPECT_EQ(Bytes(salve.textLocation, 8), Stored("the sea"));
 
   // With Prefer DTE the pairs of the DTE table are taken.
   Entries()->setCurrentRow(0);
@@ -194,7 +190,7 @@ TEST_F(TextPageTest, PreferDteIsKeptPerCategory) {
   Entries()->setCurrentRow(1);
   const uint8_t th = demo::kDemoFirstPairCode + 1;
   const uint8_t eBlank = demo::kDemoFirstPairCode;
-  EXPECT_EQ(At(salve.textLocation, 6),
+  EXPECT_EQ(Bytes(salve.textLocation, 6),
             (std::vector<uint8_t>{th, eBlank, Code('s'), Code('u'), Code('n'), 0x00}));
 
   Select(1);
@@ -220,7 +216,7 @@ TEST_F(TextPageTest, DialogueWithALineBreakAndAKeyword) {
   expected.insert(expected.end(), {kKeywordCode, tentId, demo::kDemoLineBreakCode});
   const std::vector<uint8_t> now = Stored("now");
   expected.insert(expected.end(), now.begin(), now.end());
-  EXPECT_EQ(At(scout.textLocation, 16), expected);
+  EXPECT_EQ(Bytes(scout.textLocation, 16), expected);
   Entries()->setCurrentRow(3);
   EXPECT_EQ(Dialogue()->toPlainText(), QStringLiteral("Take the Tent\nnow"));
 
@@ -289,7 +285,7 @@ TEST_F(TextPageTest, ATextThatGrowsAsksBeforeOverwritingWhatFollows) {
   prompts->choiceAnswers.push_back(kWrite);
   EXPECT_TRUE(page->confirmStore());
   page->save();
-  EXPECT_EQ(At(salve.textLocation, 7), Stored("Potion")) << "Big Salve is empty now";
+  EXPECT_EQ(Bytes(salve.textLocation, 7), Stored("Potion")) << "Big Salve is empty now";
 
   // Bytes where no text starts are named as such.
   EXPECT_EQ(TextStartingIn(document.image(), 0, 0x10, 0x20, dte, {}), "bytes of no known text");
