@@ -57,12 +57,13 @@ class TempDir {
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
   }
 
-  // Every file in the folder with its bytes: equal snapshots mean no file
-  // changed and none was left beside them.
+  // Every entry in the folder with its bytes (none for a folder): equal
+  // snapshots mean no file changed and none was left beside them.
   std::map<std::string, std::vector<uint8_t>> Snapshot() const {
     std::map<std::string, std::vector<uint8_t>> files;
     for (const auto& entry : std::filesystem::directory_iterator(path_))
-      files[entry.path().filename().string()] = Read(entry.path().string());
+      files[entry.path().filename().string()] =
+          entry.is_regular_file() ? Read(entry.path().string()) : std::vector<uint8_t>{};
     return files;
   }
 

@@ -44,10 +44,6 @@ Messages Plain(Messages messages) {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-std::size_t EntriesIn(const fs::path& folder) {
-  return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
-}
-
 // Runs `read` and fails, instead of hanging, when it waits on the FIFO at
 // `fifo`; opening the FIFO for writing then releases the reader.
 template <typename T>
@@ -192,7 +188,7 @@ TEST(BadDataFile, KivoDatAsAFolderRunsOnDefaultsAndReportsEveryWrite) {
   ASSERT_EQ(cleaned.messages.size(), 2u);
   EXPECT_EQ(cleaned.messages[1].text, kCleanWriteFailedText);
   EXPECT_TRUE(fs::is_directory(folder / "inside"));
-  EXPECT_EQ(EntriesIn(dir.path()), 1u);
+  EXPECT_EQ(dir.Snapshot().size(), 1u);
 }
 
 }  // namespace

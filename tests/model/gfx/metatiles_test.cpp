@@ -85,41 +85,5 @@ TEST(DrawMetatiles, UsesTheCallersCopiesOfTheDefinitions) {
   EXPECT_EQ(target[0x0310 + 0x24], 0xAA);  // attributes are not written here
 }
 
-TEST(DrawMetatiles, ShortImagesAndSmallCanvasesStayInBounds) {
-  const MasterPalette palette;
-  // Images ending inside the definitions, the palette and the tile sheet.
-  for (std::size_t size :
-       {std::size_t{0}, std::size_t{0x200}, std::size_t{0x3A0}, std::size_t{0x8010 + 0x105}}) {
-    SCOPED_TRACE(size);
-    ImageBuilder image(size);
-    image.Fill(0, size, 0x55);
-    const std::vector<uint8_t> bytes = image.Build();
-    const ConstRomView rom(bytes, 0);
-    const MetatileSet set = MetatileSet::Read(rom);
-    TileCanvas canvas(kMetatileCanvasWidth, kMetatileCanvasHeight);
-    DrawMetatiles(canvas, palette, rom, set);
-    // Bytes past the end read as 0: metatile 0x7F's bottom-right tile
-    // number and attribute lie past 0x200, so it shows tile 0 in sub-palette 0.
-    if (size <= 0x200) {
-      EXPECT_EQ(canvas.Pixel(255, 127), 0);
-    }
-  }
-
-  ImageBuilder image;
-  PlaceFixture(image);
-  const std::vector<uint8_t> bytes = image.Build();
-  TileCanvas small(100, 20);
-  DrawMetatiles(small, palette, ConstRomView(bytes, 0), MetatileSet::Read(ConstRomView(bytes, 0)));
-  EXPECT_EQ(small.Pixel(16, 0), 3);
-
-  // Inputs shorter than 32 colours or 256 tiles give colour 0x00 and blank tiles.
-  TileCanvas canvas(kMetatileCanvasWidth, kMetatileCanvasHeight);
-  const uint8_t twoColours[] = {0x16, 0x2A};
-  DrawMetatiles(canvas, palette, twoColours, std::span<const uint8_t>(), MetatileSet{});
-  EXPECT_EQ(canvas.colourTable()[1], palette.Argb(0x2A));
-  EXPECT_EQ(canvas.colourTable()[2], palette.Argb(0x00));
-  EXPECT_EQ(canvas.Pixel(200, 100), 0);
-}
-
 }  // namespace
 }  // namespace kivo

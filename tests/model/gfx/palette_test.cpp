@@ -63,24 +63,6 @@ TEST(LoadPaletteFile, ShortFileChangesOnlyTheComponentsItHolds) {
   EXPECT_EQ(empty, before);
 }
 
-TEST(LoadPaletteFile, UnreadableFileLeavesThePaletteAndWarns) {
-  test::TempDir dir;
-  MasterPalette palette;
-  ASSERT_TRUE(LoadPaletteFile(palette, dir.Write("a.pal", PaletteFile(kPaletteFileSize))).ok);
-  const MasterPalette loaded = palette;
-
-  for (const std::string& path : {dir.File("missing.pal"), dir.path().string(), std::string()}) {
-    SCOPED_TRACE(path);
-    const PaletteLoadOutcome outcome = LoadPaletteFile(palette, path);
-    EXPECT_FALSE(outcome.ok);
-    ASSERT_EQ(outcome.messages.size(), 1u);
-    EXPECT_EQ(outcome.messages[0].text, kPaletteLoadFailedText);
-    EXPECT_EQ(outcome.messages[0].icon, MessageIcon::Warning);
-    EXPECT_TRUE(outcome.messages[0].detail.starts_with(path + ": "));
-    EXPECT_EQ(palette, loaded);
-  }
-}
-
 TEST(MasterPalette, LookupsStayInsideTheTable) {
   MasterPalette palette;
   palette[0x05] = ColourEntry{1, 2, 3, 0xFF};

@@ -44,13 +44,6 @@ TEST(Encounters, SlotsKeepFormationAndSecondFormationFlag) {
   WriteEncounterSlots(rom, 5, slots);
   EXPECT_EQ(rom.Byte(kEncounterSlotsOffset + 40), 0xE4);
   EXPECT_EQ(rom.Byte(kEncounterSlotsOffset + 47), 0x80);
-
-  // No index 116: nothing read, nothing written behind the last index.
-  const std::vector<uint8_t> before = builder.bytes();
-  WriteEncounterSlots(rom, kEncounterIndexCount, slots);
-  WriteEncounterSlots(rom, -1, slots);
-  EXPECT_EQ(builder.bytes(), before);
-  EXPECT_EQ(ReadEncounterSlots(rom, 200), EncounterSlots{});
 }
 
 TEST(Encounters, DistributionIsReadAndStoredWithinItsSixtyFourBytes) {

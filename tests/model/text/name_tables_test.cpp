@@ -41,29 +41,6 @@ TEST(NameTables, DecodesARangeThroughTheTableOnEitherImageKind) {
   EXPECT_TRUE(DecodeNameRange(ImageBuilder().Build(), -3, 0x170CB, 0xC010, dte).empty());
 }
 
-TEST(NameTables, PointersAndTextsOutsideTheImageDecodeWhatIsInside) {
-  const CharTable table = demo::FixtureTable();
-  // The image ends inside the item pointer table: missing pointer bytes read
-  // as 0, and a text with no terminator stops at the end of the image.
-  ImageBuilder builder(0x28213);
-  builder.Fill(0x28010, 0x200, 0x8A);    // "AAAA..." up to the pointer table
-  builder.Word(0x28210, 0x8000);         // entry 0 leads to 0x28010
-  builder.Byte(0x28212, 0x8B);           // entry 1: low byte inside, high byte outside
-  builder.Bytes(0x2009B, {0x8C, 0x00});  // "C" where entry 1 leads
-  builder.Bytes(0x20010, {0x8D, 0x00});  // "D" where pointer 0 leads
-  const std::vector<uint8_t> image = builder.Build();
-  const std::vector<std::string> names = DecodeNames(image, 0, kItemNameTable, table);
-  ASSERT_EQ(names.size(), 256u);
-  EXPECT_EQ(names[0], Repeat("A", 0x200));
-  EXPECT_EQ(names[1], "C");
-  EXPECT_EQ(names[255], "D");  // wholly outside: pointer 0
-  // Text at 0x28211: the pointer's high byte 0x80 ("0"), then 0x8B ("B"), then the end.
-  EXPECT_EQ(DecodeNameRange(image, 1, 0x28210, 0x20211, table).front(), "0B");
-  EXPECT_EQ(DecodeNameRange(image, 1, 0x28210, 0x30000, table).front(), "");
-  EXPECT_EQ(DecodeNameRange(image, 2, 0x30000, 0x20010, table),
-            (std::vector<std::string>{"D", "D"}));
-}
-
 TEST(NameTables, BuildKeywordNamesReplacesTheWholeCache) {
   CharTable dte = demo::FixtureDteTable();
   dte[0x30] = "\xC3\xA9";  // é, two bytes

@@ -100,20 +100,5 @@ TEST(TextCategories, EntriesDecodeAsTheTextPageShowsThem) {
   EXPECT_TRUE(EntryRowTexts(f.image, shift, kPrologueCategory, f.dte, settings).empty());
 }
 
-TEST(TextCategories, AnImageTooShortForThePointersReadsNothingOutside) {
-  const CharTable dte = demo::FixtureDteTable();
-  const KeywordNames keywords{};
-  const std::vector<uint8_t> image(0x100, 0x8A);
-  SettingsBlock settings;
-  for (int category = 0; category < kTextCategoryCount; ++category) {
-    const TextEntry entry = ReadTextEntry(image, 0x40000, category, 0, dte, keywords);
-    EXPECT_EQ(entry.text, "") << category;
-    EXPECT_EQ(entry.location.pointerValue, 0) << category;
-    EXPECT_EQ(EntryRowTexts(image, 0x40000, category, dte, settings).size(),
-              std::size_t(GetTextCategory(category).rows))
-        << category;
-  }
-}
-
 }  // namespace
 }  // namespace kivo

@@ -138,7 +138,6 @@ TEST(TextEntryStore, TextsAreCutAtTheEndOfTheImage) {
   Store s(builder);
   TextLayout names(builder, s.standard);
   names.Pointer(kItemNameTable.offset, 1, kItemTextBase, 0x30000 - 3);
-  names.Pointer(kItemNameTable.offset, 2, kItemTextBase, 0x30000);
   builder.Bytes(0x30000 - 3, {0x8A, 0x8B, 0x8C});  // no terminator before the end
   s.image = builder.Build();
 
@@ -152,16 +151,6 @@ TEST(TextEntryStore, TextsAreCutAtTheEndOfTheImage) {
   EXPECT_TRUE(StoreTextEntry(RomView(s.image, 0), last, now, s.standard, s.keywords));
   EXPECT_EQ(s.image.size(), 0x30000u);
   EXPECT_EQ(s.At(0x30000 - 3, 3), (std::vector<uint8_t>{0x91, 0xA8, 0xAF}));
-
-  // A text that starts at the very end has no room at all.
-  const ShownEntry outside = s.Show(kItems, 1);
-  EXPECT_EQ(outside.storedBytes, 0u);
-  now = outside.boxes;
-  now.text = "Hello";
-  const EntryWrite write = PlanEntryWrite(s.image.size(), outside, now, s.standard, s.keywords);
-  ASSERT_TRUE(write.text.has_value());
-  EXPECT_TRUE(write.text->empty());
-  EXPECT_TRUE(write.cutAtImageEnd);
 }
 
 TEST(TextEntryStore, HexNumbersAsTheBoxesReadThem) {
