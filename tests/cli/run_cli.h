@@ -27,6 +27,13 @@ inline std::string QuoteArg(const std::string& s) {
   return q + "'";
 }
 
+inline void Append(FILE* from, std::string& to) {
+  std::array<char, 4096> buffer{};
+  std::size_t n = 0;
+  while ((n = fread(buffer.data(), 1, buffer.size(), from)) > 0)
+    to.append(buffer.data(), n);
+}
+
 inline CliResult RunCli(const std::string& args) {
   // A file of its own per run: tests run in parallel processes.
   std::string errFile = std::string(::testing::TempDir()) + "kivo_cli_stderr_XXXXXX";
@@ -35,18 +42,12 @@ inline CliResult RunCli(const std::string& args) {
   const std::string command = std::string(KIVO_CLI_PATH) + " " + args + " 2>" + QuoteArg(errFile);
   CliResult result;
   if (FILE* pipe = popen(command.c_str(), "r")) {
-    std::array<char, 4096> buffer{};
-    std::size_t n = 0;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-      result.out.append(buffer.data(), n);
+    Append(pipe, result.out);
     const int raw = pclose(pipe);
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   }
   if (FILE* f = fopen(errFile.c_str(), "rb")) {
-    std::array<char, 4096> buffer{};
-    std::size_t n = 0;
-    while ((n = fread(buffer.data(), 1, buffer.size(), f)) > 0)
-      result.err.append(buffer.data(), n);
+    Append(f, result.err);
     fclose(f);
   }
   unlink(errFile.c_str());
