@@ -179,7 +179,6 @@ TEST_F(MainWindowTest, SaveWritesEveryPageThenTheFile) {
   probe->unstored = false;
   probe->confirms = true;
 
-  // A save that fails: write_fault_test.
   // Save As adds the extension to a name typed without one.
   prompts->saveFiles.push_back(QString::fromStdString(dir.File("copy")));
   window->SaveAs();
