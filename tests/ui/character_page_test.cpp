@@ -111,7 +111,7 @@ TEST_F(CharacterPageTest, HandExclusionBothWays) {
   EXPECT_EQ(Byte(Record(0) + 0x1D), 0x68);
 }
 
-// The figures themselves: stat_template_test.
+// 999 points at the "More magical" end here; the other figures: stat_template_test.
 TEST_F(CharacterPageTest, StatTemplate) {
   settings.SetInt(settings::kSelectedCharacter, 2);
   Open(DemoImage());
@@ -122,6 +122,11 @@ TEST_F(CharacterPageTest, StatTemplate) {
     points->setText(QStringLiteral("1200"));  // rewritten as 999
     EXPECT_EQ(points->text(), QStringLiteral("999"));
     Find<QSlider>(d, 1665)->setValue(49);
+    const int expected[][2] = {{1672, 163}, {1673, 931}, {1667, 99}, {1668, 96},
+                               {1669, 52},  {1670, 2},   {1671, 90}, {1678, 99},
+                               {1676, 99},  {1674, 99},  {1675, 15}, {1677, 99}};
+    for (const auto& [id, value] : expected)
+      EXPECT_EQ(Find<QLineEdit>(d, id)->text(), QString::number(value)) << id;
     // Typing in a result box computes nothing.
     Find<QLineEdit>(d, 1667)->setText(QStringLiteral("300"));
     Find<QLineEdit>(d, 1672)->setText(QStringLiteral("70000"));

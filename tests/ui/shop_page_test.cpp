@@ -87,8 +87,7 @@ TEST_F(ShopPageTest, PricesClampAndFollowThePickedRows) {
   EXPECT_EQ(Bytes(0xB0C, 3), (std::vector<uint8_t>{0x7F, 0x96, 0x98}));
 }
 
-// Edits holding no number: shop_test.
-TEST_F(ShopPageTest, BytesWithoutRowsAreKeptAndNameTheirPrices) {
+TEST_F(ShopPageTest, BytesWithoutRowsAndEditsWithoutANumberKeepTheStoredValues) {
   demo::ImageBuilder image = DemoImage();
   // Slot 0: an item byte of 0xC0 or more; slot 1: a price byte below 0xC0.
   image.Bytes(Shop(3), {0xC4, 0xC2, 0x31, 0x15}).Word(Entry(0xC4), 1500).Word(Entry(0x15), 90);
@@ -102,9 +101,11 @@ TEST_F(ShopPageTest, BytesWithoutRowsAreKeptAndNameTheirPrices) {
   EXPECT_EQ(Bytes(Shop(3), 4), (std::vector<uint8_t>{0xC4, 0xC2, 0x31, 0x15}));
   EXPECT_EQ(Price(0x15), 95);
 
-  // An empty slot keeps item byte 0.
+  // An empty slot keeps item byte 0; empty edits keep the prices and the gil.
   SelectShop(demo::kDemoHalfEmptyShop);
   EXPECT_EQ(Combo(kItem[2])->currentIndex(), -1);
+  Type(kToBuy[0], QString());
+  Type(kStartingGilEdit, QString());
   EXPECT_TRUE(SaveChangesNothing());
 }
 
