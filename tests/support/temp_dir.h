@@ -18,11 +18,8 @@ class TempDir {
  public:
   TempDir() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = info ? std::string(info->test_suite_name()) + "_" + info->name() : "kivo";
-    for (char& c : name) {
-      if (c == '/')
-        c = '_';
-    }
+    const std::string name =
+        info ? std::string(info->test_suite_name()) + "_" + info->name() : "kivo";
     // The process id keeps two runs of one test apart (a second checkout
     // testing at the same time): each would otherwise remove the other's files.
     path_ = std::filesystem::path(::testing::TempDir()) /

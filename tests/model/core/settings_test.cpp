@@ -129,7 +129,7 @@ TEST(Settings, PathsAreKeptWholeOrNotAtAll) {
   EXPECT_FALSE(block.SetPath(PathField::Palette, fits));
   EXPECT_EQ(block.Path(PathField::Palette), fits);
 
-  // One byte more is refused and the old path stays: ConfigPathTooLongToRememberLoadsButIsNotStored.
+  // One byte more is refused; that the old path stays: the Config dialog's tests.
   EXPECT_TRUE(block.SetPath(PathField::Palette, fits + "q"));
 
   block.SetPath(PathField::Ff1StandardDteTable, "/t/ff1dte.tbl");

@@ -14,12 +14,10 @@ TEST(CharacterName, DecodedOrDefault) {
   const CharTable table = demo::FixtureTable();
   ImageBuilder image = ImageBuilder::Combination();
   demo::TextLayout names(image, table);
-  names.Fixed(0xF92, 6, "Maria");              // padded with the blank code
   names.Fixed(0xF92 + 0x80 * 1, 6, "      ");  // six blanks: the default name
   names.Fixed(0xF92 + 0x80 * 2, 6, "  Guy ");  // blanks around text: kept
   image.Bytes(0xF92 + 0x80 * 3, {0x8A, 0x00, 0x8B, 0xFF, 0xFF, 0xFF});  // 0x00 ends nothing
   names.Fixed(0xF92 + 0x80 * 8, 6, "      ");
-  EXPECT_EQ(CharacterName(image.view(), 0, table), "Maria ");
   EXPECT_EQ(CharacterName(image.view(), 1, table), "Dodad");
   EXPECT_EQ(CharacterName(image.view(), 2, table), "  Guy ");
   EXPECT_EQ(CharacterName(image.view(), 3, table), "AB   ");  // code 0x00 has no text

@@ -51,26 +51,15 @@ std::vector<uint8_t> Cells(std::initializer_list<std::pair<int, uint8_t>> runs) 
   return cells;
 }
 
-// Row r becomes m alternating literals and one run: exactly m + 3 bytes.
-void RowOfSize(WorldMapGrid& grid, int r, std::size_t bytes) {
-  const int m = static_cast<int>(bytes) - 3;
-  for (int c = 0; c < kWorldMapSide; ++c)
-    Row(grid, r)[c] = c < m ? 1 + (c & 1) : 3;
-}
-
-// A map of exactly `size` encoded bytes (1024 <= size <= 65,792 - 253).
+// A map of exactly `size` encoded bytes (1024 <= size <= 65,792 - 253): each
+// row is one run (4 bytes), or m alternating literals and one run (m + 3).
 std::unique_ptr<WorldMapGrid> GridOfSize(std::size_t size) {
   auto grid = FilledGrid(0x10);
-  std::size_t remaining = size - 1024;  // every row costs 4 bytes as a single run
-  for (int r = 0; remaining > 0; ++r) {
-    const std::size_t extra = std::min<std::size_t>(remaining, 253);
-    if (extra == 253) {
-      for (int c = 0; c < kWorldMapSide; ++c)
-        Row(*grid, r)[c] = 1 + (c & 1);
-    } else {
-      RowOfSize(*grid, r, 4 + extra);
-    }
-    remaining -= extra;
+  for (std::size_t r = 0, remaining = size - 1024; remaining > 0; ++r) {
+    const std::size_t m = std::min<std::size_t>(remaining, 253) + 1;
+    for (std::size_t c = 0; c < kWorldMapSide; ++c)
+      Row(*grid, static_cast<int>(r))[c] = c < m ? 1 + (c & 1) : 3;
+    remaining -= m - 1;
   }
   return grid;
 }

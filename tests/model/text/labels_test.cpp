@@ -50,9 +50,6 @@ TEST(Labels, LabelsAreStoredInTheirRowsFieldAndShownInsteadOfTheDefault) {
   ASSERT_TRUE(SetLabel(settings, dialogue, 7, "King's speech"));
   EXPECT_EQ(settings.Text(0x8A8 + 40 * 7, 40), "King's speech");
   EXPECT_EQ(RowText(settings, dialogue, 7), "King's speech");
-  // Clearing the label brings the default back.
-  ASSERT_TRUE(SetLabel(settings, dialogue, 7, ""));
-  EXPECT_EQ(RowText(settings, dialogue, 7), "Dialogue 7");
   // Dialogue 3 labels are its own fields, not Dialogue 1's.
   SetLabel(settings, GetLabelSet(LabelSetId::Dialogue3), 0, "Third");
   EXPECT_EQ(settings.Text(0x58A8, 40), "Third");

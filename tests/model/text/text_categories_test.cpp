@@ -44,60 +44,38 @@ TEST(TextCategories, LocationsAsShowEntryComputesThem) {
   EXPECT_EQ(DialogueLabelSet(10), std::nullopt);
 }
 
-// A small fixture with one entry of each kind.
-struct Fixture {
-  CharTable dte = demo::FixtureDteTable();
-  ImageBuilder builder = ImageBuilder::Combination();
-  KeywordNames keywords{};
-  std::vector<uint8_t> image;
-
-  Fixture() {
-    dte[0x16] = "[F]";
-    TextLayout names(builder, dte);
-    names.Strings(kItemNameTable.offset, kItemTextBase, 0x28500, {"Potion", "Ether"}, 1);
-    names.Strings(kItemNameTable.offset, kItemTextBase, 0x28600, {"Wild rose"}, 0xF1);
-    names.Strings(0x283E0, kItemTextBase, 0x28700, {"Misc 0"});
-    names.String(0x28710, "Lone word");
-    names.Pointer(kItemNameTable.offset, 0x2F, kItemTextBase, 0x28710);
-    builder.Bytes(0x17800, {0x16, 0x18, 0x00});  // a name holding control codes
-    names.Pointer(kMonsterNameTable.offset, 0, kMonsterNameTable.textBase, 0x17800);
-    names.Fixed(0xF92 + 0x80 * 1, 6, "Maria");
-    names.Fixed(0xF92 + 0x80 * 2, 6, "Guy");  // shorter names end in 0xFF blanks
-
-    keywords[0xF1] = "Wild rose";
-    TextLayout dialogue(builder, dte);
-    dialogue.Keywords(&keywords, 0x05);
-    dialogue.Strings(0x18010, 0x10010, 0x18300, {"Hello\r\nthe [F]Wild rose", "No finger"});
-    image = builder.Build();
-  }
-};
-
+// Item names, keyword names and dialogue with its finger are pinned through
+// the command line's text report (tests/cli/text_cli_test.cpp).
 TEST(TextCategories, EntriesDecodeAsTheTextPageShowsThem) {
-  const Fixture f;
-  const uint32_t shift = f.builder.baseShift();
+  CharTable dte = demo::FixtureDteTable();
+  dte[0x16] = "[F]";
+  ImageBuilder builder = ImageBuilder::Combination();
+  TextLayout names(builder, dte);
+  names.Strings(0x283E0, kItemTextBase, 0x28700, {"Misc 0"});
+  names.String(0x28710, "Lone word");
+  names.Pointer(kItemNameTable.offset, 0x2F, kItemTextBase, 0x28710);
+  builder.Bytes(0x17800, {0x16, 0x18, 0x00});  // a name holding control codes
+  names.Pointer(kMonsterNameTable.offset, 0, kMonsterNameTable.textBase, 0x17800);
+  names.Fixed(0xF92 + 0x80 * 1, 6, "Maria");
+  names.Fixed(0xF92 + 0x80 * 2, 6, "Guy");  // shorter names end in 0xFF blanks
+  const std::vector<uint8_t> image = builder.Build();
+  const uint32_t shift = builder.baseShift();
   SettingsBlock settings;
-  BuildKeywordNames(f.image, shift, f.dte, settings);
-  const KeywordNames keywords = ReadKeywordNames(settings);
   const auto read = [&](int category, int row) {
-    return ReadTextEntry(f.image, shift, category, row, f.dte, keywords);
+    return ReadTextEntry(image, shift, category, row, dte, KeywordNames{});
   };
 
-  // Item names, keyword names and dialogue with its finger are pinned through
-  // the command line's text report (tests/cli/text_cli_test.cpp).
   EXPECT_EQ(read(kMiscellaneousCategory, 0).text, "Misc 0");
   EXPECT_EQ(read(kMiscellaneousCategory, 9).text, "Lone word");
-  // Names treat 0x16 and 0x18 as plain codes.
-  EXPECT_EQ(read(7, 0).text, "[F]");
-
+  EXPECT_EQ(read(7, 0).text, "[F]");  // names treat 0x16 and 0x18 as plain codes
   EXPECT_EQ(read(kCharactersCategory, 2).text, "Guy   ");
-
   EXPECT_EQ(read(kEpilogueCategory, 0).text, "");
 
   // Entry rows: names decoded, row 9 of Miscellaneous through its own
   // pointer; dialogue rows are labels (the Text page's tests).
-  EXPECT_EQ(EntryRowTexts(f.image, shift, kMiscellaneousCategory, f.dte, settings)[9], "Lone word");
-  EXPECT_EQ(EntryRowTexts(f.image, shift, kCharactersCategory, f.dte, settings)[1], "Maria ");
-  EXPECT_TRUE(EntryRowTexts(f.image, shift, kPrologueCategory, f.dte, settings).empty());
+  EXPECT_EQ(EntryRowTexts(image, shift, kMiscellaneousCategory, dte, settings)[9], "Lone word");
+  EXPECT_EQ(EntryRowTexts(image, shift, kCharactersCategory, dte, settings)[1], "Maria ");
+  EXPECT_TRUE(EntryRowTexts(image, shift, kPrologueCategory, dte, settings).empty());
 }
 
 }  // namespace

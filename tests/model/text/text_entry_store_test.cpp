@@ -107,13 +107,10 @@ TEST(TextEntryStore, DialogueFingerValues) {
   TextLayout dialogue(builder, s.dte);
   dialogue.Keywords(&s.keywords, 0x05);
   dialogue.Strings(0x18010, 0x10010, 0x18300, {"[F]Hi", "No finger"});
-  builder.Bytes(0x18400, {0x16, 0x00, 0x18, 0x00, 0x8A, 0x00});  // operands of 0x00
-  dialogue.Pointer(0x18010, 2, 0x10010, 0x18400);
   s.image = builder.Build();
 
   EXPECT_EQ(s.Show(kDialogue1, 0).boxes.finger, "5");
   EXPECT_EQ(s.Show(kDialogue1, 1).boxes.finger, "--");
-  EXPECT_EQ(s.Show(kDialogue1, 2).storedBytes, 6u);
 
   // Finger: "--", empty or text keep the decoded finger; a string without
   // one takes 0x00; a number is clamped to a byte.

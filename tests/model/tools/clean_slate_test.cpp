@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <vector>
@@ -48,8 +49,7 @@ std::vector<Range> PlaceStrings(ImageBuilder& b, std::size_t table, int n, std::
 void ExpectOnly(int id, ImageBuilder image, const std::vector<Range>& ranges,
                 const std::map<std::size_t, uint8_t>& extra = {}) {
   SCOPED_TRACE(id);
-  const Bytes before = image.Build();
-  std::vector<int> expected(before.begin(), before.end());
+  Bytes expected = image.Build();
   for (const auto& [at, value] : extra)
     expected[at] = value;
   for (const Range& r : ranges) {
@@ -62,14 +62,9 @@ void ExpectOnly(int id, ImageBuilder image, const std::vector<Range>& ranges,
   const SlateOutcome outcome = CleanSlate(image.view(), ids, kDefaultSlateTile);
   EXPECT_EQ(outcome.blanked, std::vector<int>{id});
   const Bytes& after = image.bytes();
-  int wrong = 0;
-  for (std::size_t i = 0; i < after.size() && wrong < 5; ++i) {
-    if (after[i] != expected[i]) {
-      ADD_FAILURE() << std::hex << "offset 0x" << i << ": 0x" << int(after[i]) << ", expected 0x"
-                    << expected[i];
-      ++wrong;
-    }
-  }
+  const auto wrong = std::mismatch(after.begin(), after.end(), expected.begin()).first;
+  EXPECT_TRUE(wrong == after.end())
+      << std::hex << "first wrong byte at 0x" << wrong - after.begin();
 }
 
 TEST(CleanSlate, EveryBoxChangesExactlyItsRange) {
