@@ -101,9 +101,9 @@ TEST(TextCli, FailuresSayWhyOnStandardError) {
 
   // An image the program would not edit has no Text page to show.
   const std::string small = files.dir.Write("small.nes", std::vector<uint8_t>(0x100, 0));
-  EXPECT_EQ(RunCli("text " + QuoteArg(small) + " --standard " + QuoteArg(files.standard) +
-                   " --dte " + QuoteArg(files.dte)).status,
-            1);
+  r = RunCli("text " + QuoteArg(small) + " --standard " + QuoteArg(files.standard) + " --dte " +
+             QuoteArg(files.dte));
+  EXPECT_EQ(r.status, 1);
 
   EXPECT_EQ(RunCli("text " + QuoteArg(files.rom) + " --dte " + QuoteArg(files.dte)).status, 2);
   EXPECT_EQ(RunCli("text " + QuoteArg(files.rom) + " --standard").status, 2);
