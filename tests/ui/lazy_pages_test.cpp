@@ -21,7 +21,6 @@ class RewritingPage : public ui::Page {
   static constexpr std::size_t kEdited = 0x100;
 
   int refreshes = 0;
-  bool active = false;
   ui::PageContext context;
 
   void refresh(const ui::PageContext& given) override {
@@ -34,7 +33,6 @@ class RewritingPage : public ui::Page {
   }
   void Edit(uint8_t value) { Write(kEdited, value); }
   void save() override { Write(kRewritten, 0x42); }
-  void setTabActive(bool isActive) override { active = isActive; }
 };
 
 using LazyPagesTest = test::WindowTest;
@@ -49,12 +47,6 @@ TEST_F(LazyPagesTest, APageBuiltAfterOpeningIsSavedAndAskedAboutLikeTheOthers) {
   EXPECT_EQ(page->refreshes, 1) << "refreshed from the open image as it joins";
   EXPECT_FALSE(window->HasUnsavedEdits()) << "joining stores nothing";
   EXPECT_EQ(window->page(ui::kShopTab), page);
-
-  // Selecting its tab activates it; leaving deactivates it.
-  window->tabs()->setCurrentIndex(ui::kShopTab);
-  EXPECT_TRUE(page->active);
-  window->tabs()->setCurrentIndex(ui::kMainTab);
-  EXPECT_FALSE(page->active);
 
   // Its edit is asked about, and kept when the question is cancelled.
   page->Edit(5);

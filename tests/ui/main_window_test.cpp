@@ -23,8 +23,8 @@ class ProbePage : public ui::Page {
   ui::RefreshReason lastReason = ui::RefreshReason::Opened;
   ui::PageContext context;
   std::optional<uint8_t> pendingEdit;
-  bool unstored = false;               // an edit save() leaves until confirmed
-  bool confirms = true;                // the answer to the question before a write
+  bool unstored = false;  // an edit save() leaves until confirmed
+  bool confirms = true;   // the answer to the question before a write
 
   void refresh(const ui::PageContext& given) override {
     ++refreshes;
@@ -68,8 +68,8 @@ class MainWindowTest : public test::WindowTest {
   // How many of the four items that need an editable image are enabled.
   int ImageItemsEnabled() const {
     int count = 0;
-    for (int id : {ui::kSaveCommand, ui::kCheckVersionCommand, ui::kCleanSlateCommand,
-                   ui::kReopenCommand})
+    for (int id :
+         {ui::kSaveCommand, ui::kCheckVersionCommand, ui::kCleanSlateCommand, ui::kReopenCommand})
       count += Enabled(id);
     return count;
   }
@@ -104,11 +104,11 @@ TEST_F(MainWindowTest, AStoredRomThatCannotBeOpenedIsReported) {
 }
 
 TEST_F(MainWindowTest, StoredPaletteAndTablesAreLoadedAtStart) {
-  test::WriteDataFile(
-      dir, {{PathField::Ff2StandardTable, dir.Write("std.tbl", std::string("41=A\n"))},
-            {PathField::Ff2StandardDteTable, dir.File("missing-dte.tbl")},
-            {PathField::Palette, dir.File("missing.pal")},
-            {PathField::Ff1StandardTable, dir.File("ff1-is-not-loaded-at-start.tbl")}});
+  test::WriteDataFile(dir,
+                      {{PathField::Ff2StandardTable, dir.Write("std.tbl", std::string("41=A\n"))},
+                       {PathField::Ff2StandardDteTable, dir.File("missing-dte.tbl")},
+                       {PathField::Palette, dir.File("missing.pal")},
+                       {PathField::Ff1StandardTable, dir.File("ff1-is-not-loaded-at-start.tbl")}});
   StartWindow();
   EXPECT_EQ(prompts->texts(),
             (std::vector<QString>{
@@ -267,7 +267,8 @@ TEST_F(MainWindowTest, ConfigureRefreshesOnlyAfterOkWithAnImage) {
   window->Configure();
   EXPECT_EQ(probe->refreshes, 0) << "no image: nothing to refresh";
 
-  prompts->openFiles.push_back(QString::fromStdString(dir.Write("game.nes", demo::ImageBuilder().Build())));
+  prompts->openFiles.push_back(
+      QString::fromStdString(dir.Write("game.nes", demo::ImageBuilder().Build())));
   window->ChooseAndOpen();
   const int savesBefore = probe->saves;
   window->Configure();  // no script queued: the dialog is cancelled

@@ -5,7 +5,6 @@
 #include <QLayout>
 #include <QTabWidget>
 #include <algorithm>
-#include <functional>
 #include <memory>
 
 #include "demo/demo_image.h"
@@ -125,9 +124,10 @@ std::vector<std::string> CutControls(QWidget& root) {
 class LayoutTest : public test::WindowTest {
  protected:
   void Start() {
-    StartWith(demo::BuildDemoImage(),
-              {{PathField::Ff2StandardTable, dir.Write("standard.tbl", demo::DemoStandardTableFile())},
-               {PathField::Ff2StandardDteTable, dir.Write("dte.tbl", demo::DemoDteTableFile())}});
+    StartWith(
+        demo::BuildDemoImage(),
+        {{PathField::Ff2StandardTable, dir.Write("standard.tbl", demo::DemoStandardTableFile())},
+         {PathField::Ff2StandardDteTable, dir.Write("dte.tbl", demo::DemoDteTableFile())}});
     window->show();
   }
 
@@ -146,43 +146,28 @@ TEST_F(LayoutTest, TabFollowsTheReadingOrderOnEveryPageAndDialog) {
     EXPECT_EQ(OutOfOrder(page), std::vector<std::string>{}) << "tab " << tab;
   }
 
-  MetatileSet set = MetatileSet::Read(state.document.view());
-  std::vector<uint8_t> tiles = ReadWorldTiles(state.document.view());
-  using Make = std::function<std::unique_ptr<QDialog>()>;
-  const std::pair<const char*, Make> dialogs[] = {
-      {"About", [] { return std::make_unique<ui::AboutDialog>(std::nullopt); }},
-      {"Clean the data",
-       [&] { return std::make_unique<ui::CleanDataDialog>(state.settings, dir.File("Kivo.dat")); }},
-      {"Config", [&] { return std::make_unique<ui::ConfigDialog>(state); }},
-      {"ROM information", [] { return std::make_unique<ui::RomInfoDialog>(); }},
-      {"Gil", [] { return std::make_unique<ui::GilDialog>(100); }},
-      {"Stat template", [] { return std::make_unique<ui::StatTemplateDialog>(); }},
-      {"Custom colours", [&] { return std::make_unique<ui::CustomColoursDialog>(state.settings); }},
-      {"Palettes",
-       [&] {
-         return std::make_unique<ui::PalettesDialog>(std::as_const(state.document).view(),
-                                                     state.palette, 0);
-       }},
-      {"Select colour", [&] { return std::make_unique<ui::SelectColourDialog>(state.palette, 0); }},
-      {"Encounter domains",
-       [&] { return std::make_unique<ui::EncounterDomainsDialog>(state.document, nullptr); }},
-      {"Tile editor",
-       [&] {
-         return std::make_unique<ui::TileEditorDialog>(state.document, state.palette,
-                                                       state.settings, tiles, set, 0, nullptr);
-       }},
-      {"Effect labels", [&] { return std::make_unique<ui::EffectLabelDialog>(state.settings); }},
-      {"Clean the Slate",
-       [&] {
-         return std::make_unique<ui::CleanSlateDialog>(state.document, dir.File("game.nes"));
-       }},
-  };
-  for (const auto& [name, make] : dialogs) {
-    const std::unique_ptr<QDialog> dialog = make();
+  const auto check = [](const char* name, std::unique_ptr<QDialog> dialog) {
     dialog->show();
     QApplication::processEvents();
     EXPECT_EQ(OutOfOrder(*dialog), std::vector<std::string>{}) << name;
-  }
+  };
+  MetatileSet set = MetatileSet::Read(state.document.view());
+  std::vector<uint8_t> tiles = ReadWorldTiles(state.document.view());
+  check("About", std::make_unique<ui::AboutDialog>(std::nullopt));
+  check("Clean the data", std::make_unique<ui::CleanDataDialog>(state.settings, dir.File("x")));
+  check("Config", std::make_unique<ui::ConfigDialog>(state));
+  check("ROM information", std::make_unique<ui::RomInfoDialog>());
+  check("Gil", std::make_unique<ui::GilDialog>(100));
+  check("Stat template", std::make_unique<ui::StatTemplateDialog>());
+  check("Custom colours", std::make_unique<ui::CustomColoursDialog>(state.settings));
+  check("Palettes", std::make_unique<ui::PalettesDialog>(std::as_const(state.document).view(),
+                                                         state.palette, 0));
+  check("Select colour", std::make_unique<ui::SelectColourDialog>(state.palette, 0));
+  check("Encounter domains", std::make_unique<ui::EncounterDomainsDialog>(state.document, nullptr));
+  check("Tile editor", std::make_unique<ui::TileEditorDialog>(
+                           state.document, state.palette, state.settings, tiles, set, 0, nullptr));
+  check("Effect labels", std::make_unique<ui::EffectLabelDialog>(state.settings));
+  check("Clean the Slate", std::make_unique<ui::CleanSlateDialog>(state.document, dir.File("x")));
 }
 
 TEST_F(LayoutTest, AtItsMinimumSizeTheWindowCutsNoControlOfAnyPage) {
