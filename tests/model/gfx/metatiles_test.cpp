@@ -29,23 +29,6 @@ void PlaceFixture(ImageBuilder& image) {
   image.Byte(kMetatileAttributesOffset + 0x01, 0x54);  // not a multiple of 0x55: rounds down
 }
 
-void ExpectFixtureCanvas(const TileCanvas& canvas, const MasterPalette& palette) {
-  for (int i = 0; i < kCanvasColourCount; ++i) {
-    EXPECT_EQ(canvas.colourTable()[i], palette.Argb(static_cast<uint8_t>(i))) << i;
-  }
-  // Metatile 0x24 at (64, 32): its four quarters in sub-palette 2.
-  EXPECT_EQ(canvas.Pixel(64, 32), 8 + 0);
-  EXPECT_EQ(canvas.Pixel(79, 32), 8 + 1);
-  EXPECT_EQ(canvas.Pixel(64, 47), 8 + 2);
-  EXPECT_EQ(canvas.Pixel(72, 40), 8 + 3);
-  // Metatile 0x7F, the last, at (240, 112) in sub-palette 3.
-  EXPECT_EQ(canvas.Pixel(240, 112), 12 + 3);
-  EXPECT_EQ(canvas.Pixel(241, 112), 12 + 0);
-  EXPECT_EQ(canvas.Pixel(240, 120), 12 + 3);
-  // Metatile 1 with attribute 0x54 uses sub-palette 0.
-  EXPECT_EQ(canvas.Pixel(16, 0), 3);
-}
-
 TEST(DrawMetatiles, BuildsTheCanvasFromTileNumbersAttributesAndTiles) {
   const MasterPalette palette;
   for (ImageBuilder image : {ImageBuilder::Standalone(), ImageBuilder::Combination()}) {
@@ -55,7 +38,19 @@ TEST(DrawMetatiles, BuildsTheCanvasFromTileNumbersAttributesAndTiles) {
     const ConstRomView rom(bytes, image.baseShift());
     TileCanvas canvas(kMetatileCanvasWidth, kMetatileCanvasHeight);
     DrawMetatiles(canvas, palette, rom, MetatileSet::Read(rom));
-    ExpectFixtureCanvas(canvas, palette);
+    for (int i = 0; i < kCanvasColourCount; ++i)
+      EXPECT_EQ(canvas.colourTable()[i], palette.Argb(static_cast<uint8_t>(i))) << i;
+    // Metatile 0x24 at (64, 32): its four quarters in sub-palette 2.
+    EXPECT_EQ(canvas.Pixel(64, 32), 8 + 0);
+    EXPECT_EQ(canvas.Pixel(79, 32), 8 + 1);
+    EXPECT_EQ(canvas.Pixel(64, 47), 8 + 2);
+    EXPECT_EQ(canvas.Pixel(72, 40), 8 + 3);
+    // Metatile 0x7F, the last, at (240, 112) in sub-palette 3.
+    EXPECT_EQ(canvas.Pixel(240, 112), 12 + 3);
+    EXPECT_EQ(canvas.Pixel(241, 112), 12 + 0);
+    EXPECT_EQ(canvas.Pixel(240, 120), 12 + 3);
+    // Metatile 1 with attribute 0x54 uses sub-palette 0.
+    EXPECT_EQ(canvas.Pixel(16, 0), 3);
   }
 }
 

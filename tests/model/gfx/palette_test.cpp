@@ -70,10 +70,6 @@ TEST(MasterPalette, LookupsStayInsideTheTable) {
   EXPECT_EQ(palette[0xC5], palette[0x05]);
   EXPECT_EQ(palette.Colour(0x85), (Rgb{3, 2, 1}));
   EXPECT_EQ(palette.Argb(0x45), 0xFF030201u);
-
-  // A colour whose reserved byte was changed still gives an opaque value.
-  palette[0x06] = ColourEntry{0x10, 0x20, 0x30, 0x00};
-  EXPECT_EQ(palette.Argb(0x06), 0xFF302010u);
 }
 
 // Until a palette file is loaded, colours come from the console's NTSC output.

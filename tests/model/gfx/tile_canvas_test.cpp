@@ -35,7 +35,6 @@ TEST(DrawTile, DecodesBitPlanesIntoSubPaletteEntries) {
   high[8 + 5] = 0x24;  // row 5, columns 2 and 5
   EXPECT_EQ(TileColourValue(high, 2, 5), 2);
   EXPECT_EQ(TileColourValue(high, 3, 5), 0);
-  EXPECT_EQ(TileColourValue(high, 2, 4), 0);
 
   // Sub-palettes beyond 7 wrap, so a pixel always indexes the 32-entry table.
   canvas.DrawTile(0, 8, demo::SolidTile(3), 9);

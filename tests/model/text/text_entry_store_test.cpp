@@ -37,13 +37,12 @@ struct Store {
   ShownEntry Show(int category, int row) const {
     return ShowTextEntry(image, shift, category, row, dte, keywords);
   }
-  // Shows the entry, lets `edit` change its boxes, stores with `table`.
-  bool Edit(int category, int row, const std::function<void(EntryBoxes&)>& edit,
-            const CharTable* table = nullptr) {
+  // Shows the entry, lets `edit` change its boxes, stores it.
+  bool Edit(int category, int row, const std::function<void(EntryBoxes&)>& edit) {
     const ShownEntry shown = Show(category, row);
     EntryBoxes now = shown.boxes;
     edit(now);
-    return StoreTextEntry(RomView(image, 0), shown, now, table ? *table : standard, keywords);
+    return StoreTextEntry(RomView(image, 0), shown, now, standard, keywords);
   }
   std::vector<uint8_t> At(std::size_t offset, std::size_t count) const {
     return {image.begin() + offset + shift, image.begin() + offset + shift + count};
@@ -151,7 +150,6 @@ TEST(TextEntryStore, TextsAreCutAtTheEndOfTheImage) {
 }
 
 TEST(TextEntryStore, HexNumbersAsTheBoxesReadThem) {
-  EXPECT_EQ(FormatHexText(0), "0");
   EXPECT_EQ(FormatHexText(0x84F0), "84F0");
   // Typed values without a number or out of range: APointerValueIsReadAsHexAndClamped.
   EXPECT_EQ(ScanHex("  0x1Fz"), 0x1F);
