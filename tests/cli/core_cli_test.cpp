@@ -22,7 +22,6 @@ TEST(KivoCli, IdentifyGivesOneJsonObject) {
   ASSERT_EQ(r.status, 0) << r.err;
   const json j = json::parse(r.out);
   EXPECT_EQ(j["kind"], "standalone");
-  EXPECT_EQ(j["baseShift"], 0);
   EXPECT_EQ(j["editable"], true);
   EXPECT_EQ(j["tablePair"], "standard");
   // Which release says what: IdentifyVersion (version_test).
