@@ -117,7 +117,6 @@ TEST_F(UiTest, PalettesPicksAPaletteButNotAGap) {
   }
   image.Byte(0x1790 + 0x25, 0x7E);  // masked to 0x3E for display
   const ConstRomView rom = image.view();
-  const std::vector<uint8_t> before = image.Build();
   const auto shown = [](QDialog& dialog, int id) { return Find<QLineEdit>(dialog, id)->text(); };
 
   prompts->modalScripts.push_back([&](QDialog& dialog) {
@@ -129,7 +128,6 @@ TEST_F(UiTest, PalettesPicksAPaletteButNotAGap) {
     Press(*grid, {24 + 64 * 2 + 16, 60 + 16 * 5});
     EXPECT_EQ(shown(dialog, 1281), QStringLiteral("25"));
     EXPECT_EQ(shown(dialog, 1280), QStringLiteral("12"));
-    EXPECT_EQ(PaintedAt(*grid, grid->currentSwatches().x(), 36), palette.Argb(0x25));
     Press(*grid, {24 + 48, 60});  // a gap
     Press(*grid, original.center());
     EXPECT_EQ(grid->current(), 0x25);
@@ -153,7 +151,6 @@ TEST_F(UiTest, PalettesPicksAPaletteButNotAGap) {
     return ClickOk(dialog);
   });
   EXPECT_EQ(ui::ChooseBattlePalette(nullptr, rom, palette, 0x93), std::optional<uint8_t>(0x93));
-  EXPECT_EQ(image.Build(), before);  // the dialog only reads
 }
 
 TEST_F(UiTest, SwatchRowShowsAndReportsColours) {

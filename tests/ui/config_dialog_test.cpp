@@ -37,7 +37,6 @@ TEST_F(UiTest, ConfigCancelledChoosers) {
   ASSERT_EQ(prompts->messages.size(), 1u);
   EXPECT_EQ(prompts->messages[0].text,
             QStringLiteral("Failed to open Final Fantasy 2's Standard DTE Table!"));
-  EXPECT_EQ(prompts->messages[0].icon, MessageIcon::Warning);
   EXPECT_EQ(prompts->fileFilters[0][0].pattern, QStringLiteral("*.tbl"));
   EXPECT_FALSE(f.state.table(TableKind::Ff2StandardDte).loaded);
 
