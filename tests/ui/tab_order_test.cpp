@@ -3,12 +3,18 @@
 
 #include <QApplication>
 #include <QLayout>
+#include <QListWidget>
 #include <QTabWidget>
 #include <algorithm>
+#include <array>
+#include <map>
 #include <memory>
 
 #include "demo/demo_image.h"
 #include "demo/demo_tables.h"
+#include "model/core/settings.h"
+#include "model/editors/equipment_bits.h"
+#include "model/editors/spell.h"
 #include "model/gfx/metatiles.h"
 #include "ui/core/about_dialog.h"
 #include "ui/core/clean_data_dialog.h"
@@ -168,6 +174,35 @@ TEST_F(LayoutTest, TabFollowsTheReadingOrderOnEveryPageAndDialog) {
                            state.document, state.palette, state.settings, tiles, set, 0, nullptr));
   check("Effect labels", std::make_unique<ui::EffectLabelDialog>(state.settings));
   check("Clean the Slate", std::make_unique<ui::CleanSlateDialog>(state.document, dir.File("x")));
+}
+
+TEST_F(LayoutTest, ShowingTheAilmentBoxesMovesNoOtherControl) {
+  Start();
+  // A label as long as a label can be, on a box that shows.
+  state.settings.SetField(settings::kPermanentAilmentLabels, 0, std::string(12, 'W'));
+  const struct {
+    int tab, list, firstBox;
+    std::array<int, 3> rows;  // none, all and all but one of the boxes shown
+  } cases[] = {
+      {ui::kEquipmentTab, 1194, 1125, {0, kEffectPermanentAilment, kEffectTemporaryAilment}},
+      {ui::kSpellsTab, 1382, 1393, {0, kPermanentAilmentType, kTemporaryAilmentType}},
+  };
+  for (const auto& c : cases) {
+    QWidget& page = ShowTab(c.tab);
+    std::map<int, QRect> places;  // of every control with an id but the boxes and their frame
+    for (int row : c.rows) {
+      test::Find<QListWidget>(page, c.list)->setCurrentRow(row);
+      QApplication::processEvents();
+      for (QWidget* w : page.findChildren<QWidget*>()) {
+        const int id = w->objectName().toInt();
+        if (id == 0 || id == 1682 || (id >= c.firstBox && id < c.firstBox + 7))
+          continue;
+        const auto [known, first] = places.emplace(id, QRect(w->mapTo(&page, QPoint()), w->size()));
+        EXPECT_EQ(known->second, QRect(w->mapTo(&page, QPoint()), w->size()))
+            << "tab " << c.tab << ", row " << row << ", control " << id;
+      }
+    }
+  }
 }
 
 TEST_F(LayoutTest, AtItsMinimumSizeTheWindowCutsNoControlOfAnyPage) {

@@ -1,6 +1,7 @@
 #include "ui/text/text_page.h"
 
 #include <QDialog>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -89,6 +90,13 @@ TEST_F(TextPageTest, RefreshShowsItemsRowZeroInEveryControl) {
   EXPECT_EQ(ByteCount(), QStringLiteral("6 bytes, was 6"));
   EXPECT_FALSE(Shown(1216));
   EXPECT_FALSE(Shown(1476));
+  // Both boxes draw every character the same width, whatever font the
+  // system calls fixed-pitch (the page picks one that does).
+  for (const QFont& font : {Edit(1217)->font(), Dialogue()->font()}) {
+    const QFontMetrics metrics(font);
+    EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("iiii")),
+              metrics.horizontalAdvance(QStringLiteral("MMMM")));
+  }
   // The keyword name cache follows the image.
   EXPECT_EQ(settings.Field(settings::kKeywordNameCache, 0xF1), demo::DemoItemName(0xF1));
 
