@@ -18,7 +18,7 @@
 #include "ui/core/app_state.h"
 #include "ui/core/edit_history.h"
 #include "ui/core/main_window.h"
-#include "ui/framework/scripted_prompts.h"
+#include "offscreen_main.h"
 
 namespace {
 
@@ -57,51 +57,52 @@ void SetMemoryCounters(benchmark::State& state, double merged = 0, double unmerg
   state.counters["unmerged_steps"] = unmergedSteps;
 }
 
+// The scene, or nothing once the benchmark is told why.
+std::unique_ptr<CharacterScene> MakeScene(benchmark::State& state) {
+  SetMemoryCounters(state);
+  auto scene = std::make_unique<CharacterScene>();
+  if (scene->ready())
+    return scene;
+  state.SkipWithError("the Character page was not built");
+  return nullptr;
+}
+
 // The floor: showing a record by selecting it in its list (the record shown
 // before is stored first, which changes nothing). Two records a pass.
 void BM_FloorSelectCharacterTwice(benchmark::State& state) {
-  SetMemoryCounters(state);
-  CharacterScene scene;
-  if (!scene.ready()) {
-    state.SkipWithError("the Character page was not built");
+  const std::unique_ptr<CharacterScene> scene = MakeScene(state);
+  if (!scene)
     return;
-  }
   for (auto _ : state) {
-    scene.list->setCurrentRow(1);
-    scene.list->setCurrentRow(2);
+    scene->list->setCurrentRow(1);
+    scene->list->setCurrentRow(2);
   }
 }
 
 // Two commits of one field a pass: each applies the store, keeps its change
 // and merges it into the step before.
 void BM_CommitFieldEditTwice(benchmark::State& state) {
-  SetMemoryCounters(state);
-  CharacterScene scene;
-  if (!scene.ready()) {
-    state.SkipWithError("the Character page was not built");
+  const std::unique_ptr<CharacterScene> scene = MakeScene(state);
+  if (!scene)
     return;
-  }
   for (auto _ : state) {
-    scene.CommitHp(111);
-    scene.CommitHp(222);
+    scene->CommitHp(111);
+    scene->CommitHp(222);
   }
 }
 
 // An undo and a redo a pass, each with the refresh every page makes.
 void BM_UndoRedoFieldEdit(benchmark::State& state) {
-  SetMemoryCounters(state);
-  CharacterScene scene;
-  if (!scene.ready()) {
-    state.SkipWithError("the Character page was not built");
+  const std::unique_ptr<CharacterScene> scene = MakeScene(state);
+  if (!scene)
     return;
-  }
   for (int tab = 0; tab < kivo::ui::kTabCount; ++tab)
-    benchmark::DoNotOptimize(scene.window.page(tab));  // every page follows
-  scene.window.tabs()->setCurrentIndex(kivo::ui::kCharacterTab);
-  scene.CommitHp(333);
+    benchmark::DoNotOptimize(scene->window.page(tab));  // every page follows
+  scene->window.tabs()->setCurrentIndex(kivo::ui::kCharacterTab);
+  scene->CommitHp(333);
   for (auto _ : state) {
-    scene.window.Undo();
-    scene.window.Redo();
+    scene->window.Undo();
+    scene->window.Redo();
   }
 }
 
@@ -146,15 +147,8 @@ BENCHMARK(BM_HistoryMemory10000Steps)->Iterations(1)->Unit(benchmark::kMilliseco
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  int qtArgc = 1;
-  QApplication app(qtArgc, argv);
-  kivo::ui::InstallPrompts(std::make_unique<kivo::ui::ScriptedPrompts>());
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv))
-    return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return kivo::bench::OffscreenMain(argc, argv, [] {
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+  });
 }

@@ -33,7 +33,7 @@
 #include "model/gfx/palette.h"
 #include "ui/core/app_state.h"
 #include "ui/core/main_window.h"
-#include "ui/framework/scripted_prompts.h"
+#include "offscreen_main.h"
 #include "ui/map/map_view.h"
 #include "ui/map/maps_page.h"
 
@@ -323,23 +323,15 @@ BENCHMARK(BM_StartDemoWorkspace)->UseManualTime()->Iterations(4)->Unit(benchmark
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  int qtArgc = 1;
-  QApplication app(qtArgc, argv);
-  kivo::ui::InstallPrompts(std::make_unique<kivo::ui::ScriptedPrompts>());
-
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv))
-    return 1;
-  const bool seeded = SeedWorkspace();
-  if (seeded)
-    benchmark::RunSpecifiedBenchmarks();
-  else
-    std::fprintf(stderr, "ui_bench: kivo-cli demo could not seed a workspace\n");
-  benchmark::Shutdown();
-  std::error_code ignored;
-  if (!Workspace().empty())
-    fs::remove_all(Workspace(), ignored);
-  return seeded ? 0 : 1;
+  return kivo::bench::OffscreenMain(argc, argv, [] {
+    const bool seeded = SeedWorkspace();
+    if (seeded)
+      benchmark::RunSpecifiedBenchmarks();
+    else
+      std::fprintf(stderr, "ui_bench: kivo-cli demo could not seed a workspace\n");
+    std::error_code ignored;
+    if (!Workspace().empty())
+      fs::remove_all(Workspace(), ignored);
+    return seeded ? 0 : 1;
+  });
 }

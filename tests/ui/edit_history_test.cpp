@@ -11,11 +11,8 @@
 #include <QUndoView>
 #include <functional>
 
-#include "demo/demo_image.h"
-#include "demo/demo_tables.h"
 #include "model/editors/character.h"
 #include "model/text/text_categories.h"
-#include "support/temp_dir.h"
 #include "ui/core/main_window.h"
 #include "ui/map/map_view.h"
 #include "ui/map/maps_page.h"
@@ -27,27 +24,13 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 using test::Find;
 
-class EditHistoryTest : public test::UiTest {
+class EditHistoryTest : public test::WindowTest {
  protected:
-  test::TempDir dir;
-  ui::AppState state;
-  std::unique_ptr<ui::MainWindow> window;
   std::string rom;
 
   void SetUp() override {
-    UiTest::SetUp();
-    rom = dir.Write("demo.nes", demo::BuildDemoImage());
-    SettingsBlock settings;
-    settings.ResetToDefaults();
-    settings.SetPath(PathField::Rom, rom);
-    settings.SetPath(PathField::Ff2StandardTable,
-                     dir.Write("standard.tbl", demo::DemoStandardTableFile()));
-    settings.SetPath(PathField::Ff2StandardDteTable,
-                     dir.Write("dte.tbl", demo::DemoDteTableFile()));
-    ASSERT_TRUE(SaveSettings(settings, dir.File(settings::kDataFileName)).empty());
-    window = std::make_unique<ui::MainWindow>(state);
-    window->Start(dir.path().string(), std::nullopt);
-    ASSERT_TRUE(state.document.editable());
+    WindowTest::SetUp();
+    rom = StartOnDemo();
   }
 
   Bytes Image() const { return {state.document.image().begin(), state.document.image().end()}; }

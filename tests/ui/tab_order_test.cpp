@@ -10,8 +10,6 @@
 #include <map>
 #include <memory>
 
-#include "demo/demo_image.h"
-#include "demo/demo_tables.h"
 #include "model/core/settings.h"
 #include "model/editors/equipment_bits.h"
 #include "model/editors/spell.h"
@@ -130,10 +128,7 @@ std::vector<std::string> CutControls(QWidget& root) {
 class LayoutTest : public test::WindowTest {
  protected:
   void Start() {
-    StartWith(
-        demo::BuildDemoImage(),
-        {{PathField::Ff2StandardTable, dir.Write("standard.tbl", demo::DemoStandardTableFile())},
-         {PathField::Ff2StandardDteTable, dir.Write("dte.tbl", demo::DemoDteTableFile())}});
+    StartOnDemo();
     window->show();
   }
 

@@ -14,6 +14,8 @@
 #include <utility>
 #include <vector>
 
+#include "demo/demo_image.h"
+#include "demo/demo_tables.h"
 #include "model/core/settings.h"
 #include "model/gfx/palette.h"
 #include "support/temp_dir.h"
@@ -89,6 +91,14 @@ class WindowTest : public UiTest {
     window->Start(dir.path().string(), std::nullopt);
     EXPECT_TRUE(state.document.editable());
     return rom;
+  }
+  // The same with the demo image and its two tables, as `kivo-cli demo` makes it.
+  std::string StartOnDemo() {
+    return StartWith(demo::BuildDemoImage(),
+                     {{PathField::Ff2StandardTable,
+                       dir.Write("standard.tbl", demo::DemoStandardTableFile())},
+                      {PathField::Ff2StandardDteTable,
+                       dir.Write("dte.tbl", demo::DemoDteTableFile())}});
   }
 };
 
