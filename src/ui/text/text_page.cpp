@@ -467,30 +467,27 @@ void TextPage::UpdateByteCount() {
                                       : QString());
 }
 
-void TextPage::CategorySelected(int row) {
-  if (!ready() || row < 0)
-    return;
+bool TextPage::LeaveShownEntry() {
   const StoreAnswer answer = AskBeforeStore();
   if (answer == StoreAnswer::KeepEditing) {
     ReselectShown();
-    return;
+    return false;
   }
   if (answer == StoreAnswer::Write)
     StoreEntry();
+  return true;
+}
+
+void TextPage::CategorySelected(int row) {
+  if (!ready() || row < 0 || !LeaveShownEntry())
+    return;
   FillEntries(row);
   ShowEntry();
 }
 
 void TextPage::EntrySelected(int row) {
-  if (!ready() || row < 0)
+  if (!ready() || row < 0 || !LeaveShownEntry())
     return;
-  const StoreAnswer answer = AskBeforeStore();
-  if (answer == StoreAnswer::KeepEditing) {
-    ReselectShown();
-    return;
-  }
-  if (answer == StoreAnswer::Write)
-    StoreEntry();
   ShowEntry();
 }
 

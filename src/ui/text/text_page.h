@@ -65,6 +65,10 @@ class TextPage : public Page {
   std::optional<EntryGrowth> PendingGrowth() const;
   // Puts the lists back on the entry on screen after a move was refused.
   void ReselectShown();
+  // Before the lists move to another entry: stores the one on screen, asking
+  // first when it grows; false when the user keeps editing it (the lists
+  // stay on it).
+  bool LeaveShownEntry();
   // The boxes as they are now; the text from the box of `category`.
   EntryBoxes ReadBoxes(int category) const;
   void UpdateByteCount();
