@@ -44,6 +44,7 @@ bool TakeFlag(Args& args, std::string_view flag);
 std::vector<Command> CoreCommands();
 std::vector<Command> TextCommands();
 std::vector<Command> MapCommands();
+std::vector<Command> PatchCommands();
 std::vector<Command> DemoCommands();
 
 }  // namespace kivo::cli
