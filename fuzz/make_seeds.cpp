@@ -19,6 +19,7 @@
 #include "demo/world_map_layout.h"
 #include "model/core/rom_document.h"
 #include "model/core/settings.h"
+#include "model/patch/patch.h"
 #include "model/editors/armour.h"
 #include "model/editors/character.h"
 #include "model/editors/formation.h"
@@ -316,6 +317,33 @@ void HistorySeeds(SeedWriter& seeds) {
               Bytes{2, 1, 1, 0, 4, 5, 3, 1, 2, 255, 1, 7, 1, 0, 1, 0, 6});
 }
 
+// An IPS patch with a record, a run record and a cut; real BPS and IPS
+// patches of a small edit; and two images that share a block.
+void PatchSeeds(SeedWriter& seeds) {
+  seeds.Write("patch", "ips-records",
+              Bytes{0, 0, 0, 1, 0, 2, 'x', 'y', 0, 0, 6, 0, 0, 0, 4, 'z', 'E', 'O', 'F', 0, 0, 8});
+  Bytes source(0x400), target;
+  for (std::size_t i = 0; i < source.size(); ++i)
+    source[i] = static_cast<uint8_t>(i * 13 % 7);
+  target = source;
+  std::fill_n(target.begin() + 0x100, 40, 0xAA);
+  std::copy_n(source.begin() + 0x10, 64, target.begin() + 0x300);
+  for (PatchFormat format : {PatchFormat::Ips, PatchFormat::Bps}) {
+    Bytes whole{2};
+    const Bytes patch = CreatePatch(format, source, target).value;
+    whole.insert(whole.end(), patch.begin(), patch.end());
+    seeds.Write("patch", std::string(PatchFormatName(format)) + "-real", whole);
+  }
+  Bytes body{1};
+  const Bytes bps = CreateBps(source, target);
+  body.insert(body.end(), bps.begin() + 4, bps.end() - 4);
+  seeds.Write("patch", "bps-body", body);
+  Bytes pair{3, 128};
+  pair.insert(pair.end(), target.begin(), target.begin() + 200);
+  pair.insert(pair.end(), source.begin(), source.begin() + 200);
+  seeds.Write("patch", "pair", pair);
+}
+
 }  // namespace
 }  // namespace kivo::fuzz
 
@@ -336,6 +364,7 @@ int main(int argc, char** argv) {
     kivo::fuzz::WorldMapSeeds(seeds);
     kivo::fuzz::CleanSlateSeeds(seeds);
     kivo::fuzz::HistorySeeds(seeds);
+    kivo::fuzz::PatchSeeds(seeds);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "kivo-fuzz-seeds: %s\n", e.what());
     return 1;
