@@ -1,6 +1,8 @@
 // The widget tests' main: one QApplication on the offscreen platform.
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QString>
 
 #include <gtest/gtest.h>
@@ -24,6 +26,10 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler(QuietHandler);
   QApplication app(argc, argv);
+  // What the program keeps in the user's configuration folder (the recent
+  // files) goes to a folder of this run, never the real one.
+  const QTemporaryDir config;
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -27,6 +27,7 @@
 #include "ui/core/edit_history.h"
 #include "ui/core/main_page.h"
 #include "ui/core/placeholder_page.h"
+#include "ui/core/recent_files.h"
 #include "ui/core/rom_info_dialog.h"
 #include "ui/editors/character_page.h"
 #include "ui/editors/monster_page.h"
@@ -196,6 +197,8 @@ QAction* MainWindow::AddCommand(QMenu* menu, const QString& caption, int id) {
 void MainWindow::CreateMenus() {
   QMenu* file = menuBar()->addMenu(tr("&File"));
   AddCommand(file, tr("&Open..."), kOpenCommand)->setShortcut(QKeySequence::Open);
+  recent_ = new RecentFiles(this);
+  file->addMenu(recent_->menu());
   AddCommand(file, tr("&Re-open"), kReopenCommand);
   AddCommand(file, tr("&Save"), kSaveCommand)->setShortcut(QKeySequence::Save);
   saveAs_ = file->addAction(tr("Save &As..."));
@@ -309,6 +312,7 @@ void MainWindow::ShowUndoHistory() {
 
 void MainWindow::ConnectWidgets() {
   connect(action(kOpenCommand), &QAction::triggered, this, &MainWindow::ChooseAndOpen);
+  connect(recent_, &RecentFiles::openRequested, this, &MainWindow::OpenChosen);
   connect(action(kReopenCommand), &QAction::triggered, this, &MainWindow::Reopen);
   connect(action(kSaveCommand), &QAction::triggered, this, [this] { Save(); });
   connect(saveAs_, &QAction::triggered, this, &MainWindow::SaveAs);
@@ -382,7 +386,10 @@ bool MainWindow::OpenChosen(const QString& path) {
     ShowMessage(this, *refused);
     return false;
   }
-  return OpenPath(path.toStdString());
+  if (!OpenPath(path.toStdString()))
+    return false;
+  recent_->Add(path);
+  return true;
 }
 
 bool MainWindow::OpenPath(const std::string& path) {
@@ -454,6 +461,7 @@ void MainWindow::SaveAs() {
   state_.settings.SetPath(PathField::Rom, path);
   state_.document.setCurrentPath(path);
   history_.stack().setClean();
+  recent_->Add(chosen);
   mainPage_->ShowPath(chosen);
   SelectTab();
 }

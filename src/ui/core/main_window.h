@@ -20,6 +20,7 @@ class QTabWidget;
 namespace kivo::ui {
 
 class MainPage;
+class RecentFiles;
 
 // Menu command ids, kept as the actions' objectNames.
 enum CommandId {
@@ -59,6 +60,7 @@ class MainWindow : public QMainWindow {
   }
   QAction* action(int id) const;
   QAction* saveAsAction() const { return saveAs_; }
+  RecentFiles* recentFiles() const { return recent_; }
   // Puts `page` in place of the page of `tab` (the window takes ownership); it
   // is refreshed from the open image as any page built late is.
   void ReplacePage(int tab, Page* page);
@@ -128,6 +130,7 @@ class MainWindow : public QMainWindow {
   std::array<QWidget*, kTabCount> hosts_{};
   std::vector<QAction*> actions_;
   QAction* saveAs_ = nullptr;
+  RecentFiles* recent_ = nullptr;
   QMenu* dumpMenu_ = nullptr;
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;

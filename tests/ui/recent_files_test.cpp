@@ -1,0 +1,91 @@
+// File > Open Recent: order, limit, missing files, the unsaved-edits question.
+
+#include <QAction>
+#include <QMenu>
+#include <QSettings>
+
+#include "ui/core/recent_files.h"
+#include "ui_test.h"
+
+namespace kivo::test {
+namespace {
+
+class RecentFilesTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    QSettings(QSettings::IniFormat, QSettings::UserScope, "Kivo", "Kivo").clear();
+  }
+  ui::RecentFiles& recent() { return *window->recentFiles(); }
+  // The menu's entries as shown, without the separator and Clear Menu.
+  QStringList Captions() {
+    QStringList captions;
+    for (QAction* entry : recent().menu()->actions()) {
+      if (!entry->data().toString().isEmpty())
+        captions.append(entry->text());
+    }
+    return captions;
+  }
+  void Choose(int row) { recent().menu()->actions()[row]->trigger(); }
+};
+
+TEST_F(RecentFilesTest, OpenedFilesComeFirstAndStayAcrossRuns) {
+  const std::string rom = StartOnDemo();
+  EXPECT_TRUE(Captions().isEmpty()) << "the ROM remembered in Kivo.dat is not a new open";
+  EXPECT_FALSE(recent().menu()->menuAction()->isEnabled());
+
+  std::vector<QString> files;
+  for (int n = 0; n < 12; ++n) {
+    files.push_back(QString::fromStdString(
+        dir.Write("r&" + std::to_string(n) + ".nes", demo::BuildDemoImage())));
+    prompts->openFiles.push_back(files.back());
+    window->ChooseAndOpen();
+  }
+  window->OpenChosen(files[5]);  // again: moves up, not in twice
+  QStringList captions = Captions();
+  ASSERT_EQ(captions.size(), ui::kRecentFileCount);
+  EXPECT_EQ(captions[0], "&1 " + files[5].replace("&", "&&"));
+  EXPECT_EQ(captions[1], "&2 " + files[11].replace("&", "&&"));
+  EXPECT_TRUE(captions[9].startsWith("1&0 ")) << captions[9].toStdString();
+  EXPECT_FALSE(captions.join("|").contains("r&&0.nes")) << "the oldest fell off";
+  EXPECT_FALSE(captions.join("|").contains("r&&1.nes"));
+
+  // A new run reads the same list; Clear Menu empties it for the next run too.
+  ui::RecentFiles again(window.get());
+  EXPECT_EQ(again.paths(), recent().paths());
+  QAction* clear = recent().menu()->actions().last();
+  ASSERT_EQ(clear->objectName(), "clearRecent");
+  clear->trigger();
+  EXPECT_TRUE(Captions().isEmpty());
+  EXPECT_TRUE(ui::RecentFiles(window.get()).paths().isEmpty());
+}
+
+TEST_F(RecentFilesTest, ChoosingAsksAboutEditsAndDropsMissingFiles) {
+  const std::string rom = StartOnDemo();
+  const QString gone = QString::fromStdString(dir.Write("gone.nes", demo::BuildDemoImage()));
+  const QString other = QString::fromStdString(dir.Write("other.nes", demo::BuildDemoImage()));
+  window->OpenChosen(gone);
+  window->OpenChosen(other);
+  window->OpenChosen(QString::fromStdString(rom));
+  std::filesystem::remove(gone.toStdString());
+
+  // An unsaved edit: Cancel keeps the file open, Discard opens the one chosen.
+  window->history().Commit(nullptr, {QStringLiteral("Edit"), {ui::kCharacterTab}, {}},
+                           [](const RomView& rom) { rom.SetByte(0x100, 0x42); });
+  prompts->saveAnswers = {ui::SaveChoice::Cancel, ui::SaveChoice::Discard};
+  Choose(1);
+  EXPECT_EQ(state.document.currentPath(), rom);
+  EXPECT_EQ(prompts->questions.size(), 1u);
+  Choose(1);
+  EXPECT_EQ(state.document.currentPath(), other.toStdString());
+  EXPECT_EQ(Captions().front(), "&1 " + other);
+
+  Choose(2);  // gone.nes
+  EXPECT_EQ(prompts->texts().back(),
+            gone + " was not found. It has been removed from the recent files.");
+  EXPECT_EQ(state.document.currentPath(), other.toStdString());
+  EXPECT_EQ(recent().paths(), (QStringList{other, QString::fromStdString(rom)}));
+}
+
+}  // namespace
+}  // namespace kivo::test
