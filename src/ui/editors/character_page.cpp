@@ -21,6 +21,7 @@
 #include "ui/editors/stored_value.h"
 #include "ui/framework/commit_on_edit.h"
 #include "ui/framework/layout_helpers.h"
+#include "ui/framework/list_filter.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
 #include "ui/framework/prompts.h"
@@ -183,7 +184,7 @@ QGroupBox* CharacterPage::CreateStatsGroup() {
   buttons->addStretch();
 
   auto* layout = new QVBoxLayout(group);
-  layout->addWidget(characters_);
+  layout->addWidget(WithFilter(characters_));
   layout->addLayout(grid);
   layout->addLayout(checks);
   layout->addLayout(buttons);

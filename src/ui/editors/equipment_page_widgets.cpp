@@ -17,6 +17,7 @@
 #include "model/core/settings.h"
 #include "ui/framework/commit_on_edit.h"
 #include "ui/framework/layout_helpers.h"
+#include "ui/framework/list_filter.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
 #include "ui/gfx/swatch_row.h"
@@ -69,9 +70,9 @@ void EquipmentPage::CreateWidgets() {
   armours_->setFixedWidth(listWidth);
 
   auto* layout = new QGridLayout(this);
-  layout->addWidget(weapons_, 0, 0);
+  layout->addWidget(WithFilter(weapons_), 0, 0);
   layout->addWidget(CreateWeaponGroup(), 0, 1);
-  layout->addWidget(armours_, 1, 0);
+  layout->addWidget(WithFilter(armours_), 1, 0);
   layout->addWidget(CreateArmourGroup(), 1, 1);
   layout->setColumnStretch(2, 1);
   layout->setRowStretch(0, 3);

@@ -24,6 +24,7 @@
 #include "ui/editors/stored_value.h"
 #include "ui/framework/commit_on_edit.h"
 #include "ui/framework/layout_helpers.h"
+#include "ui/framework/list_filter.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
 #include "ui/framework/tabs.h"
@@ -109,7 +110,7 @@ QWidget* FormationPage::CreateListColumn() {
   changeLabel_ = WithId(new QPushButton(tr("Change label"), group), 1257);
   formation2_ = WithId(new QCheckBox(tr("Formation 2"), group), 1260);
   auto* layout = new QVBoxLayout(group);
-  layout->addWidget(formations_, 1);
+  layout->addWidget(WithFilter(formations_), 1);
   layout->addWidget(changeLabel_);
   layout->addWidget(formation2_);
   return group;

@@ -16,6 +16,7 @@
 #include "ui/editors/monster_page.h"
 #include "ui/framework/commit_on_edit.h"
 #include "ui/framework/layout_helpers.h"
+#include "ui/framework/list_filter.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
 
@@ -152,7 +153,7 @@ void MonsterPage::CreateWidgets() {
   right->addStretch(1);
 
   auto* layout = new QHBoxLayout(this);
-  layout->addWidget(monsters_);
+  layout->addWidget(WithFilter(monsters_));
   layout->addLayout(right, 1);
   SetTabOrderFromLayout(*this);
 }

@@ -20,6 +20,7 @@
 #include "ui/editors/stored_value.h"
 #include "ui/framework/commit_on_edit.h"
 #include "ui/framework/layout_helpers.h"
+#include "ui/framework/list_filter.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
 #include "ui/framework/tabs.h"
@@ -75,7 +76,7 @@ void ShopPage::CreateWidgets() {
   shops_ = WithId(new QListWidget(location), 1221);
   changeLabel_ = WithId(new QPushButton(tr("Change label"), location), 1222);
   auto* left = new QVBoxLayout(location);
-  left->addWidget(shops_, 1);
+  left->addWidget(WithFilter(shops_), 1);
   left->addWidget(changeLabel_, 0, Qt::AlignLeft);
 
   auto* goods = new QGroupBox(tr("Goods"), this);

@@ -25,6 +25,7 @@
 #include "ui/editors/stored_value.h"
 #include "ui/framework/commit_on_edit.h"
 #include "ui/framework/layout_helpers.h"
+#include "ui/framework/list_filter.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
 #include "ui/framework/prompts.h"
@@ -102,7 +103,7 @@ void SpellsPage::CreateWidgets() {
   spells_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("Ultima Ultima")) + 40);
 
   auto* layout = new QHBoxLayout(this);
-  layout->addWidget(spells_);
+  layout->addWidget(WithFilter(spells_));
   layout->addWidget(CreateSpellGroup());
   layout->addWidget(CreateRecordGroup());
   layout->addStretch(1);
@@ -218,7 +219,7 @@ QGroupBox* SpellsPage::CreateRecordGroup() {
 
   auto* grid = new QGridLayout(group);
   grid->addWidget(new QLabel(tr("AI list:"), group), 0, 0);
-  grid->addWidget(records_, 1, 0);
+  grid->addWidget(WithFilter(records_), 1, 0);
   grid->addLayout(fields, 1, 1);
   return group;
 }

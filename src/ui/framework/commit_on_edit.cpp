@@ -79,7 +79,7 @@ const QLabel* LabelBeside(const QWidget& widget) {
 void CommitOnUserEdit(QWidget& root, const std::function<void(QWidget*)>& commit,
                       const QList<QWidget*>& except) {
   for (QWidget* w : root.findChildren<QWidget*>()) {
-    if (except.contains(w))
+    if (except.contains(w) || w->property(kNotAField).toBool())
       continue;
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
       // Combo boxes hold line edits of their own only when editable; none is.

@@ -11,6 +11,10 @@ class QWidget;
 
 namespace kivo::ui {
 
+// A control carrying this property set to true (a filter or find box) edits
+// no record, so it commits nothing.
+inline constexpr char kNotAField[] = "kivoNotAField";
+
 // Calls `commit(control)` whenever the user edits one of the editable
 // controls below `root`, but those in `except` (the lists that choose which
 // record is shown) and read-only ones. Changes made by the program (filling

@@ -22,6 +22,7 @@
 #include "model/text/name_tables.h"
 #include "model/text/text_categories.h"
 #include "ui/framework/layout_helpers.h"
+#include "ui/framework/list_filter.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/prompts.h"
 #include "ui/framework/tabs.h"
@@ -109,7 +110,7 @@ void TextPage::CreateWidgets() {
 
   auto* layout = new QHBoxLayout(this);
   layout->addLayout(left);
-  layout->addWidget(entries_, 1);
+  layout->addWidget(WithFilter(entries_), 1);
   layout->addLayout(CreateEntryFields(), 2);
   SetTabOrderFromLayout(*this);
 }
