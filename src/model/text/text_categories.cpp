@@ -141,13 +141,15 @@ TextEntry ReadTextEntry(std::span<const uint8_t> image, uint32_t baseShift, int 
   return entry;
 }
 
+std::array<std::size_t, kTextBankCount> TextBankOffsets() {
+  return {kDialogue1.textBase + kTextBankAddress, kItemTextBase + kTextBankAddress,
+          kBattleTextBase + kTextBankAddress, kDialogue3.textBase + kTextBankAddress};
+}
+
 bool TouchesText(const ByteChange& change, uint32_t baseShift) {
-  // A bank is mapped at 0x8000, so a text base's bank starts 0x8000 after it.
-  constexpr std::size_t kBankOffset = 0x8000, kBankSize = 0x4000;
-  for (std::size_t base :
-       {kDialogue1.textBase, kItemTextBase, kBattleTextBase, kDialogue3.textBase}) {
-    const std::size_t bank = base + kBankOffset + baseShift;
-    if (change.Touches(bank, bank + kBankSize))
+  for (std::size_t offset : TextBankOffsets()) {
+    const std::size_t bank = offset + baseShift;
+    if (change.Touches(bank, bank + kTextBankSize))
       return true;
   }
   for (int row = 0; row < kCharacterCount; ++row) {

@@ -2,6 +2,7 @@
 // The sixteen text categories of the Text page and where each entry's pointer
 // and text lie in the image.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -79,6 +80,14 @@ struct TextEntry {
 // Characters with DecodeFixed of 6 bytes, dialogue with DecodeDialogue.
 TextEntry ReadTextEntry(std::span<const uint8_t> image, uint32_t baseShift, int category, int row,
                         const CharTable& dte, const KeywordNames& keywords);
+
+// The four banks the text categories point into (their pointer tables lie
+// there too), as file offsets of a standalone image: a bank is mapped at
+// 0x8000, so it starts 0x8000 after its text base.
+inline constexpr std::size_t kTextBankAddress = 0x8000;
+inline constexpr std::size_t kTextBankSize = 0x4000;
+inline constexpr int kTextBankCount = 4;
+std::array<std::size_t, kTextBankCount> TextBankOffsets();
 
 // Whether `change` (image indexes) touches the game's text: the four banks
 // the text categories point into (their pointer tables lie there too) or a
