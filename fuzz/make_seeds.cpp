@@ -19,6 +19,7 @@
 #include "demo/world_map_layout.h"
 #include "model/core/rom_document.h"
 #include "model/core/settings.h"
+#include "model/dump/dump.h"
 #include "model/patch/patch.h"
 #include "model/editors/armour.h"
 #include "model/editors/character.h"
@@ -344,6 +345,22 @@ void PatchSeeds(SeedWriter& seeds) {
   seeds.Write("patch", "pair", pair);
 }
 
+// The demo image's dumps: each kind, every kind, and a load that says
+// nothing.
+void DumpSeeds(SeedWriter& seeds) {
+  RomDocument document;
+  document.Adopt(demo::BuildDemoImage(), "demo.nes");
+  const CharTable standard = demo::DemoStandardTable(), dte = demo::DemoDteTable();
+  const DumpContext context{&standard, &dte, nullptr};
+  for (DumpKind kind : kDumpKinds) {
+    const DumpKind one[] = {kind};
+    seeds.Write("dump", std::string(DumpKindKey(kind)), Of(DumpJson(document, one, context).text));
+  }
+  seeds.Write("dump", "all", Of(DumpJson(document, kDumpKinds, context).text));
+  seeds.Write("dump", "empty", Of("{\"kivo\": 1, \"rom\": {\"kind\": \"standalone\", "
+                                  "\"crc32\": \"00000000\"}}"));
+}
+
 }  // namespace
 }  // namespace kivo::fuzz
 
@@ -365,6 +382,7 @@ int main(int argc, char** argv) {
     kivo::fuzz::CleanSlateSeeds(seeds);
     kivo::fuzz::HistorySeeds(seeds);
     kivo::fuzz::PatchSeeds(seeds);
+    kivo::fuzz::DumpSeeds(seeds);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "kivo-fuzz-seeds: %s\n", e.what());
     return 1;
