@@ -46,5 +46,6 @@ std::vector<Command> TextCommands();
 std::vector<Command> MapCommands();
 std::vector<Command> PatchCommands();
 std::vector<Command> DemoCommands();
+std::vector<Command> DumpCommands();
 
 }  // namespace kivo::cli

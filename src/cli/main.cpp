@@ -10,9 +10,8 @@ namespace {
 
 std::vector<kivo::cli::Command> AllCommands() {
   std::vector<kivo::cli::Command> all = kivo::cli::CoreCommands();
-  for (auto more :
-       {kivo::cli::TextCommands(), kivo::cli::MapCommands(), kivo::cli::PatchCommands(),
-        kivo::cli::DemoCommands()}) {
+  for (auto more : {kivo::cli::TextCommands(), kivo::cli::MapCommands(), kivo::cli::PatchCommands(),
+                    kivo::cli::DemoCommands(), kivo::cli::DumpCommands()}) {
     all.insert(all.end(), more.begin(), more.end());
   }
   return all;
