@@ -1,5 +1,5 @@
 // Kivo: the desktop editor. `kivo [FILE]` opens FILE at start-up instead of
-// the ROM remembered from the last run.
+// the ROM remembered from the last run; `kivo --version` prints the version.
 
 #include <QApplication>
 #include <QDir>
@@ -13,13 +13,18 @@
 #include "ui/core/main_window.h"
 
 int main(int argc, char** argv) {
+  // Answered before Qt starts, so it works without a display.
+  if (argc == 2 && std::string(argv[1]) == "--version") {
+    std::printf("kivo %s\n", KIVO_VERSION);
+    return 0;
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kivo"));
-  QApplication::setApplicationVersion(QStringLiteral("0.2d"));
+  QApplication::setApplicationVersion(QStringLiteral(KIVO_VERSION));
 
   const QStringList args = QApplication::arguments();
   if (args.size() > 2 || (args.size() == 2 && args[1].startsWith(QLatin1Char('-')))) {
-    std::fprintf(stderr, "usage: kivo [FILE]\n");
+    std::fprintf(stderr, "usage: kivo [FILE | --version]\n");
     return 2;
   }
   std::optional<std::string> file;

@@ -23,7 +23,7 @@ void PrintHelp(std::ostream& out, const std::vector<kivo::cli::Command>& command
   for (const auto& c : commands) {
     out << "  " << c.usage << "\n      " << c.summary << '\n';
   }
-  out << "  --help\n      this list\n";
+  out << "  --version\n      the version of Kivo\n  --help\n      this list\n";
 }
 
 }  // namespace
@@ -34,6 +34,10 @@ int main(int argc, char** argv) {
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     PrintHelp(args.empty() ? std::cerr : std::cout, commands);
     return args.empty() ? kivo::cli::kExitUsage : kivo::cli::kExitOk;
+  }
+  if (args[0] == "--version") {
+    std::cout << "kivo-cli " << KIVO_VERSION << '\n';
+    return kivo::cli::kExitOk;
   }
   for (const auto& c : commands) {
     if (c.name == args[0]) {
