@@ -97,7 +97,7 @@ Tables SpellTables() {
   using D = SpellData;
   auto data = RecordTable<D>::Spec{
       .key = "records",
-      .noun = "spell records",
+      .noun = "spells",
       .first = 0,
       .count = kSpellCount,
       .read = [](const ConstRomView& v, int i) { return D::Read(v, i); },
@@ -108,8 +108,7 @@ Tables SpellTables() {
               KIVO_DUMP_FIELD(D, "accuracy", 0, r.accuracy, 0, 255),
               KIVO_DUMP_FIELD(D, "power", 0, r.power, 0, 255),
               KIVO_DUMP_FIELD(D, "elements", 0, r.elements, 0, 255),
-              // Bit 0x01 is never stored.
-              KIVO_DUMP_FIELD(D, "ailments", 0, r.ailments, 0, kSpellAilmentMask),
+              KIVO_DUMP_FIELD(D, "ailments", 0, r.ailments, 0, 255),
               KIVO_DUMP_FIELD(D, "palette", 0, r.palette, 0, 255),
               KIVO_DUMP_FIELD(D, "animation", 0, r.animation, 0, 255),
           },
@@ -119,12 +118,13 @@ Tables SpellTables() {
       },
   };
   data.fields[0].namer = ListNamer(kSpellTypeNames);
+  data.fields[4].unstoredBits = static_cast<uint8_t>(~kSpellAilmentMask);
   tables.push_back(std::make_unique<RecordTable<D>>(std::move(data)));
 
   using S = SpellRecord;
   auto records = RecordTable<S>::Spec{
       .key = "spell_records",
-      .noun = "spell records of AI packs and weapons",
+      .noun = "spell records",
       .first = 0,
       .count = kSpellRecordCount,
       .read = [](const ConstRomView& v, int i) { return S::Read(v, i); },

@@ -99,6 +99,7 @@ struct Field {
   std::function<int(const R&, int)> get;
   std::function<void(R&, int, int)> set;
   Namer namer{};
+  uint8_t unstoredBits = 0;  // bits the field never stores: a value must leave them clear
 };
 
 // A field bound to a member expression of the record `r`, element `i`.
@@ -202,7 +203,13 @@ class RecordTable : public Table {
         const Json& v = item[f.key];
         const std::string fieldPath = at + "." + f.key;
         if (f.count == 0) {
-          const std::optional<int> number = plan.Number(v, fieldPath, f.min, f.max, f.extra);
+          std::optional<int> number = plan.Number(v, fieldPath, f.min, f.max, f.extra);
+          if (number && (*number & f.unstoredBits) != 0) {
+            plan.Problem(fieldPath, std::to_string(*number) +
+                                        " sets bits the field does not store (" +
+                                        std::to_string(f.unstoredBits) + ")");
+            number.reset();
+          }
           good = good && number;
           if (number)
             f.set(r, 0, *number);

@@ -87,12 +87,21 @@ RomDocument RandomGame(unsigned seed) {
   };
   shuffle(doc, "");
   static const std::regex outside(R"((\S+): \d+ is outside (\d+)\.\.(\d+)(?: or (\d+))?)");
-  for (const std::string& problem : Plan(document, doc.dump()).problems) {
-    std::smatch m;
-    EXPECT_TRUE(std::regex_match(problem, m, outside)) << problem;
-    const unsigned low = std::stoul(m[2]), high = std::stoul(m[3]);
-    doc[PointerOf(m[1])] =
-        m[4].matched && rng() % 8 == 0 ? std::stoul(m[4]) : low + rng() % (high - low + 1);
+  static const std::regex unstored(R"((\S+): (\d+) sets bits the field does not store \((\d+)\))");
+  // A value brought into range may still set bits its field does not store.
+  for (int pass = 0; pass < 2; ++pass) {
+    for (const std::string& problem : Plan(document, doc.dump()).problems) {
+      std::smatch m;
+      if (std::regex_match(problem, m, unstored)) {
+        doc[PointerOf(m[1])] = std::stoul(m[2]) & ~std::stoul(m[3]);
+      } else if (std::regex_match(problem, m, outside)) {
+        const unsigned low = std::stoul(m[2]), high = std::stoul(m[3]);
+        doc[PointerOf(m[1])] =
+            m[4].matched && rng() % 8 == 0 ? std::stoul(m[4]) : low + rng() % (high - low + 1);
+      } else {
+        ADD_FAILURE() << problem;
+      }
+    }
   }
   doc["map"]["slot_distribution"] = {rng() % 20, 8, 8, 8, 8, 8, 8, 0};
   doc["map"]["slot_distribution"][7] = 64 - 48 - doc["map"]["slot_distribution"][0].get<int>();
