@@ -6,8 +6,8 @@
 //   kivo-screenshots WORKSPACE OUTDIR
 //
 // writes OUTDIR/tab-<index>-<name>.png, one per tab, OUTDIR/map-view.png,
-// OUTDIR/min/tab-<index>-<name>.png, and OUTDIR/edit-menu.png: the Edit menu
-// open after an edit on the Character page.
+// OUTDIR/min/tab-<index>-<name>.png, OUTDIR/edit-menu.png (the Edit menu open
+// after an edit on the Character page) and OUTDIR/file-menu.png.
 
 #include <QApplication>
 #include <QDir>
@@ -58,29 +58,36 @@ QString FileNameOf(int index, const QString& tabText) {
   return QStringLiteral("tab-%1-%2.png").arg(index).arg(name);
 }
 
-// Types a new HP for the character shown, then opens the Edit menu and takes
-// the screen around the window, menu included (a menu is a window of its own).
-bool TakeEditMenu(kivo::ui::MainWindow& window, const QString& file) {
-  window.tabs()->setCurrentIndex(kivo::ui::kCharacterTab);
-  Settle();
-  auto* hp = window.page(kivo::ui::kCharacterTab)->findChild<QLineEdit*>(QStringLiteral("1183"));
-  QAction* editMenu = nullptr;
+// Opens the menu holding the action `actionName` and takes the screen around
+// the window, menu included (a menu is a window of its own).
+bool TakeMenu(kivo::ui::MainWindow& window, const QString& actionName, const QString& file) {
+  QAction* menu = nullptr;
   for (QAction* action : window.menuBar()->actions()) {
-    if (action->menu() != nullptr && action->menu()->findChild<QAction*>(QStringLiteral("undo")))
-      editMenu = action;
+    if (action->menu() != nullptr && action->menu()->findChild<QAction*>(actionName))
+      menu = action;
   }
-  if (hp == nullptr || editMenu == nullptr)
+  if (menu == nullptr)
     return false;
-  hp->setText(QString::number(hp->text().toInt() + 100));
-  emit hp->editingFinished();
-  const QRect item = window.menuBar()->actionGeometry(editMenu);
-  editMenu->menu()->popup(window.menuBar()->mapToGlobal(item.bottomLeft()));
+  const QRect item = window.menuBar()->actionGeometry(menu);
+  menu->menu()->popup(window.menuBar()->mapToGlobal(item.bottomLeft()));
   Settle();
   const QRect frame = window.frameGeometry();
   const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(
       0, frame.x(), frame.y(), frame.width(), frame.height() / 2);
-  editMenu->menu()->hide();
+  menu->menu()->hide();
   return shot.save(file);
+}
+
+// Types a new HP for the character shown, then opens the Edit menu.
+bool TakeEditMenu(kivo::ui::MainWindow& window, const QString& file) {
+  window.tabs()->setCurrentIndex(kivo::ui::kCharacterTab);
+  Settle();
+  auto* hp = window.page(kivo::ui::kCharacterTab)->findChild<QLineEdit*>(QStringLiteral("1183"));
+  if (hp == nullptr)
+    return false;
+  hp->setText(QString::number(hp->text().toInt() + 100));
+  emit hp->editingFinished();
+  return TakeMenu(window, QStringLiteral("undo"), file);
 }
 
 }  // namespace
@@ -154,11 +161,16 @@ int main(int argc, char** argv) {
   takeEveryTab(QDir(QDir(outDir).filePath(QStringLiteral("min"))), false);
   window.resize(kWidth, kHeight);
   const QString menuFile = QDir(outDir).filePath(QStringLiteral("edit-menu.png"));
-  if (TakeEditMenu(window, menuFile)) {
-    std::printf("%s\n", qPrintable(menuFile));
-  } else {
-    std::fprintf(stderr, "kivo-screenshots: cannot take the Edit menu\n");
-    ++failures;
+  const QString fileMenuFile = QDir(outDir).filePath(QStringLiteral("file-menu.png"));
+  for (const auto& [taken, file] :
+       {std::pair{TakeEditMenu(window, menuFile), menuFile},
+        std::pair{TakeMenu(window, QStringLiteral("applyPatch"), fileMenuFile), fileMenuFile}}) {
+    if (taken) {
+      std::printf("%s\n", qPrintable(file));
+    } else {
+      std::fprintf(stderr, "kivo-screenshots: cannot take %s\n", qPrintable(file));
+      ++failures;
+    }
   }
   // Start-up should have nothing to say on a good workspace; say it if it did.
   for (const kivo::ui::RecordedMessage& m : prompts->messages)

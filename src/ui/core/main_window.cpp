@@ -26,6 +26,7 @@
 #include "ui/core/config_dialog.h"
 #include "ui/core/edit_history.h"
 #include "ui/core/main_page.h"
+#include "ui/core/patch_actions.h"
 #include "ui/core/placeholder_page.h"
 #include "ui/core/recent_files.h"
 #include "ui/core/rom_info_dialog.h"
@@ -204,6 +205,11 @@ void MainWindow::CreateMenus() {
   saveAs_ = file->addAction(tr("Save &As..."));
   saveAs_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
   file->addSeparator();
+  createPatch_ = file->addAction(tr("Create &Patch..."));
+  createPatch_->setObjectName(QStringLiteral("createPatch"));
+  applyPatch_ = file->addAction(tr("A&pply Patch..."));
+  applyPatch_->setObjectName(QStringLiteral("applyPatch"));
+  file->addSeparator();
   AddCommand(file, tr("E&xit"), kExitCommand)->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
 
   CreateEditMenu();
@@ -316,6 +322,8 @@ void MainWindow::ConnectWidgets() {
   connect(action(kReopenCommand), &QAction::triggered, this, &MainWindow::Reopen);
   connect(action(kSaveCommand), &QAction::triggered, this, [this] { Save(); });
   connect(saveAs_, &QAction::triggered, this, &MainWindow::SaveAs);
+  connect(createPatch_, &QAction::triggered, this, &MainWindow::CreatePatch);
+  connect(applyPatch_, &QAction::triggered, this, [this] { ApplyPatch(); });
   connect(action(kExitCommand), &QAction::triggered, this, &QWidget::close);
   connect(action(kCheckVersionCommand), &QAction::triggered, this, &MainWindow::CheckVersion);
   connect(action(kConfigureCommand), &QAction::triggered, this, &MainWindow::Configure);
@@ -507,6 +515,24 @@ void MainWindow::CleanTheSlate() {
     history_.stack().setClean();
 }
 
+void MainWindow::CreatePatch() {
+  // The patch holds the image as it is now: what is being typed, and the
+  // world map, are stored first.
+  if (!state_.document.editable() || !StorePagesForWrite())
+    return;
+  CreatePatchOfImage(this, state_.document);
+}
+
+void MainWindow::ApplyPatch(const QString& path) {
+  if (!state_.document.editable()) {
+    prompts().Message(this, QString::fromLatin1(kNeedRomText), MessageIcon::Warning);
+    return;
+  }
+  if (!StorePagesForWrite())
+    return;
+  ApplyPatchToImage(this, state_.document, history_, path);
+}
+
 void MainWindow::RomInfo() {
   if (!state_.document.held()) {
     prompts().Message(this, QString::fromLatin1(kNeedRomText), MessageIcon::Warning);
@@ -612,6 +638,8 @@ void MainWindow::UpdateRomState() {
     action(id)->setEnabled(editable);
   }
   saveAs_->setEnabled(editable);
+  createPatch_->setEnabled(editable);
+  applyPatch_->setEnabled(editable);
 }
 
 void MainWindow::SelectTab() {
@@ -669,7 +697,11 @@ void MainWindow::dropEvent(QDropEvent* event) {
   if (urls.size() != 1 || !urls.front().isLocalFile())
     return;
   event->acceptProposedAction();
-  OpenChosen(urls.front().toLocalFile());
+  const QString path = urls.front().toLocalFile();
+  if (IsPatchFile(path))
+    ApplyPatch(path);
+  else
+    OpenChosen(path);
 }
 
 }  // namespace kivo::ui

@@ -75,6 +75,10 @@ class MainWindow : public QMainWindow {
   void Configure();
   void CleanTheData();
   void CleanTheSlate();
+  // File > Create Patch... and Apply Patch... (`path` chosen already, as a
+  // dropped file is, or asked for when empty).
+  void CreatePatch();
+  void ApplyPatch(const QString& path = QString());
   void RomInfo();
   void About();
 
@@ -130,6 +134,8 @@ class MainWindow : public QMainWindow {
   std::array<QWidget*, kTabCount> hosts_{};
   std::vector<QAction*> actions_;
   QAction* saveAs_ = nullptr;
+  QAction* createPatch_ = nullptr;
+  QAction* applyPatch_ = nullptr;
   RecentFiles* recent_ = nullptr;
   QMenu* dumpMenu_ = nullptr;
   QAction* undo_ = nullptr;

@@ -111,7 +111,23 @@ QString QtPrompts::OpenFile(QWidget* owner, const QList<FileFilter>& filters) {
 }
 
 QString QtPrompts::SaveFile(QWidget* owner, const QList<FileFilter>& filters) {
-  return QFileDialog::getSaveFileName(owner, QString(), QString(), FilterString(filters));
+  QString selected;
+  QString path =
+      QFileDialog::getSaveFileName(owner, QString(), QString(), FilterString(filters), &selected);
+  // A name typed without an extension takes the one of the filter chosen.
+  for (const FileFilter& filter : filters) {
+    const QString& pattern = filter.pattern;
+    if (filter.description == selected && !path.isEmpty() && QFileInfo(path).suffix().isEmpty() &&
+        pattern.startsWith(QStringLiteral("*.")) && !pattern.contains(QLatin1Char(' ')) &&
+        !pattern.contains(QLatin1Char(';')))
+      path += pattern.mid(1);
+  }
+  return path;
+}
+
+QString QtPrompts::SaveFileSuggesting(QWidget* owner, const QList<FileFilter>& filters,
+                                      const QString& suggested) {
+  return QFileDialog::getSaveFileName(owner, QString(), suggested, FilterString(filters));
 }
 
 int QtPrompts::RunModal(QDialog& dialog) {
