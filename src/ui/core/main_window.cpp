@@ -205,9 +205,9 @@ void MainWindow::CreateMenus() {
   saveAs_ = file->addAction(tr("Save &As..."));
   saveAs_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
   file->addSeparator();
-  createPatch_ = file->addAction(tr("Create &Patch..."));
+  createPatch_ = file->addAction(tr("&Create Patch..."));
   createPatch_->setObjectName(QStringLiteral("createPatch"));
-  applyPatch_ = file->addAction(tr("A&pply Patch..."));
+  applyPatch_ = file->addAction(tr("Appl&y Patch..."));
   applyPatch_->setObjectName(QStringLiteral("applyPatch"));
   file->addSeparator();
   AddCommand(file, tr("E&xit"), kExitCommand)->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
