@@ -326,6 +326,7 @@ void CharacterPage::Load(int index) {
     characters_->setCurrentRow(index);
   }
   ShowRecord(record_);
+  DescribeFields();
 }
 
 void CharacterPage::ShowStatistics(const CharacterRecord& r) {

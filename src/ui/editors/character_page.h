@@ -58,6 +58,8 @@ class CharacterPage : public Page {
   void Load(int index);
   void ShowRecord(const CharacterRecord& record);
   void ShowStatistics(const CharacterRecord& record);
+  // character_page_places.cpp: each box's range and place in the loaded record.
+  void DescribeFields();
   // The record as the fields hold it; ids the user did not pick stay as stored.
   CharacterRecord ReadFields() const;
   void StoreLoaded();

@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "model/core/settings.h"
+#include "model/editors/field_places.h"
 #include "model/editors/spell_record_names.h"
 #include "model/gfx/battle_palettes.h"
 #include "model/text/name_tables.h"
@@ -20,6 +21,7 @@
 #include "model/text/text_categories.h"
 #include "ui/editors/stored_value.h"
 #include "ui/framework/commit_on_edit.h"
+#include "ui/framework/field_info.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
 #include "ui/framework/tabs.h"
@@ -33,6 +35,8 @@ namespace {
 
 constexpr const char* kUnequippedText = "Unequipped";
 constexpr const char* kNoCastSpellText = "--none--";
+// Every number of a weapon or armour record is one byte.
+constexpr ValueRange kByteRange{0, 0xFF};
 
 int Read(const QLineEdit* edit) {
   return ReadDecimal(*edit);
@@ -162,6 +166,11 @@ void EquipmentPage::ShowWeapon(int row) {
   Show(attack_, r.attack);
   Show(evade_, r.evade);
   Show(weaponPenalty_, r.intSoulPenalty);
+  for (const auto& [box, field] : {std::pair{accuracy_, weapon::kAccuracy},
+                                   {attack_, weapon::kAttack},
+                                   {evade_, weapon::kEvade},
+                                   {weaponPenalty_, weapon::kIntSoulPenalty}})
+    DescribeField(*box, kByteRange, WeaponFieldPlace(row, field), view.baseShift());
   palette_ = ReadWeaponPalette(view, row);
   ShowPalette();
   ShowStoredValue(*castSpell_, CastSpellRow(r.castSpell), r.castSpell);
@@ -184,6 +193,11 @@ void EquipmentPage::ShowArmour(int row) {
   ShowStoredValue(*statBoost_, StatBoostRow(r.statBoost), r.statBoost);
   Show(magicDefence_, r.magicDefence);
   ShowBits(armourElements_, r.elements);
+  for (const auto& [box, field] : {std::pair{defence_, armour::kDefence},
+                                   {evadePenalty_, armour::kEvadePenalty},
+                                   {armourPenalty_, armour::kIntSoulPenalty},
+                                   {magicDefence_, armour::kMagicDefence}})
+    DescribeField(*box, kByteRange, ArmourFieldPlace(row, field), context_.document->baseShift());
 }
 
 void EquipmentPage::ShowAilmentBoxes() {

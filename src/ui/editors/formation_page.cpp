@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "model/core/settings.h"
+#include "model/editors/field_places.h"
 #include "model/gfx/battle_palettes.h"
 #include "model/text/labels.h"
 #include "model/text/name_tables.h"
@@ -23,6 +24,7 @@
 #include "model/text/text_entry_store.h"
 #include "ui/editors/stored_value.h"
 #include "ui/framework/commit_on_edit.h"
+#include "ui/framework/field_info.h"
 #include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_filter.h"
 #include "ui/framework/list_helpers.h"
@@ -290,6 +292,10 @@ void FormationPage::Load(int f) {
     Show(enemies_[k].picture, record_.pictures[k]);
   }
   extra_->setText(FormatHex(ReadFormationExtra(view, f)));
+  // The extra byte keeps the low byte of what is typed.
+  DescribeField(*extra_, {0, 0xFF, true, false}, FormationExtraPlace(f), view.baseShift());
+  for (int k = 0; k < kFormationEnemies; ++k)
+    DescribeField(*enemies_[k].picture, {0, kMaxPicture}, PicturePlace(f, k), view.baseShift());
   patternTable_->setCurrentIndex(record_.patternTable);
   ShowMonsterSet();
   ShowQuantitySet();
@@ -326,6 +332,9 @@ void FormationPage::ShowQuantitySet() {
     if (row) {
       Show(e.least, set[k].least);
       Show(e.greatest, set[k].greatest);
+      const std::size_t shift = context_.document->baseShift();
+      DescribeField(*e.least, {0, kMaxQuantity}, QuantityPlace(*row, k, false), shift);
+      DescribeField(*e.greatest, {0, kMaxQuantity}, QuantityPlace(*row, k, true), shift);
     } else {
       e.least->clear();
       e.greatest->clear();

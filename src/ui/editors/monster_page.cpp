@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "model/core/settings.h"
+#include "model/editors/field_places.h"
 #include "model/editors/spell_record_names.h"
 #include "model/text/labels.h"
 #include "model/text/name_tables.h"
@@ -18,6 +19,7 @@
 #include "ui/editors/gil_dialog.h"
 #include "ui/editors/stored_value.h"
 #include "ui/framework/commit_on_edit.h"
+#include "ui/framework/field_info.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
 #include "ui/framework/tabs.h"
@@ -183,6 +185,11 @@ void MonsterPage::ShowValue(ValueWidgets& widgets, const ValueTable& table) {
   const ConstRomView view = std::as_const(*context_.document).view();
   widgets.box->setEnabled(has);
   widgets.box->setText(has ? QString::number(ReadEntry(view, table, row)) : QString());
+  const ValueRange range{0, table.maxValue};
+  if (has)
+    DescribeField(*widgets.box, range, MonsterEntryPlace(table, row), view.baseShift());
+  else
+    DescribeField(*widgets.box, range);
 }
 
 void MonsterPage::ShowBitGroup(int g) {

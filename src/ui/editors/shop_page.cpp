@@ -14,11 +14,13 @@
 #include <algorithm>
 #include <utility>
 
+#include "model/editors/field_places.h"
 #include "model/text/labels.h"
 #include "model/text/name_tables.h"
 #include "model/text/text_categories.h"
 #include "ui/editors/stored_value.h"
 #include "ui/framework/commit_on_edit.h"
+#include "ui/framework/field_info.h"
 #include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_filter.h"
 #include "ui/framework/list_helpers.h"
@@ -235,6 +237,7 @@ void ShopPage::Load(int index) {
     ShowToBuy(k);
   }
   gilBox_->setText(QString::number(startingGil_));
+  DescribeField(*gilBox_, {0, kMaxStartingGil}, StartingGilPlace(), context_.document->baseShift());
 }
 
 uint8_t ShopPage::ItemEntry(int k) const {
@@ -250,11 +253,15 @@ uint8_t ShopPage::PriceEntry(int k) const {
 void ShopPage::ShowToSell(int k) {
   slots_[k].sellEntry = ItemEntry(k);
   slots_[k].toSell->setText(QString::number(prices_[slots_[k].sellEntry]));
+  DescribeField(*slots_[k].toSell, {0, kMaxPrice}, PricePlace(slots_[k].sellEntry),
+                context_.document->baseShift());
 }
 
 void ShopPage::ShowToBuy(int k) {
   slots_[k].buyEntry = PriceEntry(k);
   slots_[k].toBuy->setText(QString::number(prices_[slots_[k].buyEntry]));
+  DescribeField(*slots_[k].toBuy, {0, kMaxPrice}, PricePlace(slots_[k].buyEntry),
+                context_.document->baseShift());
 }
 
 void ShopPage::KeepTypedPrice(const QLineEdit& box, uint8_t entry) {

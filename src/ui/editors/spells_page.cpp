@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "model/core/settings.h"
+#include "model/editors/field_places.h"
 #include "model/editors/spell_record_names.h"
 #include "model/gfx/battle_palettes.h"
 #include "model/text/name_tables.h"
@@ -24,6 +25,7 @@
 #include "model/text/text_categories.h"
 #include "ui/editors/stored_value.h"
 #include "ui/framework/commit_on_edit.h"
+#include "ui/framework/field_info.h"
 #include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_filter.h"
 #include "ui/framework/list_helpers.h"
@@ -325,6 +327,9 @@ void SpellsPage::ShowSpell(int row) {
   SelectRow(type_, SpellTypeRow(spell_.type));
   Show(accuracy_, spell_.accuracy);
   Show(power_, spell_.power);
+  const std::size_t shift = context_.document->baseShift();
+  DescribeField(*accuracy_, {0, 0xFF}, SpellDataFieldPlace(row, spell::kAccuracy), shift);
+  DescribeField(*power_, {0, 0xFF}, SpellDataFieldPlace(row, spell::kPower), shift);
   const BitBoxes ticks = BoxesOfBits(spell_.elements);
   for (int k = 0; k < kBitBoxCount; ++k)
     elements_[k]->setChecked(ticks[k]);
@@ -361,6 +366,14 @@ void SpellsPage::ShowRecord(int row) {
   Show(level_, record_.level);
   Show(aiAccuracy_, record_.accuracy);
   Show(consumption_, record_.consumption);
+  namespace r = spell_record;
+  const std::size_t shift = context_.document->baseShift();
+  DescribeField(*level_, {kMinSpellLevel, kMaxSpellLevel}, SpellRecordFieldPlace(row, r::kLevel),
+                shift);
+  DescribeField(*aiAccuracy_, {0, kMaxSpellPercent}, SpellRecordFieldPlace(row, r::kAccuracy),
+                shift);
+  DescribeField(*consumption_, {0, kMaxSpellPercent}, SpellRecordFieldPlace(row, r::kConsumption),
+                shift);
   SelectRow(targeting_, TargetingRow(record_.targeting));
 }
 

@@ -21,6 +21,7 @@
 #include "model/text/labels.h"
 #include "model/text/name_tables.h"
 #include "model/text/text_categories.h"
+#include "ui/framework/field_info.h"
 #include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_filter.h"
 #include "ui/framework/list_helpers.h"
@@ -344,6 +345,12 @@ void TextPage::ShowEntry() {
     value_->setText(FromUtf8(shown.boxes.value));
     location_->setText(FromUtf8(shown.locationBox));
     finger_->setText(FromUtf8(shown.boxes.finger));
+    // The locations are image indexes: the base shift is in them already.
+    if (shown.location.hasPointer)
+      DescribeField(*value_, {0, 0xFFFF, true}, {shown.location.pointerLocation, 2, "pointer"}, 0);
+    else
+      DescribeField(*value_, {0, 0xFFFF, true});
+    DescribeField(*finger_, {0, 0xFF, true});
     if (IsDialogueCategory(category_)) {
       text_->clear();
       dialogue_->setPlainText(FromUtf8(shown.boxes.text));
