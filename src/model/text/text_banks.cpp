@@ -1,0 +1,281 @@
+#include "model/text/text_banks.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <set>
+
+#include "model/core/bytes.h"
+#include "model/text/codec.h"
+#include "model/text/text_categories.h"
+
+namespace kivo {
+namespace {
+
+constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
+struct Range {
+  std::size_t begin = 0;
+  std::size_t end = 0;
+};
+
+// One pointer of the bank and the text it leads to.
+struct BankPointer {
+  std::size_t slot = 0;  // image index of the pointer
+  std::size_t start = 0;
+  std::size_t end = kNone;  // past the terminator; kNone when the image ends first
+  bool movable = false;     // its text lies inside the bank, terminator included
+  bool edited = false;
+  int block = -1;
+};
+
+// Past the terminating 0x00 of the text at `at` (dialogue pairs are two
+// bytes), or kNone when the image ends first.
+std::size_t TextEnd(std::span<const uint8_t> image, std::size_t at, bool pairs) {
+  while (at < image.size()) {
+    const uint8_t code = image[at];
+    if (code == 0x00)
+      return at + 1;
+    at += pairs && (code == kFingerCode || code == kKeywordCode) ? 2 : 1;
+  }
+  return kNone;
+}
+
+Range BankRange(std::span<const uint8_t> image, uint32_t baseShift, int bank) {
+  const std::size_t begin = TextBanks()[static_cast<std::size_t>(bank)].base + kTextBankAddress +
+                            baseShift;
+  return {std::min(begin, image.size()), std::min(begin + kTextBankSize, image.size())};
+}
+
+std::vector<BankPointer> ReadPointers(std::span<const uint8_t> image, uint32_t baseShift,
+                                      int bank, const BankTextEdit* edit) {
+  const TextBank& b = TextBanks()[static_cast<std::size_t>(bank)];
+  const Range range = BankRange(image, baseShift, bank);
+  std::vector<BankPointer> pointers;
+  std::set<std::size_t> seen;
+  for (int category : b.categories) {
+    const bool pairs = IsDialogueCategory(category);
+    for (int row = 0; row < GetTextCategory(category).rows; ++row) {
+      BankPointer p;
+      p.slot = PointerLocation(category, row, baseShift);
+      if (p.slot + 2 > image.size() || !seen.insert(p.slot).second)
+        continue;
+      p.start = ReadLe16(image, p.slot) + b.base + baseShift;
+      p.end = TextEnd(image, p.start, pairs);
+      p.movable = p.start >= range.begin && p.start < range.end && p.end != kNone &&
+                  p.end <= range.end;
+      p.edited = edit != nullptr && edit->category == category && edit->row == row;
+      pointers.push_back(p);
+    }
+  }
+  return pointers;
+}
+
+// `from` less every range of `holes` (both sorted, disjoint).
+std::vector<Range> Subtract(const std::vector<Range>& from, const std::vector<Range>& holes) {
+  std::vector<Range> out;
+  std::size_t h = 0;
+  for (Range r : from) {
+    while (h < holes.size() && holes[h].end <= r.begin)
+      ++h;
+    for (std::size_t k = h; k < holes.size() && holes[k].begin < r.end; ++k) {
+      if (holes[k].begin > r.begin)
+        out.push_back({r.begin, holes[k].begin});
+      r.begin = std::max(r.begin, holes[k].end);
+    }
+    if (r.begin < r.end)
+      out.push_back(r);
+  }
+  return out;
+}
+
+// Sorted and joined where they overlap (or touch, when `touching`).
+std::vector<Range> Union(std::vector<Range> ranges, bool touching) {
+  std::sort(ranges.begin(), ranges.end(),
+            [](const Range& a, const Range& b) { return a.begin < b.begin; });
+  std::vector<Range> out;
+  for (const Range& r : ranges) {
+    if (!out.empty() && (r.begin < out.back().end || (touching && r.begin == out.back().end)))
+      out.back().end = std::max(out.back().end, r.end);
+    else
+      out.push_back(r);
+  }
+  return out;
+}
+
+std::string Hex(std::size_t value) {
+  char text[20];
+  std::snprintf(text, sizeof text, "0x%zX", value);
+  return text;
+}
+
+}  // namespace
+
+const std::vector<TextBank>& TextBanks() {
+  static const std::vector<TextBank> banks = [] {
+    std::vector<TextBank> out;
+    for (std::size_t offset : TextBankOffsets())
+      out.push_back({offset - kTextBankAddress, {}});
+    // The order the banks are known by: the items' bank first.
+    std::stable_partition(out.begin(), out.end(), [](const TextBank& b) {
+      return b.base == GetTextCategory(0).textBase;
+    });
+    std::sort(out.begin() + 1, out.end(), [](const TextBank& a, const TextBank& b) {
+      return a.base < b.base;
+    });
+    for (int c = 0; c < kTextCategoryCount; ++c) {
+      const TextCategory& category = GetTextCategory(c);
+      if (category.kind != CategoryKind::Names && category.kind != CategoryKind::Dialogue)
+        continue;
+      for (TextBank& b : out) {
+        if (b.base == category.textBase)
+          b.categories.push_back(c);
+      }
+    }
+    return out;
+  }();
+  return banks;
+}
+
+int TextBankOf(int category) {
+  const std::vector<TextBank>& banks = TextBanks();
+  for (std::size_t b = 0; b < banks.size(); ++b) {
+    if (std::find(banks[b].categories.begin(), banks[b].categories.end(), category) !=
+        banks[b].categories.end())
+      return static_cast<int>(b);
+  }
+  return -1;
+}
+
+std::string TextBankName(int bank) {
+  return Hex(TextBanks()[static_cast<std::size_t>(bank)].base);
+}
+
+std::string BankTooSmallText(int bank, std::size_t excess) {
+  return "Bank " + TextBankName(bank) + " needs " + std::to_string(excess) +
+         " more bytes. Shorten some of its texts.";
+}
+
+BankRepack PlanTextBankRepack(std::span<const uint8_t> image, uint32_t baseShift, int bank,
+                              const BankTextEdit* edit) {
+  BankRepack plan;
+  if (bank < 0 || bank >= static_cast<int>(TextBanks().size()))
+    return plan;
+  const std::size_t base = TextBanks()[static_cast<std::size_t>(bank)].base + baseShift;
+  std::vector<BankPointer> pointers = ReadPointers(image, baseShift, bank, edit);
+  plan.measure.pointers = pointers.size();
+
+  // What may never be written: the pointers, and the texts that stay where
+  // they are (leading outside the bank, or running past its end).
+  std::vector<Range> slots, kept, covered, moved;
+  for (const BankPointer& p : pointers) {
+    slots.push_back({p.slot, p.slot + 2});
+    const Range text{p.start, p.end == kNone ? image.size() : p.end};
+    if (p.movable)
+      covered.push_back(text);
+    else if (p.start < image.size())
+      kept.push_back(text);
+    if (p.movable && !p.edited)
+      moved.push_back(text);
+  }
+  slots = Union(std::move(slots), true);
+  kept = Union(std::move(kept), false);
+  for (const BankPointer& p : pointers) {
+    if (p.movable || p.edited || p.start >= image.size())
+      continue;
+    const Range text{p.start, p.end == kNone ? image.size() : p.end};
+    for (const Range& s : slots) {
+      if (text.begin < s.end && s.begin < text.end) {
+        plan.refusal = "A text of bank " + TextBankName(bank) +
+                       " that Make room cannot move runs over the bank's pointers.";
+        return plan;
+      }
+    }
+  }
+  std::vector<Range> holes = Union([&] {
+    std::vector<Range> all = slots;
+    all.insert(all.end(), kept.begin(), kept.end());
+    return all;
+  }(), true);
+  const std::vector<Range> extents = Subtract(Union(std::move(covered), true), holes);
+  for (const Range& e : extents)
+    plan.measure.space += e.end - e.begin;
+
+  // Texts that overlap move together, so a text inside another keeps
+  // sharing its bytes; blocks with equal bytes are one copy.
+  const std::vector<Range> clusters = Union(std::move(moved), false);
+  std::vector<std::vector<uint8_t>> blocks;
+  std::map<std::vector<uint8_t>, int> byBytes;
+  auto blockOf = [&](std::vector<uint8_t> bytes) {
+    const auto [it, added] = byBytes.emplace(std::move(bytes), static_cast<int>(blocks.size()));
+    if (added)
+      blocks.push_back(it->first);
+    return it->second;
+  };
+  std::vector<std::size_t> offsetInBlock(pointers.size(), 0);
+  for (std::size_t i = 0; i < pointers.size(); ++i) {
+    BankPointer& p = pointers[i];
+    if (p.edited) {
+      p.block = blockOf(edit->bytes);
+    } else if (p.movable) {
+      const auto c = std::upper_bound(clusters.begin(), clusters.end(), p.start,
+                                      [](std::size_t at, const Range& r) { return at < r.begin; }) -
+                     1;
+      p.block = blockOf({image.begin() + static_cast<std::ptrdiff_t>(c->begin),
+                         image.begin() + static_cast<std::ptrdiff_t>(c->end)});
+      offsetInBlock[i] = p.start - c->begin;
+    }
+  }
+
+  // Each block, in the order of its first pointer, into the first extent
+  // with room for it.
+  std::vector<std::size_t> fill(extents.size(), 0);
+  std::vector<std::size_t> placed(blocks.size(), kNone);
+  std::vector<std::vector<uint8_t>> extentBytes(extents.size());
+  for (std::size_t e = 0; e < extents.size(); ++e)
+    extentBytes[e].assign(extents[e].end - extents[e].begin, 0x00);
+  for (const BankPointer& p : pointers) {
+    if (p.block < 0 || placed[static_cast<std::size_t>(p.block)] != kNone)
+      continue;
+    const std::vector<uint8_t>& bytes = blocks[static_cast<std::size_t>(p.block)];
+    plan.measure.used += bytes.size();
+    std::size_t e = 0;
+    while (e < extents.size() && extentBytes[e].size() - fill[e] < bytes.size())
+      ++e;
+    if (e == extents.size()) {
+      placed[static_cast<std::size_t>(p.block)] = kNone - 1;  // counted, not placed
+      std::size_t largest = 0;
+      for (std::size_t k = 0; k < extents.size(); ++k)
+        largest = std::max(largest, extentBytes[k].size() - fill[k]);
+      plan.excess = std::max(plan.excess, bytes.size() - largest);
+      continue;
+    }
+    std::copy(bytes.begin(), bytes.end(), extentBytes[e].begin() + fill[e]);
+    placed[static_cast<std::size_t>(p.block)] = extents[e].begin + fill[e];
+    fill[e] += bytes.size();
+  }
+  if (plan.measure.used > plan.measure.space)
+    plan.excess = std::max(plan.excess, plan.measure.used - plan.measure.space);
+  if (!plan.fits())
+    return plan;
+
+  for (std::size_t e = 0; e < extents.size(); ++e)
+    plan.writes.emplace_back(extents[e].begin, std::move(extentBytes[e]));
+  for (std::size_t i = 0; i < pointers.size(); ++i) {
+    const BankPointer& p = pointers[i];
+    if (p.block < 0)
+      continue;
+    const std::size_t at = placed[static_cast<std::size_t>(p.block)] + offsetInBlock[i] - base;
+    plan.writes.push_back({p.slot, {static_cast<uint8_t>(at), static_cast<uint8_t>(at >> 8)}});
+  }
+  return plan;
+}
+
+void ApplyTextBankRepack(const RomView& image, const BankRepack& repack) {
+  if (!repack.fits())
+    return;
+  for (const auto& [at, bytes] : repack.writes)
+    image.SetBytes(at, bytes);
+}
+
+}  // namespace kivo
