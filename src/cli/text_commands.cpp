@@ -13,6 +13,7 @@
 #include "model/text/char_table.h"
 #include "model/text/codec.h"
 #include "model/text/name_tables.h"
+#include "model/text/text_banks.h"
 #include "model/text/text_categories.h"
 
 namespace kivo::cli {
@@ -137,8 +138,18 @@ int Text(Args args, std::ostream& out, std::ostream& err) {
     }
   }
   if (asJson) {
+    json banks = json::array();
+    for (int bank = 0; bank < static_cast<int>(TextBanks().size()); ++bank) {
+      const BankSpace space = PlanTextBankRepack(image, shift, bank).measure;
+      banks.push_back({{"base", TextBanks()[static_cast<std::size_t>(bank)].base},
+                       {"categories", TextBanks()[static_cast<std::size_t>(bank)].categories},
+                       {"space", space.space},
+                       {"used", space.used},
+                       {"free", space.free()}});
+    }
     // A table entry that is not UTF-8 must not stop the listing.
-    out << json{{"categories", categories}}.dump(2, ' ', false, json::error_handler_t::replace)
+    out << json{{"categories", categories}, {"banks", banks}}.dump(
+               2, ' ', false, json::error_handler_t::replace)
         << '\n';
   }
   return kExitOk;

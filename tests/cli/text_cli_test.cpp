@@ -79,6 +79,15 @@ TEST(TextCli, JsonListsEveryEntryOfCategoriesZeroToThirteen) {
   const json& plain = categories[11].at("entries")[1];
   EXPECT_EQ(plain.at("text"), "Plain");
   EXPECT_TRUE(plain.at("finger").is_null());
+
+  // The four text banks, the items' first, with their room.
+  const json& banks = j.at("banks");
+  ASSERT_EQ(banks.size(), 4u);
+  EXPECT_EQ(banks[0].at("base"), 0x20010);
+  EXPECT_EQ(banks[0].at("categories"), json({0, 1, 2, 3, 5, 6, 10, 12}));
+  EXPECT_EQ(banks[1].at("categories"), json({4, 7, 8}));
+  for (const json& bank : banks)
+    EXPECT_EQ(bank.at("free"), bank.at("space").get<int>() - bank.at("used").get<int>());
 }
 
 TEST(TextCli, FailuresSayWhyOnStandardError) {
