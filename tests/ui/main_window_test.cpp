@@ -80,7 +80,7 @@ TEST_F(MainWindowTest, FirstStartCreatesTheDataFileAndHoldsNoRom) {
   EXPECT_EQ(prompts->texts(), std::vector<QString>{"Data file does not exist, creating..."});
   EXPECT_EQ(ImageItemsEnabled(), 0);
   EXPECT_FALSE(window->tabs()->isTabEnabled(ui::kCharacterTab));
-  EXPECT_FALSE(Enabled(40026)) << "the Dump menu offers nothing";
+  EXPECT_FALSE(Enabled(40026)) << "no image, nothing to dump";
   EXPECT_EQ(probe->refreshes, 0);
 
   window->RomInfo();

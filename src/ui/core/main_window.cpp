@@ -24,6 +24,7 @@
 #include "ui/core/artwork.h"
 #include "ui/core/clean_data_dialog.h"
 #include "ui/core/config_dialog.h"
+#include "ui/core/dump_actions.h"
 #include "ui/core/edit_history.h"
 #include "ui/core/main_page.h"
 #include "ui/core/patch_actions.h"
@@ -209,6 +210,8 @@ void MainWindow::CreateMenus() {
   createPatch_->setObjectName(QStringLiteral("createPatch"));
   applyPatch_ = file->addAction(tr("Appl&y Patch..."));
   applyPatch_->setObjectName(QStringLiteral("applyPatch"));
+  dumpActions_ = new DumpActions(state_, history_, this);
+  dumpActions_->AddLoadItem(file);
   file->addSeparator();
   AddCommand(file, tr("E&xit"), kExitCommand)->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
 
@@ -220,7 +223,6 @@ void MainWindow::CreateMenus() {
   AddCommand(options, tr("\"Clean the &Slate\""), kCleanSlateCommand);
   AddCommand(options, tr("\"Clean the &Data\""), kCleanDataCommand);
 
-  // The Dump menu is there but never offers anything.
   dumpMenu_ = menuBar()->addMenu(tr("&Dump"));
   const std::pair<const char*, int> dumps[] = {
       {"&Armor", 40026}, {"&Character", 40027}, {"&Formation", 40030},
@@ -228,9 +230,9 @@ void MainWindow::CreateMenus() {
       {"S&pell", 40034}, {"&Text", 40035},      {"&Weapon", 40036},
   };
   for (const auto& [caption, id] : dumps) {
-    AddCommand(dumpMenu_, tr(caption), id)->setEnabled(false);
+    AddCommand(dumpMenu_, tr(caption), id);
   }
-  dumpMenu_->setEnabled(false);
+  dumpActions_->AddDumpItems(dumpMenu_, [this](int id) { return action(id); });
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   AddCommand(help, tr("&Rom info"), kRomInfoCommand);
@@ -640,6 +642,7 @@ void MainWindow::UpdateRomState() {
   saveAs_->setEnabled(editable);
   createPatch_->setEnabled(editable);
   applyPatch_->setEnabled(editable);
+  dumpActions_->UpdateEnabled();
 }
 
 void MainWindow::SelectTab() {

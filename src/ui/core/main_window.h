@@ -19,6 +19,7 @@ class QTabWidget;
 
 namespace kivo::ui {
 
+class DumpActions;
 class MainPage;
 class RecentFiles;
 
@@ -138,6 +139,7 @@ class MainWindow : public QMainWindow {
   QAction* applyPatch_ = nullptr;
   RecentFiles* recent_ = nullptr;
   QMenu* dumpMenu_ = nullptr;
+  DumpActions* dumpActions_ = nullptr;
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
   QAction* undoHistory_ = nullptr;

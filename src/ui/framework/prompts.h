@@ -53,6 +53,12 @@ class Prompts {
   virtual QString OpenFile(QWidget* owner, const QList<FileFilter>& filters) = 0;
   // A file name to write to, or an empty string when cancelled.
   virtual QString SaveFile(QWidget* owner, const QList<FileFilter>& filters) = 0;
+  // The same, the dialog offering `suggested` (a file name) to start with.
+  virtual QString SaveFileSuggesting(QWidget* owner, const QList<FileFilter>& filters,
+                                     const QString& suggested) {
+    (void)suggested;
+    return SaveFile(owner, filters);
+  }
   // Runs `dialog` modal and returns how it ended (kDialogOk, kDialogCancel),
   // or kDialogAlreadyOpen when it is showing already.
   virtual int RunModal(QDialog& dialog) = 0;
@@ -81,6 +87,8 @@ class QtPrompts : public Prompts {
                 int escape, const QString& caption) override;
   QString OpenFile(QWidget* owner, const QList<FileFilter>& filters) override;
   QString SaveFile(QWidget* owner, const QList<FileFilter>& filters) override;
+  QString SaveFileSuggesting(QWidget* owner, const QList<FileFilter>& filters,
+                             const QString& suggested) override;
   int RunModal(QDialog& dialog) override;
 };
 

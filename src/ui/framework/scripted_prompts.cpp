@@ -56,6 +56,12 @@ QString ScriptedPrompts::SaveFile(QWidget*, const QList<FileFilter>& filters) {
   return file;
 }
 
+QString ScriptedPrompts::SaveFileSuggesting(QWidget* owner, const QList<FileFilter>& filters,
+                                            const QString& suggested) {
+  suggestedFiles.push_back(suggested);
+  return SaveFile(owner, filters);
+}
+
 int ScriptedPrompts::RunModal(QDialog& dialog) {
   if (dialog.isVisible())
     return kDialogAlreadyOpen;

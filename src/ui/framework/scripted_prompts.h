@@ -30,6 +30,7 @@ class ScriptedPrompts : public Prompts {
   std::deque<int> choiceAnswers;         // button indexes; empty: the escape answer
   std::deque<QString> openFiles;         // empty: the dialog is cancelled
   std::deque<QString> saveFiles;         // empty: the dialog is cancelled
+  std::vector<QString> suggestedFiles;   // the names save dialogs offered
   std::deque<ModalScript> modalScripts;  // empty: the dialog is cancelled
   int openFileDialogs = 0;
   std::vector<QList<FileFilter>> fileFilters;
@@ -42,6 +43,8 @@ class ScriptedPrompts : public Prompts {
                 int escape, const QString& caption) override;
   QString OpenFile(QWidget* owner, const QList<FileFilter>& filters) override;
   QString SaveFile(QWidget* owner, const QList<FileFilter>& filters) override;
+  QString SaveFileSuggesting(QWidget* owner, const QList<FileFilter>& filters,
+                             const QString& suggested) override;
   int RunModal(QDialog& dialog) override;
 
   // Message texts only, for compact assertions.
