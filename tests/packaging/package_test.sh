@@ -14,7 +14,8 @@ fail() { echo "FAILED: $*" >&2; exit 1; }
 
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-"$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$out" -D CPACK_STRIP_FILES=OFF -D CPACK_DEBIAN_COMPRESSION_TYPE=none >"$out/log" ||
+"$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$out" -D CPACK_STRIP_FILES=OFF \
+  -D CPACK_DEBIAN_COMPRESSION_TYPE=none >"$out/log" ||
   { cat "$out/log"; fail "cpack"; }
 deb=$(ls "$out"/kivo_"$version"_*.deb) || fail "no kivo_${version}_*.deb"
 
