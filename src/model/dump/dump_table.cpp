@@ -211,6 +211,10 @@ void Compact(const Json& value, std::string& out) {
       Compact(value[i], out);
     }
     out += ']';
+  } else if (value.is_number_unsigned()) {
+    out += std::to_string(value.get<unsigned long long>());
+  } else if (value.is_number_integer()) {
+    out += std::to_string(value.get<long long>());
   } else {
     out += Scalar(value);
   }
