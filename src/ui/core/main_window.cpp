@@ -446,6 +446,7 @@ bool MainWindow::Save() {
     return false;
   }
   history_.stack().setClean();
+  ShowSaved(QString::fromStdString(state_.settings.Path(PathField::Rom)));
   return true;
 }
 
@@ -474,6 +475,7 @@ void MainWindow::SaveAs() {
   recent_->Add(chosen);
   mainPage_->ShowPath(chosen);
   SelectTab();
+  ShowSaved(chosen);
 }
 
 void MainWindow::CheckVersion() {
@@ -513,8 +515,10 @@ void MainWindow::CleanTheSlate() {
   // The blanking is one step the pages follow; once written, the file holds
   // the image. Blanked but not written, it is an unsaved step like any other.
   CleanSlateDialog dialog(state_.document, state_.settings.Path(PathField::Rom), &history_, this);
-  if (prompts().RunModal(dialog) == kDialogOk)
+  if (prompts().RunModal(dialog) == kDialogOk) {
     history_.stack().setClean();
+    ShowSaved(QString::fromStdString(state_.settings.Path(PathField::Rom)));
+  }
 }
 
 void MainWindow::CreatePatch() {
@@ -643,6 +647,7 @@ void MainWindow::UpdateRomState() {
   createPatch_->setEnabled(editable);
   applyPatch_->setEnabled(editable);
   dumpActions_->UpdateEnabled();
+  ShowRomStatus();
 }
 
 void MainWindow::SelectTab() {

@@ -14,6 +14,7 @@
 #include "ui/framework/tabs.h"
 
 class QAction;
+class QLabel;
 class QMenu;
 class QTabWidget;
 
@@ -96,6 +97,9 @@ class MainWindow : public QMainWindow {
   // Stores every page into the image before the file is written; when a page
   // cannot store its edits, says why and returns false (nothing is stored).
   bool StorePagesForWrite();
+  // main_window_status.cpp: "Saved <file name>" in the status bar for five
+  // seconds, after anything that wrote the ROM file.
+  void ShowSaved(const QString& fileName);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -143,6 +147,9 @@ class MainWindow : public QMainWindow {
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
   QAction* undoHistory_ = nullptr;
+  // The status bar's ROM path and kind.
+  void ShowRomStatus();
+  QLabel* romStatus_ = nullptr;
   QString title_;  // of the tab shown, without the mark of unsaved edits
   bool closed_ = false;
 };
