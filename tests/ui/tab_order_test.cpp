@@ -87,8 +87,10 @@ std::vector<QWidget*> TabChain(QWidget& root) {
   std::vector<QWidget*> chain;
   for (QWidget* w = root.nextInFocusChain(); w != &root && w != root.window();
        w = w->nextInFocusChain()) {
+    // As Qt's Tab, passing over a widget that hands its focus to another
+    // (the line edit of a combo box one can type into).
     if (root.isAncestorOf(w) && w->window() == root.window() && (w->focusPolicy() & Qt::TabFocus) &&
-        w->isVisible() && w->isEnabled())
+        w->focusProxy() == nullptr && w->isVisible() && w->isEnabled())
       chain.push_back(w);
   }
   return chain;

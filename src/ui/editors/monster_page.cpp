@@ -127,6 +127,7 @@ void MonsterPage::RebuildLists() {
 
   const std::vector<std::string> records = SpellRecordNames(view, settings);
   for (QComboBox* combo : actions_) {
+    CompleteAnywhere(*combo);
     combo->clear();
     combo->addItem(Text(SpellCacheName(settings, 0)));
     for (const std::string& name : records)

@@ -82,7 +82,7 @@ void CommitOnUserEdit(QWidget& root, const std::function<void(QWidget*)>& commit
     if (except.contains(w) || w->property(kNotAField).toBool())
       continue;
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-      // Combo boxes hold line edits of their own only when editable; none is.
+      // A combo box's own line edit finds a row; the combo commits the pick.
       if (!edit->isReadOnly() && qobject_cast<QComboBox*>(edit->parentWidget()) == nullptr)
         QObject::connect(edit, &QLineEdit::editingFinished, edit, [commit, edit] { commit(edit); });
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {

@@ -90,7 +90,7 @@ class FieldWatch : public QObject {
             .arg(FieldCaption(box_), plain(value), value > stored ? tr("more") : tr("less"), shown);
     if (QStatusBar* bar = StatusBarOf(box_)) {
       bar->setProperty(kWarningProperty, text);
-      bar->showMessage(text, kStatusWarningMs);
+      bar->showMessage(text, kStatusMessageMs);
     }
   }
 

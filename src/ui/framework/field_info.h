@@ -22,7 +22,7 @@ struct ValueRange {
   bool clamped = true;  // a value outside is stored clamped (else the page says what it keeps)
 };
 
-inline constexpr int kStatusWarningMs = 5000;
+inline constexpr int kStatusMessageMs = 5000;
 
 // The range alone (no record shown).
 void DescribeField(QLineEdit& box, ValueRange range);

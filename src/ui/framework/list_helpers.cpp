@@ -1,6 +1,8 @@
 #include "ui/framework/list_helpers.h"
 
 #include <QComboBox>
+#include <QCompleter>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
 
@@ -31,6 +33,26 @@ void ReplaceComboEntry(QComboBox& combo, const QString& text, int row) {
   combo.setCurrentIndex(selected);
 }
 
+void CompleteAnywhere(QComboBox& combo) {
+  if (combo.completer() != nullptr && combo.completer()->filterMode() == Qt::MatchContains)
+    return;
+  combo.setEditable(true);
+  combo.setInsertPolicy(QComboBox::NoInsert);
+  auto* completer = new QCompleter(combo.model(), &combo);
+  completer->setFilterMode(Qt::MatchContains);
+  completer->setCaseSensitivity(Qt::CaseInsensitive);
+  completer->setCompletionMode(QCompleter::PopupCompletion);
+  combo.setCompleter(completer);
+  QLineEdit* edit = combo.lineEdit();
+  edit->setPlaceholderText(combo.placeholderText());
+  QObject::connect(edit, &QLineEdit::editingFinished, &combo, [&combo, edit] {
+    const int row = combo.currentIndex();
+    const QString shown = row >= 0 ? combo.itemText(row) : QString();
+    if (edit->text() != shown)
+      edit->setText(shown);
+  });
+}
+
 namespace {
 
 // Decodes the names once and hands each to `insert` with its row.
@@ -56,6 +78,7 @@ void FillNameList(std::span<const uint8_t> image, QListWidget& list, int count, 
 
 void FillNameCombo(std::span<const uint8_t> image, QComboBox& combo, int count, int firstRow,
                    std::size_t pointerTable, std::size_t textBase, const CharTable& table) {
+  CompleteAnywhere(combo);
   InsertNames(image, count, firstRow, pointerTable, textBase, table,
               [&combo](int row, const QString& name) { combo.insertItem(row, name); });
 }

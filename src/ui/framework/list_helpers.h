@@ -27,11 +27,17 @@ W* WithId(W* control, int id) {
 void ReplaceListEntry(QListWidget& list, const QString& text, int row);
 void ReplaceComboEntry(QComboBox& combo, const QString& text, int row);
 
+// Lets the user type into a drop-down list of names to find a row: the
+// rows holding what is typed anywhere (any case) pop up to pick from, and on
+// leaving the box shows the row picked again. The rows stay as they are.
+void CompleteAnywhere(QComboBox& combo);
+
 // Inserts the names of `count` pointers of a pointer table as rows
 // firstRow..firstRow + count - 1. Offsets are image indexes that already
 // include the base shift.
 void FillNameList(std::span<const uint8_t> image, QListWidget& list, int count, int firstRow,
                   std::size_t pointerTable, std::size_t textBase, const CharTable& table);
+// FillNameCombo lets `combo` complete anywhere, too.
 void FillNameCombo(std::span<const uint8_t> image, QComboBox& combo, int count, int firstRow,
                    std::size_t pointerTable, std::size_t textBase, const CharTable& table);
 
