@@ -107,6 +107,7 @@ void TextPage::CreateWidgets() {
 
   auto* left = new QVBoxLayout;
   left->addWidget(categories_);
+  left->addWidget(CreateFind());
   left->addStretch(1);
 
   auto* layout = new QHBoxLayout(this);

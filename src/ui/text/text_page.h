@@ -73,6 +73,11 @@ class TextPage : public Page {
   EntryBoxes ReadBoxes(int category) const;
   void UpdateByteCount();
 
+  // text_page_find.cpp: the Find box, and going to the next or previous
+  // entry that holds its text.
+  QWidget* CreateFind();
+  void FindEntry(bool forward);
+
   void CategorySelected(int row);
   void EntrySelected(int row);
   void PreferDteClicked(bool checked);
@@ -94,6 +99,7 @@ class TextPage : public Page {
   QLineEdit* text_ = nullptr;
   QPlainTextEdit* dialogue_ = nullptr;
   QLineEdit* finger_ = nullptr;
+  QLineEdit* find_ = nullptr;
   QPushButton* changeLabel_ = nullptr;
   QLabel* byteCount_ = nullptr;
 };
