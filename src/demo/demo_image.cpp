@@ -139,6 +139,10 @@ constexpr DialogueLine kDialogue2[] = {
     {0, "Moonwell keeper", "The Moonwell glows only\r\nwhen the tide is high."},
     {1, "Collector", "Bring me a Sea Shell and I\r\nwill tell you a secret."},
     {2, "Sleeper", "Zzz... the Sky Ship... zzz"},
+    // Two guards, one line: each has its copy, as in the game, so the bank
+    // has room that Make room can give to a longer text.
+    {3, "East gate guard", "Halt! The castle is closed\r\nuntil dawn."},
+    {4, "West gate guard", "Halt! The castle is closed\r\nuntil dawn."},
 };
 constexpr DialogueLine kDialogue3[] = {
     {0, "Old sailor", "The Storm King waits beyond\r\nthe North Pass."},

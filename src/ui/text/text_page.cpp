@@ -134,6 +134,12 @@ QLayout* TextPage::CreateEntryFields() {
   dialogue_->setTabChangesFocus(true);
   byteCount_ = new QLabel(this);
   byteCount_->setObjectName(QStringLiteral("byteCount"));
+  bankFree_ = new QLabel(this);
+  bankFree_->setObjectName(QStringLiteral("bankFree"));
+  makeRoom_ = new QPushButton(tr("Make room"), this);
+  makeRoom_->setObjectName(QStringLiteral("makeRoom"));
+  makeRoom_->setToolTip(tr("Moves the texts of this entry's bank together, the edited text "
+                           "included, so that a longer text fits"));
 
   auto* numbers = new QGridLayout;
   numbers->addWidget(new QLabel(tr("Pointer:"), this), 0, 0);
@@ -149,6 +155,8 @@ QLayout* TextPage::CreateEntryFields() {
   auto* commands = new QHBoxLayout;
   commands->addWidget(preferDte_);
   commands->addStretch(1);
+  commands->addWidget(bankFree_);
+  commands->addWidget(makeRoom_);
   commands->addWidget(changeLabel_);
 
   auto* caption = new QHBoxLayout;
@@ -173,6 +181,10 @@ void TextPage::ConnectWidgets() {
   connect(entries_, &QListWidget::currentRowChanged, this, &TextPage::EntrySelected);
   connect(preferDte_, &QCheckBox::clicked, this, &TextPage::PreferDteClicked);
   connect(changeLabel_, &QPushButton::clicked, this, &TextPage::ChangeLabel);
+  connect(makeRoom_, &QPushButton::clicked, this, [this] {
+    if (!committing_)
+      MakeRoom();
+  });
   connect(text_, &QLineEdit::textChanged, this, &TextPage::UpdateByteCount);
   connect(dialogue_, &QPlainTextEdit::textChanged, this, &TextPage::UpdateByteCount);
   connect(finger_, &QLineEdit::textChanged, this, &TextPage::UpdateByteCount);
@@ -249,6 +261,8 @@ bool TextPage::confirmStore() {
     case StoreAnswer::Discard:
       ShowEntry();
       return true;
+    case StoreAnswer::Stored:
+      return true;
   }
   return true;
 }
@@ -275,10 +289,13 @@ TextPage::StoreAnswer TextPage::AskBeforeStore() {
   const std::string what = TextStartingIn(document.image(), document.baseShift(), at + growth->had,
                                           at + growth->needs, dteTable(), keywords_);
   const std::string question = GrowthQuestion(ReadBoxes(shown_->category).text, *growth, what);
-  enum { kWrite, kKeep, kDiscard };
+  enum { kWrite, kKeep, kDiscard, kMakeRoom };
   const int answer = prompts().AskChoice(
       this, FromUtf8(question),
-      {tr("Write anyway"), tr("Keep editing"), tr("Discard change")}, kKeep, kKeep);
+      {tr("Write anyway"), tr("Keep editing"), tr("Discard change"), tr("Make room")}, kKeep,
+      kKeep);
+  if (answer == kMakeRoom)
+    return MakeRoom() ? StoreAnswer::Stored : StoreAnswer::KeepEditing;
   if (answer == kWrite) {
     growthConfirmed_ = true;
     return StoreAnswer::Write;
@@ -368,6 +385,7 @@ void TextPage::ShowEntry() {
   shown_ = std::move(shown);
   growthConfirmed_ = false;
   UpdateByteCount();
+  UpdateBankFree();
 }
 
 EntryBoxes TextPage::ReadBoxes(int category) const {

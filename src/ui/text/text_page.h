@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "model/text/codec.h"
+#include "model/text/text_banks.h"
 #include "model/text/text_entry_store.h"
 #include "ui/framework/page.h"
 
@@ -60,7 +61,8 @@ class TextPage : public Page {
   static int PlaceOf(int category, int row);
   // Before the entry on screen is stored over what follows it: asks, and
   // says whether to write it, keep editing it (nothing is stored) or drop it.
-  enum class StoreAnswer { Write, KeepEditing, Discard };
+  // Stored: Make room was chosen and has stored it with the bank repacked.
+  enum class StoreAnswer { Write, KeepEditing, Discard, Stored };
   StoreAnswer AskBeforeStore();
   std::optional<EntryGrowth> PendingGrowth() const;
   // Puts the lists back on the entry on screen after a move was refused.
@@ -72,6 +74,13 @@ class TextPage : public Page {
   // The boxes as they are now; the text from the box of `category`.
   EntryBoxes ReadBoxes(int category) const;
   void UpdateByteCount();
+  // "Bank free: N bytes" for the bank of the entry shown.
+  void UpdateBankFree();
+  // The entry's text as it would be stored, when it was edited.
+  std::optional<BankTextEdit> PendingTextEdit() const;
+  // Repacks the bank of the entry shown, with its edited text, as one step
+  // (asking first the first time); says why when it cannot. True when done.
+  bool MakeRoom();
 
   // text_page_find.cpp: the Find box, and going to the next or previous
   // entry that holds its text.
@@ -89,6 +98,7 @@ class TextPage : public Page {
   std::optional<ShownEntry> shown_;  // what Store entry writes back
   bool growthConfirmed_ = false;     // the user chose to write over what follows
   bool committing_ = false;          // a question is up: leaving the box again commits nothing
+  bool makeRoomAsked_ = false;       // the first Make room asks; later ones do not
 
   QListWidget* categories_ = nullptr;
   QListWidget* entries_ = nullptr;
@@ -102,6 +112,8 @@ class TextPage : public Page {
   QLineEdit* find_ = nullptr;
   QPushButton* changeLabel_ = nullptr;
   QLabel* byteCount_ = nullptr;
+  QLabel* bankFree_ = nullptr;
+  QPushButton* makeRoom_ = nullptr;
 };
 
 }  // namespace kivo::ui
