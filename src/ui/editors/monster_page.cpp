@@ -168,6 +168,7 @@ void MonsterPage::Load(int index) {
     effectSet_->setCurrentIndex(r.index(MonsterIndex::EffectSet));
     ShowStoredValue(*spoilsSet_, GroupRowOf(kSpoilsSets, r.spoilsSet), r.spoilsSet);
   }
+  ShowIndexRowValues();
   ShowValue(hp_, kHpMpValues);
   ShowValue(mp_, kHpMpValues);
   for (int s = 0; s < kMonsterStatCount; ++s)
@@ -186,6 +187,7 @@ void MonsterPage::ShowValue(ValueWidgets& widgets, const ValueTable& table) {
   const ConstRomView view = std::as_const(*context_.document).view();
   widgets.box->setEnabled(has);
   widgets.box->setText(has ? QString::number(ReadEntry(view, table, row)) : QString());
+  ShowSharedEntry(*widgets.index, table);
   const ValueRange range{0, table.maxValue};
   if (has)
     DescribeField(*widgets.box, range, MonsterEntryPlace(table, row), view.baseShift());
@@ -200,6 +202,7 @@ void MonsterPage::ShowBitGroup(int g) {
       BoxesOfBits(static_cast<uint8_t>(ReadEntry(view, *group.table, group.set->currentIndex())));
   for (int k = 0; k < kBitBoxCount; ++k)
     group.boxes[k]->setChecked(ticks[k]);
+  ShowSharedEntry(*group.set, *group.table);
 }
 
 void MonsterPage::ShowEffectSet() {
@@ -210,6 +213,7 @@ void MonsterPage::ShowEffectSet() {
     effects_->setCurrentRow(EffectRowOf(shownEffect_));
   }
   ShowAilmentBoxes();
+  ShowSharedEntry(*effectSet_, kEffectSets);
 }
 
 void MonsterPage::ShowAilmentBoxes() {
@@ -231,6 +235,7 @@ void MonsterPage::ShowSpoilsSet() {
   const bool has = kSpoilsSets.Has(set);
   const ConstRomView view = std::as_const(*context_.document).view();
   shownSpoils_ = ReadGroup(view, kSpoilsSets, set);
+  ShowSharedSpoils();
   for (int k = 0; k < kSlotsPerGroup; ++k) {
     {
       const QSignalBlocker blocker(spoils_[k]);

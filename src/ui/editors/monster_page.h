@@ -86,6 +86,12 @@ class MonsterPage : public Page {
   // groups carry their group's title.
   QString Caption(const QWidget& field) const;
 
+  // monster_page_sharing.cpp: how many monsters use the entries shown.
+  void ShowSharing(QComboBox& list, std::vector<int> users);
+  void ShowSharedEntry(QComboBox& list, const ValueTable& table);
+  void ShowSharedSpoils();
+  void ShowIndexRowValues();
+
   void MonsterSelected(int row);
   void ChangeGil(int slot);
   void ChangeAiLabel();

@@ -19,6 +19,7 @@
 #include "ui/framework/list_filter.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
+#include "ui/framework/sharing_label.h"
 
 namespace kivo::ui {
 namespace {
@@ -173,9 +174,10 @@ QGroupBox* MonsterPage::CreateValueGroup(const QString& title, std::initializer_
     grid->addWidget(new QLabel(tr(ids.label), group), line, 0);
     grid->addWidget(widgets.index, line, 1);
     grid->addWidget(widgets.box, line, 2);
+    grid->addWidget(SharingLabel(*widgets.index), line, 3);
     ++line;
   }
-  grid->setColumnStretch(3, 1);
+  grid->setColumnStretch(4, 1);
   return group;
 }
 
@@ -188,7 +190,8 @@ QGroupBox* MonsterPage::CreateBitGroup(int g) {
   widgets.table = info.table;
   widgets.bits = info.bits;
   auto* grid = new QGridLayout(group);
-  grid->addWidget(widgets.set, 0, 0, 1, 4, Qt::AlignLeft);
+  grid->addWidget(widgets.set, 0, 0, 1, 2, Qt::AlignLeft);
+  grid->addWidget(SharingLabel(*widgets.set), 0, 2, 1, 2);
   for (int k = 0; k < kBitBoxCount; ++k) {
     const QString name = QString::fromLatin1((*info.names)[k].data(), (*info.names)[k].size());
     widgets.boxes[k] = WithId(new QCheckBox(name, group), info.boxIds[k]);
@@ -216,6 +219,7 @@ QGroupBox* MonsterPage::CreateEffectGroup() {
 
   auto* top = new QHBoxLayout;
   top->addWidget(effectSet_);
+  top->addWidget(SharingLabel(*effectSet_));
   top->addStretch(1);
   top->addWidget(changeEffectLabels_);
   auto* body = new QHBoxLayout;
@@ -251,6 +255,7 @@ QGroupBox* MonsterPage::CreateSpoilsGroup() {
   spoilsSet_ = IndexList(group, 1045);
   auto* grid = new QGridLayout(group);
   grid->addWidget(spoilsSet_, 0, 0, 1, 2, Qt::AlignLeft);
+  grid->addWidget(SharingLabel(*spoilsSet_), 0, 2, 1, 2);
   constexpr int kColumns = 4;
   for (int k = 0; k < kSlotsPerGroup; ++k) {
     spoils_[k] = NameList(group, kSpoilsIds[k], 11);

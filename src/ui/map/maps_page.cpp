@@ -241,6 +241,8 @@ void MapsPage::ConnectWidgets() {
   connect(mapView_, &MapView::leftClicked, this, &MapsPage::MapLeftClicked);
   connect(mapView_, &MapView::rightClicked, this, &MapsPage::MapRightClicked);
   connect(mapView_, &MapView::gridChanged, this, &MapsPage::CommitGrid);
+  // Encoding the map takes microseconds: the free bytes follow every stroke.
+  connect(mapView_, &MapView::gridChanged, this, &MapsPage::ShowFreeBytes);
   // The slot controls and the "/64" fields commit as they are edited; the
   // other boxes are settings of the program or only show the image.
   QList<QWidget*> notEdits = {maps_, encounterIndex_, showLeft_,    showRight_,    showViewingArea_,

@@ -57,12 +57,14 @@ void MapsPage::applyToCopy(int copy, const ByteChange& change, bool redo) {
     change.Redo(bytes);
   else
     change.Undo(bytes);
-  if (copy == kGridCopy)
+  if (copy == kGridCopy) {
     mapView_->update();
-  else if (copy == kTileNumbersCopy)
+    ShowFreeBytes();
+  } else if (copy == kTileNumbersCopy) {
     RedrawPicker();
-  else if (copy == kBackupStateCopy)
+  } else if (copy == kBackupStateCopy) {
     ShowBackupButtons();
+  }
 }
 
 void MapsPage::ShowBackupButtons() {
