@@ -197,7 +197,9 @@ DumpLoad PlanDumpLoad(const RomDocument& document, std::string_view text,
     // A kind may leave out tables: what is absent is left alone.
     if (!plan.IsObject(value, key))
       continue;
-    for (const auto& [tableKey, content] : value.items()) {
+    for (const auto& item : value.items()) {
+      const std::string& tableKey = item.key();
+      const Json& content = item.value();
       const auto table = std::find_if(tables.begin(), tables.end(),
                                       [&](const auto& t) { return t->key() == tableKey; });
       if (table == tables.end()) {
