@@ -361,6 +361,14 @@ void DumpSeeds(SeedWriter& seeds) {
                                   "\"crc32\": \"00000000\"}}"));
 }
 
+// Each bank as it is, and the items' bank with a pointer led into the middle
+// of another text and one led outside the bank.
+void TextBankSeeds(SeedWriter& seeds) {
+  for (uint8_t bank = 0; bank < 4; ++bank)
+    seeds.Write("text_banks", "bank-" + std::to_string(bank), Bytes{bank});
+  seeds.Write("text_banks", "hostile", Bytes{0, 3, 0x02, 0x85, 7, 0x00, 0x10});
+}
+
 }  // namespace
 }  // namespace kivo::fuzz
 
@@ -382,6 +390,7 @@ int main(int argc, char** argv) {
     kivo::fuzz::CleanSlateSeeds(seeds);
     kivo::fuzz::HistorySeeds(seeds);
     kivo::fuzz::PatchSeeds(seeds);
+    kivo::fuzz::TextBankSeeds(seeds);
     kivo::fuzz::DumpSeeds(seeds);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "kivo-fuzz-seeds: %s\n", e.what());
