@@ -24,6 +24,7 @@
 #include "ui/framework/field_info.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
+#include "ui/framework/sharing_label.h"
 #include "ui/framework/tabs.h"
 #include "ui/gfx/palettes_dialog.h"
 #include "ui/gfx/select_colour_dialog.h"
@@ -227,9 +228,11 @@ void EquipmentPage::ShowPalette() {
   if (palette_) {
     paletteText_->setText(FormatHex(*palette_));
     swatches_->ShowBattlePalette(std::as_const(*context_.document).view(), *palette_);
+    ShowPaletteSharing(*paletteText_, std::as_const(*context_.document).view(), *palette_);
   } else {
     paletteText_->setText(QString::fromLatin1(kNoPaletteText));
     swatches_->Clear();
+    ShowSharing(*paletteText_, {}, {});
   }
 }
 

@@ -20,6 +20,7 @@
 #include "ui/framework/list_filter.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
+#include "ui/framework/sharing_label.h"
 #include "ui/gfx/swatch_row.h"
 
 namespace kivo::ui {
@@ -176,6 +177,7 @@ QGroupBox* EquipmentPage::CreateGraphicsGroup(QWidget* parent) {
   grid->addWidget(new QLabel(tr("Palette:"), group), 0, 0);
   grid->addWidget(paletteText_, 0, 1);
   grid->addWidget(swatches_, 0, 2);
+  grid->addWidget(SharingLabel(*paletteText_), 0, 3, 1, 2);
   grid->addWidget(changePalette_, 1, 0, 1, 2);
   grid->addWidget(editGraphics_, 1, 2, 1, 2);
   grid->setColumnStretch(4, 1);

@@ -29,6 +29,7 @@
 #include "ui/framework/list_filter.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
+#include "ui/framework/sharing_label.h"
 #include "ui/framework/tabs.h"
 #include "ui/gfx/palettes_dialog.h"
 #include "ui/gfx/select_colour_dialog.h"
@@ -148,6 +149,9 @@ QWidget* FormationPage::CreateEnemyGroup() {
     grid->addWidget(new QLabel(tr("Pic:"), group), row, 7);
     grid->addWidget(e.picture, row, 8);
   }
+  // How many formations share each set, below its list.
+  grid->addWidget(SharingLabel(*monsterSet_), kFormationEnemies + 1, 1);
+  grid->addWidget(SharingLabel(*quantitySet_), kFormationEnemies + 1, 4, 1, 5);
   grid->setColumnStretch(9, 1);
   return group;
 }
@@ -174,7 +178,10 @@ QWidget* FormationPage::CreateGraphicsGroup() {
     swatches_[p] = new SwatchRow(kBattlePaletteColours, group);
     grid->addWidget(new QLabel(captions[p], group), p + 1, 0);
     grid->addWidget(paletteText_[p], p + 1, 1);
-    grid->addWidget(swatches_[p], p + 1, 2);
+    auto* swatches = new QHBoxLayout;
+    swatches->addWidget(swatches_[p]);
+    swatches->addWidget(SharingLabel(*paletteText_[p]), 1);
+    grid->addLayout(swatches, p + 1, 2);
     grid->addWidget(changePalette_[p], p + 1, 3);
   }
   grid->addWidget(new QLabel(tr("Unknown:"), group), 3, 0);
@@ -194,6 +201,8 @@ void FormationPage::ConnectWidgets() {
   connect(formation2_, &QCheckBox::clicked, this, &FormationPage::Formation2Clicked);
   connect(monsterSet_, &QComboBox::currentIndexChanged, this, &FormationPage::ShowMonsterSet);
   connect(quantitySet_, &QComboBox::currentIndexChanged, this, &FormationPage::ShowQuantitySet);
+  for (QComboBox* set : {monsterSet_, quantitySet_})
+    connect(set, &QComboBox::currentIndexChanged, this, &FormationPage::ShowSharedSets);
   connect(changeLabel_, &QPushButton::clicked, this, [this] {
     if (context_.settings)
       ChangeListLabel(this, *formations_, *context_.settings, GetLabelSet(LabelSetId::Formations));
@@ -300,6 +309,7 @@ void FormationPage::Load(int f) {
   ShowMonsterSet();
   ShowQuantitySet();
   ShowPalettes();
+  ShowFormationTips();
 }
 
 void FormationPage::ShowMonsterSet() {
@@ -348,6 +358,7 @@ void FormationPage::ShowPalettes() {
     paletteText_[p]->setText(FormatHex(palettes_[p]));
     swatches_[p]->ShowBattlePalette(view, palettes_[p]);
   }
+  ShowSharedSets();
 }
 
 void FormationPage::StoreLoaded() {

@@ -70,6 +70,11 @@ class FormationPage : public Page {
   // The name of a field in a step: an enemy's boxes carry the enemy's number.
   QString Caption(const QWidget& field) const;
 
+  // formation_page_sharing.cpp: how many formations use the sets and
+  // palettes shown; what each formation row holds, as its tooltip.
+  void ShowSharedSets();
+  void ShowFormationTips();
+
   void FormationSelected(int row);
   void Formation2Clicked();
   void ChangePalette(int which);

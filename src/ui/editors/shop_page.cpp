@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "model/editors/field_places.h"
+#include "model/editors/shared_entries.h"
 #include "model/text/labels.h"
 #include "model/text/name_tables.h"
 #include "model/text/text_categories.h"
@@ -25,6 +26,7 @@
 #include "ui/framework/list_filter.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
+#include "ui/framework/sharing_label.h"
 #include "ui/framework/tabs.h"
 #include "ui/text/label_dialog.h"
 
@@ -105,6 +107,7 @@ void ShopPage::CreateWidgets() {
     grid->addWidget(slot.price, k + 1, 1);
     grid->addWidget(slot.toBuy, k + 1, 2);
     grid->addWidget(slot.toSell, k + 1, 3);
+    grid->addWidget(SharingLabel(*slot.price), k + 1, 4);
   }
   gilBox_ = WithId(new QLineEdit(goods), 1379);
   AllowDigitsOnly(*gilBox_);
@@ -262,6 +265,21 @@ void ShopPage::ShowToBuy(int k) {
   slots_[k].toBuy->setText(QString::number(prices_[slots_[k].buyEntry]));
   DescribeField(*slots_[k].toBuy, {0, kMaxPrice}, PricePlace(slots_[k].buyEntry),
                 context_.document->baseShift());
+  ShowSharedPrice(k);
+}
+
+void ShopPage::ShowSharedPrice(int k) {
+  if (loaded_ < 0)
+    return;
+  // The shop shown uses the entry its row shows, stored or not.
+  std::vector<int> users =
+      ShopsUsingPrice(std::as_const(*context_.document).view(), slots_[k].buyEntry);
+  std::erase(users, loaded_);
+  users.insert(std::lower_bound(users.begin(), users.end(), loaded_), loaded_);
+  QStringList rows;
+  for (int i = 0; i < shops_->count(); ++i)
+    rows.append(shops_->item(i)->text());
+  ShowSharing(*slots_[k].price, NamesOf(users, rows), tr("shops"));
 }
 
 void ShopPage::KeepTypedPrice(const QLineEdit& box, uint8_t entry) {

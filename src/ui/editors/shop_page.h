@@ -63,6 +63,8 @@ class ShopPage : public Page {
   uint8_t PriceEntry(int slot) const;
   void ShowToSell(int slot);
   void ShowToBuy(int slot);
+  // How many shops share the price entry of `slot`'s To buy row.
+  void ShowSharedPrice(int slot);
   // A price typed for the entry a box shows is kept before the box shows
   // another entry's price, so picking another item or price row keeps it.
   void KeepTypedPrice(const QLineEdit& box, uint8_t entry);

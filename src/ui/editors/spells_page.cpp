@@ -31,6 +31,7 @@
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
 #include "ui/framework/prompts.h"
+#include "ui/framework/sharing_label.h"
 #include "ui/framework/tabs.h"
 #include "ui/gfx/palettes_dialog.h"
 #include "ui/gfx/select_colour_dialog.h"
@@ -165,7 +166,7 @@ QGroupBox* SpellsPage::CreateSpellGroup() {
   paletteRow->addWidget(paletteText_);
   paletteRow->addWidget(changePalette_);
   paletteRow->addWidget(swatches_);
-  paletteRow->addStretch(1);
+  paletteRow->addWidget(SharingLabel(*paletteText_), 1);
 
   auto* animationFrame = new QGroupBox(tr("Animation"), group);
   animation_ = WithId(new QComboBox(animationFrame), 1465);
@@ -355,6 +356,7 @@ void SpellsPage::ShowAilmentBoxes() {
 
 void SpellsPage::ShowPalette() {
   paletteText_->setText(FormatHex(palette_));
+  ShowPaletteSharing(*paletteText_, std::as_const(*context_.document).view(), palette_);
   swatches_->ShowBattlePalette(std::as_const(*context_.document).view(), palette_);
 }
 

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include "model/editors/shared_entries.h"
+
 namespace kivo::ui {
 namespace {
 
@@ -32,6 +34,18 @@ void ShowSharing(const QWidget& control, const QStringList& names, const QString
   if (names.size() > kSharingNamesShown)
     shown.append(QObject::tr("and %1 more").arg(names.size() - kSharingNamesShown));
   label->setToolTip(shown.join(QLatin1Char('\n')));
+}
+
+void ShowPaletteSharing(const QWidget& control, const ConstRomView& view, uint8_t palette) {
+  const PaletteUsers users = PaletteUsersOf(view, palette);
+  QStringList names;
+  for (int w : users.weapons)
+    names.append(QObject::tr("Weapon %1").arg(w));
+  for (int s : users.spells)
+    names.append(QObject::tr("Spell %1").arg(s));
+  for (int f : users.formations)
+    names.append(QObject::tr("Formation %1").arg(f));
+  ShowSharing(control, names, QObject::tr("pictures"));
 }
 
 QStringList NamesOf(std::span<const int> indexes, const QStringList& rowTexts) {

@@ -5,7 +5,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <span>
+
+#include "model/core/rom_view.h"
 
 class QLabel;
 class QWidget;
@@ -19,6 +22,10 @@ QLabel* SharingLabel(QWidget& control);
 // Shows that `names` use the entry `control` shows; `kind` names them in
 // the plural ("monsters"). The label is found beside `control`.
 void ShowSharing(const QWidget& control, const QStringList& names, const QString& kind);
+
+// The weapons, spells and formations whose pictures use battle palette
+// `palette`, shown beside `control` (a palette number).
+void ShowPaletteSharing(const QWidget& control, const ConstRomView& view, uint8_t palette);
 
 // The rows of `rowTexts` whose indexes are listed.
 QStringList NamesOf(std::span<const int> indexes, const QStringList& rowTexts);
