@@ -14,6 +14,7 @@
 #include "model/core/settings.h"
 #include "model/text/codec.h"
 #include "model/text/name_tables.h"
+#include "model/text/text_banks.h"
 #include "model/text/text_categories.h"
 
 namespace {
@@ -126,8 +127,50 @@ void BM_DecodeAllText(benchmark::State& state) {
   }
 }
 
+// The bank whose texts take the most bytes.
+int LargestBank() {
+  int largest = 0;
+  std::size_t space = 0;
+  for (int bank = 0; bank < static_cast<int>(kivo::TextBanks().size()); ++bank) {
+    const std::size_t s = kivo::PlanTextBankRepack(Demo().image, Demo().shift, bank).measure.space;
+    if (s > space) {
+      space = s;
+      largest = bank;
+    }
+  }
+  return largest;
+}
+
+void BM_FloorDecodeLargestBank(benchmark::State& state) {
+  const DemoText& demo = Demo();
+  const int bank = LargestBank();
+  for (auto _ : state) {
+    for (int category : kivo::TextBanks()[static_cast<std::size_t>(bank)].categories) {
+      for (int row = 0; row < kivo::GetTextCategory(category).rows; ++row) {
+        kivo::TextEntry entry =
+            kivo::ReadTextEntry(demo.image, demo.shift, category, row, demo.dte, demo.keywords);
+        benchmark::DoNotOptimize(entry.text.data());
+      }
+    }
+  }
+}
+
+// Planned and written into a copy of the image, as Make room does.
+void BM_RepackLargestBank(benchmark::State& state) {
+  const DemoText& demo = Demo();
+  const int bank = LargestBank();
+  std::vector<uint8_t> image = demo.image;
+  for (auto _ : state) {
+    const kivo::BankRepack plan = kivo::PlanTextBankRepack(image, demo.shift, bank);
+    kivo::ApplyTextBankRepack(kivo::RomView(image, 0), plan);
+    benchmark::DoNotOptimize(image.data());
+  }
+}
+
 BENCHMARK(BM_FloorSumTextBytes);
 BENCHMARK(BM_DecodeAllText);
+BENCHMARK(BM_FloorDecodeLargestBank);
+BENCHMARK(BM_RepackLargestBank);
 
 }  // namespace
 

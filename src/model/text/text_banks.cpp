@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <map>
-#include <set>
+#include <string_view>
+#include <unordered_map>
 
 #include "model/core/bytes.h"
 #include "model/text/codec.h"
@@ -52,21 +52,18 @@ std::vector<BankPointer> ReadPointers(std::span<const uint8_t> image, uint32_t b
   const TextBank& b = TextBanks()[static_cast<std::size_t>(bank)];
   const Range range = BankRange(image, baseShift, bank);
   std::vector<BankPointer> pointers;
-  std::set<std::size_t> seen;
-  for (int category : b.categories) {
-    const bool pairs = IsDialogueCategory(category);
-    for (int row = 0; row < GetTextCategory(category).rows; ++row) {
-      BankPointer p;
-      p.slot = PointerLocation(category, row, baseShift);
-      if (p.slot + 2 > image.size() || !seen.insert(p.slot).second)
-        continue;
-      p.start = ReadLe16(image, p.slot) + b.base + baseShift;
-      p.end = TextEnd(image, p.start, pairs);
-      p.movable = p.start >= range.begin && p.start < range.end && p.end != kNone &&
-                  p.end <= range.end;
-      p.edited = edit != nullptr && edit->category == category && edit->row == row;
-      pointers.push_back(p);
-    }
+  pointers.reserve(b.entries.size());
+  for (const auto& [category, row] : b.entries) {
+    BankPointer p;
+    p.slot = PointerLocation(category, row, baseShift);
+    if (p.slot + 2 > image.size())
+      continue;
+    p.start = ReadLe16(image, p.slot) + b.base + baseShift;
+    p.end = TextEnd(image, p.start, IsDialogueCategory(category));
+    p.movable =
+        p.start >= range.begin && p.start < range.end && p.end != kNone && p.end <= range.end;
+    p.edited = edit != nullptr && edit->category == category && edit->row == row;
+    pointers.push_back(p);
   }
   return pointers;
 }
@@ -91,8 +88,10 @@ std::vector<Range> Subtract(const std::vector<Range>& from, const std::vector<Ra
 
 // Sorted and joined where they overlap (or touch, when `touching`).
 std::vector<Range> Union(std::vector<Range> ranges, bool touching) {
-  std::sort(ranges.begin(), ranges.end(),
-            [](const Range& a, const Range& b) { return a.begin < b.begin; });
+  const auto byBegin = [](const Range& a, const Range& b) { return a.begin < b.begin; };
+  // Texts mostly lie in the order of their pointers.
+  if (!std::is_sorted(ranges.begin(), ranges.end(), byBegin))
+    std::sort(ranges.begin(), ranges.end(), byBegin);
   std::vector<Range> out;
   for (const Range& r : ranges) {
     if (!out.empty() && (r.begin < out.back().end || (touching && r.begin == out.back().end)))
@@ -130,6 +129,18 @@ const std::vector<TextBank>& TextBanks() {
       for (TextBank& b : out) {
         if (b.base == category.textBase)
           b.categories.push_back(c);
+      }
+    }
+    for (TextBank& b : out) {
+      std::vector<std::size_t> slots;
+      for (int c : b.categories) {
+        for (int row = 0; row < GetTextCategory(c).rows; ++row) {
+          const std::size_t slot = PointerLocation(c, row, 0);
+          if (std::find(slots.begin(), slots.end(), slot) == slots.end()) {
+            slots.push_back(slot);
+            b.entries.emplace_back(c, row);
+          }
+        }
       }
     }
     return out;
@@ -204,25 +215,30 @@ BankRepack PlanTextBankRepack(std::span<const uint8_t> image, uint32_t baseShift
   // Texts that overlap move together, so a text inside another keeps
   // sharing its bytes; blocks with equal bytes are one copy.
   const std::vector<Range> clusters = Union(std::move(moved), false);
-  std::vector<std::vector<uint8_t>> blocks;
-  std::map<std::vector<uint8_t>, int> byBytes;
-  auto blockOf = [&](std::vector<uint8_t> bytes) {
-    const auto [it, added] = byBytes.emplace(std::move(bytes), static_cast<int>(blocks.size()));
+  std::vector<std::string_view> blocks;
+  std::unordered_map<std::string_view, int> byBytes;
+  byBytes.reserve(pointers.size());
+  auto blockOf = [&](const uint8_t* bytes, std::size_t size) {
+    const std::string_view key(reinterpret_cast<const char*>(bytes), size);
+    const auto [it, added] = byBytes.emplace(key, static_cast<int>(blocks.size()));
     if (added)
-      blocks.push_back(it->first);
+      blocks.push_back(key);
     return it->second;
   };
+  std::vector<int> clusterBlock(clusters.size(), -1);
   std::vector<std::size_t> offsetInBlock(pointers.size(), 0);
   for (std::size_t i = 0; i < pointers.size(); ++i) {
     BankPointer& p = pointers[i];
     if (p.edited) {
-      p.block = blockOf(edit->bytes);
+      p.block = blockOf(edit->bytes.data(), edit->bytes.size());
     } else if (p.movable) {
       const auto c = std::upper_bound(clusters.begin(), clusters.end(), p.start,
                                       [](std::size_t at, const Range& r) { return at < r.begin; }) -
                      1;
-      p.block = blockOf({image.begin() + static_cast<std::ptrdiff_t>(c->begin),
-                         image.begin() + static_cast<std::ptrdiff_t>(c->end)});
+      int& block = clusterBlock[static_cast<std::size_t>(c - clusters.begin())];
+      if (block < 0)
+        block = blockOf(image.data() + c->begin, c->end - c->begin);
+      p.block = block;
       offsetInBlock[i] = p.start - c->begin;
     }
   }
@@ -237,7 +253,7 @@ BankRepack PlanTextBankRepack(std::span<const uint8_t> image, uint32_t baseShift
   for (const BankPointer& p : pointers) {
     if (p.block < 0 || placed[static_cast<std::size_t>(p.block)] != kNone)
       continue;
-    const std::vector<uint8_t>& bytes = blocks[static_cast<std::size_t>(p.block)];
+    const std::string_view bytes = blocks[static_cast<std::size_t>(p.block)];
     plan.measure.used += bytes.size();
     std::size_t e = 0;
     while (e < extents.size() && extentBytes[e].size() - fill[e] < bytes.size())
@@ -260,13 +276,13 @@ BankRepack PlanTextBankRepack(std::span<const uint8_t> image, uint32_t baseShift
     return plan;
 
   for (std::size_t e = 0; e < extents.size(); ++e)
-    plan.writes.emplace_back(extents[e].begin, std::move(extentBytes[e]));
+    plan.extents.emplace_back(extents[e].begin, std::move(extentBytes[e]));
   for (std::size_t i = 0; i < pointers.size(); ++i) {
     const BankPointer& p = pointers[i];
-    if (p.block < 0)
-      continue;
-    const std::size_t at = placed[static_cast<std::size_t>(p.block)] + offsetInBlock[i] - base;
-    plan.writes.push_back({p.slot, {static_cast<uint8_t>(at), static_cast<uint8_t>(at >> 8)}});
+    if (p.block >= 0) {
+      const std::size_t at = placed[static_cast<std::size_t>(p.block)] + offsetInBlock[i] - base;
+      plan.pointers.emplace_back(p.slot, static_cast<uint16_t>(at));
+    }
   }
   return plan;
 }
@@ -274,8 +290,10 @@ BankRepack PlanTextBankRepack(std::span<const uint8_t> image, uint32_t baseShift
 void ApplyTextBankRepack(const RomView& image, const BankRepack& repack) {
   if (!repack.fits())
     return;
-  for (const auto& [at, bytes] : repack.writes)
+  for (const auto& [at, bytes] : repack.extents)
     image.SetBytes(at, bytes);
+  for (const auto& [at, value] : repack.pointers)
+    image.SetWord(at, value);
 }
 
 }  // namespace kivo

@@ -20,6 +20,9 @@ namespace kivo {
 struct TextBank {
   std::size_t base = 0;         // the categories' text base (file offset)
   std::vector<int> categories;  // Text page category indexes, in order
+  // Every entry with a pointer of its own, in order (an entry whose pointer
+  // another entry has already is left out).
+  std::vector<std::pair<int, int>> entries;  // category, row
 };
 
 inline constexpr int kTextBankCountAll = 4;
@@ -56,8 +59,10 @@ struct BankRepack {
   // Why nothing may move: a text the repack does not move runs over the
   // bank's pointers, so rewriting them would change it.
   std::string refusal;
-  // Image index and bytes: the text space's extents, then the pointers.
-  std::vector<std::pair<std::size_t, std::vector<uint8_t>>> writes;
+  // Image index and bytes of each extent of the text space, and image index
+  // and new value of each pointer.
+  std::vector<std::pair<std::size_t, std::vector<uint8_t>>> extents;
+  std::vector<std::pair<std::size_t, uint16_t>> pointers;
   bool fits() const { return refusal.empty() && excess == 0; }
 };
 

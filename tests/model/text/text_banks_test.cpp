@@ -43,12 +43,13 @@ Bytes Repack(const Bytes& image, int bank, const BankTextEdit* edit = nullptr) {
   // Only the text space and the pointers change; every pointer leads into the space.
   std::vector<bool> writable(image.size(), false);
   std::vector<std::pair<std::size_t, std::size_t>> space;
-  for (const auto& [at, bytes] : plan.writes) {
+  for (const auto& [at, bytes] : plan.extents) {
     for (std::size_t i = 0; i < bytes.size(); ++i)
       writable[at + i] = true;
-    if (bytes.size() > 2)
-      space.emplace_back(at, at + bytes.size());
+    space.emplace_back(at, at + bytes.size());
   }
+  for (const auto& [at, value] : plan.pointers)
+    writable[at] = writable[at + 1] = true;
   for (std::size_t i = 0; i < image.size(); ++i) {
     if (!writable[i] && after[i] != image[i]) {
       ADD_FAILURE() << "byte " << i << " outside the text space changed";
@@ -133,7 +134,7 @@ TEST(TextBanks, EqualTextsShareACopyATextInsideAnotherKeepsSharingAndAnEditFinds
   EXPECT_FALSE(tooLarge.fits());
   EXPECT_GE(tooLarge.excess, 1u);  // more when the free bytes lie in pieces
   EXPECT_EQ(BankTooSmallText(0, 37), "Bank 0x20010 needs 37 more bytes. Shorten some of its texts.");
-  EXPECT_TRUE(tooLarge.writes.empty());
+  EXPECT_TRUE(tooLarge.extents.empty() && tooLarge.pointers.empty());
 }
 
 TEST(TextBanks, HostilePointersNeverLetARepackWriteOutsideTheTextSpace) {
