@@ -7,7 +7,8 @@
 //
 // writes OUTDIR/tab-<index>-<name>.png, one per tab, OUTDIR/map-view.png,
 // OUTDIR/min/tab-<index>-<name>.png, OUTDIR/edit-menu.png (the Edit menu open
-// after an edit on the Character page) and OUTDIR/file-menu.png.
+// after an edit on the Character page), OUTDIR/file-menu.png,
+// OUTDIR/filtered-list.png and OUTDIR/field-tooltip.png.
 
 #include <QApplication>
 #include <QDir>
@@ -21,6 +22,7 @@
 #include <QPixmap>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolTip>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -88,6 +90,32 @@ bool TakeEditMenu(kivo::ui::MainWindow& window, const QString& file) {
   hp->setText(QString::number(hp->text().toInt() + 100));
   emit hp->editingFinished();
   return TakeMenu(window, QStringLiteral("undo"), file);
+}
+
+// The Monster list filtered to one kind, then the HP box focused with its
+// tooltip up and the status bar saying the same (a tooltip is a window of
+// its own, so the screen around the window is taken).
+bool TakeFinding(kivo::ui::MainWindow& window, const QString& filterFile, const QString& tipFile) {
+  window.tabs()->setCurrentIndex(kivo::ui::kMonsterTab);
+  Settle();
+  QWidget* page = window.page(kivo::ui::kMonsterTab);
+  auto* filter = page->findChild<QLineEdit*>(QStringLiteral("filter-1067"));
+  auto* hp = page->findChild<QLineEdit*>(QStringLiteral("1031"));
+  if (filter == nullptr || hp == nullptr)
+    return false;
+  filter->setText(QStringLiteral("drake"));
+  Settle();
+  const bool filtered = window.grab().save(filterFile);
+  filter->clear();
+  QApplication::setActiveWindow(&window);
+  hp->setFocus();
+  QToolTip::showText(hp->mapToGlobal(QPoint(hp->width() / 2, hp->height())), hp->toolTip(), hp);
+  Settle();
+  const QRect frame = window.frameGeometry();
+  const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(
+      0, frame.x(), frame.y(), frame.width(), frame.height());
+  QToolTip::hideText();
+  return filtered && shot.save(tipFile);
 }
 
 }  // namespace
@@ -162,8 +190,12 @@ int main(int argc, char** argv) {
   window.resize(kWidth, kHeight);
   const QString menuFile = QDir(outDir).filePath(QStringLiteral("edit-menu.png"));
   const QString fileMenuFile = QDir(outDir).filePath(QStringLiteral("file-menu.png"));
+  const QString filterFile = QDir(outDir).filePath(QStringLiteral("filtered-list.png"));
+  const QString tipFile = QDir(outDir).filePath(QStringLiteral("field-tooltip.png"));
+  const bool finding = TakeFinding(window, filterFile, tipFile);
   for (const auto& [taken, file] :
-       {std::pair{TakeEditMenu(window, menuFile), menuFile},
+       {std::pair{finding, filterFile}, std::pair{finding, tipFile},
+        std::pair{TakeEditMenu(window, menuFile), menuFile},
         std::pair{TakeMenu(window, QStringLiteral("applyPatch"), fileMenuFile), fileMenuFile}}) {
     if (taken) {
       std::printf("%s\n", qPrintable(file));
