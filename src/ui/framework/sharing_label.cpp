@@ -24,6 +24,11 @@ void ShowSharing(const QWidget& control, const QStringList& names, const QString
   auto* label = parent != nullptr ? parent->findChild<QLabel*>(LabelName(control)) : nullptr;
   if (label == nullptr)
     return;
+  if (names.isEmpty()) {  // no entry shown
+    label->clear();
+    label->setToolTip(QString());
+    return;
+  }
   if (names.size() < 2) {
     label->setText(QObject::tr("not shared"));
     label->setToolTip(names.join(QString()));
