@@ -142,6 +142,7 @@ void EquipmentPage::RebuildLists() {
   fillItems(weapons_, kWeaponIds);
   fillItems(armours_, kArmourIds);
 
+  CompleteAnywhere(*castSpell_);
   castSpell_->clear();
   castSpell_->addItem(QString::fromLatin1(kNoCastSpellText));
   for (const std::string& name : SpellRecordNames(view, *context_.settings))

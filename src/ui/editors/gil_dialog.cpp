@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "model/editors/monster_tables.h"
+#include "ui/framework/field_info.h"
 #include "ui/framework/layout_helpers.h"
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
@@ -22,6 +23,7 @@ GilDialog::GilDialog(int initialAmount, QWidget* parent) : Dialog(parent) {
 void GilDialog::CreateWidgets(int initialAmount) {
   amount_ = WithId(new QLineEdit(QString::number(initialAmount), this), 1412);
   AllowDigitsOnly(*amount_);
+  DescribeField(*amount_, {0, kGilAmounts.maxValue});
   amount_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
   amount_->selectAll();
 
