@@ -20,7 +20,7 @@ namespace {
 constexpr std::string_view kDumpUsage =
     "dump ROM [--kind K]... [--binary] [-o FILE] [--standard S.tbl --dte D.tbl]";
 constexpr std::string_view kLoadUsage =
-    "load ROM DUMP -o OUTPUT [--allow-overflow] [--standard S.tbl --dte D.tbl]";
+    "load ROM DUMP -o OUTPUT [--allow-overflow | --make-room] [--standard S.tbl --dte D.tbl]";
 
 // Splits every "NAME VALUE" off the arguments; false when a NAME has no value.
 bool TakeOptions(Args& args, std::string_view name, std::vector<std::string>& values) {
@@ -162,6 +162,7 @@ int Dump(Args args, std::ostream& out, std::ostream& err) {
 
 int Load(Args args, std::ostream& out, std::ostream& err) {
   const bool allowOverflow = TakeFlag(args, "--allow-overflow");
+  const bool makeRoom = TakeFlag(args, "--make-room");
   std::optional<std::string> output;
   if (!TakeOption(args, "-o", output) || !output || args.size() < 2) {
     err << "usage: kivo-cli " << kLoadUsage << '\n';
@@ -184,11 +185,12 @@ int Load(Args args, std::ostream& out, std::ostream& err) {
     return kExitFailed;
   }
   const std::string_view text(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size());
-  const DumpLoad load = PlanDumpLoad(document, text, tables.context(), allowOverflow);
+  const DumpLoad load = PlanDumpLoad(document, text, tables.context(), allowOverflow, makeRoom);
   if (!load.ok()) {
     err << dumpPath << " cannot be loaded:\n" << load.ProblemText();
     if (load.problems.empty())
-      err << "(--allow-overflow lets these texts overwrite what follows them)\n";
+      err << "(--allow-overflow lets these texts overwrite what follows them; --make-room "
+             "moves the texts of their banks to give them room)\n";
     return kExitFailed;
   }
   document.Apply([&](const RomView& rom) { load.Apply(rom); });

@@ -146,9 +146,10 @@ std::vector<DumpSpan> DumpSpans(DumpKind kind) {
 }
 
 DumpLoad PlanDumpLoad(const RomDocument& document, std::string_view text,
-                      const DumpContext& context, bool allowOverflow) {
+                      const DumpContext& context, bool allowOverflow, bool makeRoom) {
   DumpLoad load;
   load.allowOverflow = allowOverflow;
+  load.makeRoom = makeRoom;
   dump::Plan plan(load);
   if (!document.editable()) {
     plan.Problem("(image)", "there is no editable image to load into");
@@ -213,10 +214,38 @@ DumpLoad PlanDumpLoad(const RomDocument& document, std::string_view text,
     load.edits.clear();
     return load;
   }
-  // What the load changes, counted on a copy.
+  // What the load changes, counted on a copy; the banks of texts that grew
+  // are repacked there first to see that they fit.
   RomDocument copy;
   copy.Adopt(std::vector<uint8_t>(document.image().begin(), document.image().end()),
              document.currentPath());
+  if (!load.grown.empty()) {
+    copy.Apply([&](const RomView& rom) { load.Apply(rom); });
+    for (int bank = 0; bank < static_cast<int>(TextBanks().size()); ++bank) {
+      const BankRepack repack =
+          PlanTextBankRepack(copy.image(), copy.baseShift(), bank, load.grown);
+      if (!repack.fits() && std::any_of(load.grown.begin(), load.grown.end(), [&](auto& g) {
+            return TextBankOf(g.category) == bank;
+          })) {
+        plan.Problem("text", repack.refusal.empty() ? BankTooSmallText(bank, repack.excess)
+                                                    : repack.refusal);
+      }
+    }
+    if (!load.ok()) {
+      load.edits.clear();
+      return load;
+    }
+    plan.Add([grown = load.grown](const RomView& rom) {
+      for (int bank = 0; bank < static_cast<int>(TextBanks().size()); ++bank) {
+        if (std::any_of(grown.begin(), grown.end(),
+                        [&](auto& g) { return TextBankOf(g.category) == bank; }))
+          ApplyTextBankRepack(rom.Unshifted(),
+                              PlanTextBankRepack(rom.image(), rom.baseShift(), bank, grown));
+      }
+    });
+    copy.Adopt(std::vector<uint8_t>(document.image().begin(), document.image().end()),
+               document.currentPath());
+  }
   load.changedBytes = copy.Apply([&](const RomView& rom) { load.Apply(rom); }).changedBytes();
   return load;
 }

@@ -16,6 +16,7 @@
 
 #include "model/core/rom_view.h"
 #include "model/text/char_table.h"
+#include "model/text/text_banks.h"
 
 namespace kivo {
 
@@ -72,6 +73,10 @@ struct DumpLoad {
   std::vector<std::string> problems;   // by JSON path, in document order
   std::vector<std::string> overflows;  // text entries needing more bytes than they had
   bool allowOverflow = false;
+  // With makeRoom, a text that grows is not an overflow: it is kept here,
+  // and the load ends by repacking each bank that has one (Make room).
+  bool makeRoom = false;
+  std::vector<BankTextEdit> grown;
   bool otherRom = false;  // rom.crc32 names another image
   int kinds = 0;
   std::vector<std::string> loaded;  // "128 monster records", in document order
@@ -90,8 +95,9 @@ struct DumpLoad {
 
 // Checks `text` against the image and plans its edits; nothing is applied.
 // An entry whose text grows is an overflow, which refuses the load unless
-// `allowOverflow`.
+// `allowOverflow`; with `makeRoom` the banks of such texts are repacked
+// instead, and a bank whose texts do not fit refuses the load.
 DumpLoad PlanDumpLoad(const RomDocument& document, std::string_view text,
-                      const DumpContext& context, bool allowOverflow);
+                      const DumpContext& context, bool allowOverflow, bool makeRoom = false);
 
 }  // namespace kivo

@@ -51,6 +51,8 @@ class Plan {
   explicit Plan(DumpLoad& load) : load_(load) {}
   void Problem(const std::string& path, const std::string& text);
   void Overflow(const std::string& text) { load_.overflows.push_back(text); }
+  bool makeRoom() const { return load_.makeRoom; }
+  void Grown(BankTextEdit edit) { load_.grown.push_back(std::move(edit)); }
   void Loaded(int count, std::string_view noun);
   void Add(Edit edit) { load_.edits.push_back(std::move(edit)); }
   bool failed() const { return !load_.problems.empty(); }

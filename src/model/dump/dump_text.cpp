@@ -138,6 +138,12 @@ class EntriesTable final : public Table {
     const std::string label = std::string(GetTextCategory(*c).rowText) + " " + std::to_string(*row);
     if (const std::optional<EntryGrowth> growth =
             GrowthOf(scope.image.size(), shown, now, table, scope.keywords)) {
+      // Its bank is repacked once everything else is loaded, with the text
+      // where its pointer then leads.
+      if (plan.makeRoom() && write.text && TextBankOf(*c) >= 0) {
+        plan.Grown({*c, *row, std::move(*write.text)});
+        return;
+      }
       plan.Overflow(at + " (" + label + "): needs " + std::to_string(growth->needs) +
                     " bytes where the old text had " + std::to_string(growth->had));
     }

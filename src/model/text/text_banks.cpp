@@ -25,7 +25,7 @@ struct BankPointer {
   std::size_t start = 0;
   std::size_t end = kNone;  // past the terminator; kNone when the image ends first
   bool movable = false;     // its text lies inside the bank, terminator included
-  bool edited = false;
+  int edit = -1;  // which edit gives its new text
   int block = -1;
 };
 
@@ -48,7 +48,7 @@ Range BankRange(std::span<const uint8_t> image, uint32_t baseShift, int bank) {
 }
 
 std::vector<BankPointer> ReadPointers(std::span<const uint8_t> image, uint32_t baseShift,
-                                      int bank, const BankTextEdit* edit) {
+                                      int bank, std::span<const BankTextEdit> edits) {
   const TextBank& b = TextBanks()[static_cast<std::size_t>(bank)];
   const Range range = BankRange(image, baseShift, bank);
   std::vector<BankPointer> pointers;
@@ -62,7 +62,10 @@ std::vector<BankPointer> ReadPointers(std::span<const uint8_t> image, uint32_t b
     p.end = TextEnd(image, p.start, IsDialogueCategory(category));
     p.movable =
         p.start >= range.begin && p.start < range.end && p.end != kNone && p.end <= range.end;
-    p.edited = edit != nullptr && edit->category == category && edit->row == row;
+    for (std::size_t e = 0; e < edits.size(); ++e) {
+      if (edits[e].category == category && edits[e].row == row)
+        p.edit = static_cast<int>(e);
+    }
     pointers.push_back(p);
   }
   return pointers;
@@ -168,12 +171,12 @@ std::string BankTooSmallText(int bank, std::size_t excess) {
 }
 
 BankRepack PlanTextBankRepack(std::span<const uint8_t> image, uint32_t baseShift, int bank,
-                              const BankTextEdit* edit) {
+                              std::span<const BankTextEdit> edits) {
   BankRepack plan;
   if (bank < 0 || bank >= static_cast<int>(TextBanks().size()))
     return plan;
   const std::size_t base = TextBanks()[static_cast<std::size_t>(bank)].base + baseShift;
-  std::vector<BankPointer> pointers = ReadPointers(image, baseShift, bank, edit);
+  std::vector<BankPointer> pointers = ReadPointers(image, baseShift, bank, edits);
   plan.measure.pointers = pointers.size();
 
   // What may never be written: the pointers, and the texts that stay where
@@ -186,13 +189,13 @@ BankRepack PlanTextBankRepack(std::span<const uint8_t> image, uint32_t baseShift
       covered.push_back(text);
     else if (p.start < image.size())
       kept.push_back(text);
-    if (p.movable && !p.edited)
+    if (p.movable && p.edit < 0)
       moved.push_back(text);
   }
   slots = Union(std::move(slots), true);
   kept = Union(std::move(kept), false);
   for (const BankPointer& p : pointers) {
-    if (p.movable || p.edited || p.start >= image.size())
+    if (p.movable || p.edit >= 0 || p.start >= image.size())
       continue;
     const Range text{p.start, p.end == kNone ? image.size() : p.end};
     for (const Range& s : slots) {
@@ -229,8 +232,9 @@ BankRepack PlanTextBankRepack(std::span<const uint8_t> image, uint32_t baseShift
   std::vector<std::size_t> offsetInBlock(pointers.size(), 0);
   for (std::size_t i = 0; i < pointers.size(); ++i) {
     BankPointer& p = pointers[i];
-    if (p.edited) {
-      p.block = blockOf(edit->bytes.data(), edit->bytes.size());
+    if (p.edit >= 0) {
+      const std::vector<uint8_t>& bytes = edits[static_cast<std::size_t>(p.edit)].bytes;
+      p.block = blockOf(bytes.data(), bytes.size());
     } else if (p.movable) {
       const auto c = std::upper_bound(clusters.begin(), clusters.end(), p.start,
                                       [](std::size_t at, const Range& r) { return at < r.begin; }) -

@@ -67,9 +67,10 @@ struct BankRepack {
 };
 
 // The bank's text space and what its texts would take packed (`measure`),
-// `edit` in place of the entry's text when given.
+// each of `edits` in place of its entry's text (edits of other banks are
+// ignored).
 BankRepack PlanTextBankRepack(std::span<const uint8_t> image, uint32_t baseShift, int bank,
-                              const BankTextEdit* edit = nullptr);
+                              std::span<const BankTextEdit> edits = {});
 // `image` addresses image indexes (base shift 0).
 void ApplyTextBankRepack(const RomView& image, const BankRepack& repack);
 

@@ -187,11 +187,21 @@ void DumpActions::LoadDump() {
         tr("These texts need more bytes than they had; writing them overwrites what follows "
            "them:\n\n%1")
             .arg(QString::fromStdString(load.ProblemText()).trimmed());
-    if (prompts().AskChoice(window_, question, {tr("Overwrite"), tr("Cancel")}, 1, 1) != 0)
+    enum { kOverwrite, kMakeRoom, kCancel };
+    const int answer = prompts().AskChoice(
+        window_, question, {tr("Overwrite"), tr("Make room"), tr("Cancel")}, kCancel, kCancel);
+    if (answer == kCancel)
       return;
-    load = PlanDumpLoad(state_.document, text, Context(), true);
-    if (!load.ok())
+    load = PlanDumpLoad(state_.document, text, Context(), answer == kOverwrite,
+                        answer == kMakeRoom);
+    if (!load.ok()) {
+      // Make room: the banks' texts do not fit, and the problem says by how much.
+      prompts().Message(window_,
+                        tr("%1 cannot be loaded:\n\n%2")
+                            .arg(name, QString::fromStdString(load.ProblemText()).trimmed()),
+                        MessageIcon::Error);
       return;
+    }
   }
   QString confirm = QString::fromStdString(load.Summary());
   if (load.otherRom)

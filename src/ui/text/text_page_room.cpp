@@ -46,8 +46,10 @@ bool TextPage::MakeRoom() {
     return false;
   const RomDocument& document = *context_.document;
   const std::optional<BankTextEdit> edit = PendingTextEdit();
-  const BankRepack plan = PlanTextBankRepack(document.image(), document.baseShift(), bank,
-                                             edit ? &*edit : nullptr);
+  const BankRepack plan =
+      PlanTextBankRepack(document.image(), document.baseShift(), bank,
+                         edit ? std::span<const BankTextEdit>(&*edit, 1)
+                              : std::span<const BankTextEdit>());
   const QString name = QString::fromStdString(TextBankName(bank));
   if (!plan.refusal.empty() || !plan.fits()) {
     const std::string why = plan.refusal.empty() ? BankTooSmallText(bank, plan.excess)

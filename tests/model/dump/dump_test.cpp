@@ -216,6 +216,32 @@ TEST(Dump, TextIsStoredByTheTextPagesRules) {
   EXPECT_EQ(text(0, 0), first + first);
 }
 
+TEST(Dump, MakeRoomGivesTextsThatGrowTheirBanksFreeBytesOrRefusesByHowMuch) {
+  RomDocument document = Image(demo::BuildDemoImage());
+  const std::vector<uint8_t> before(document.image().begin(), document.image().end());
+  Json doc = Json::parse(Dump(document, {DumpKind::Text}));
+  Json& entries = doc["text"]["entries"];
+  const std::string a = entries[3]["text"], b = entries[7]["text"];
+  entries[3]["text"] = a + "xyz";
+  entries[7]["text"] = b + "xy";
+  const DumpLoad load = PlanDumpLoad(document, doc.dump(), Demo().context, false, true);
+  ASSERT_TRUE(load.ok()) << load.ProblemText();
+  document.Apply([&](const RomView& rom) { load.Apply(rom); });
+  const auto text = [&](int row) {
+    return ReadTextEntry(document.image(), 0, 0, row, Demo().dte, {}).text;
+  };
+  EXPECT_EQ(text(3), a + "xyz");
+  EXPECT_EQ(text(7), b + "xy");
+  EXPECT_EQ(text(4), entries[4]["text"]);
+
+  RomDocument fresh = Image(before);
+  entries[3]["text"] = a + std::string(200, 'x');
+  const DumpLoad tooLarge = PlanDumpLoad(fresh, doc.dump(), Demo().context, false, true);
+  EXPECT_FALSE(tooLarge.ok());
+  EXPECT_NE(tooLarge.ProblemText().find("text: Bank 0x20010 needs "), std::string::npos)
+      << tooLarge.ProblemText();
+}
+
 TEST(Dump, RefusedLoadsNameEveryProblemAndChangeNothing) {
   const RomDocument document = Image(demo::BuildDemoImage());
   const std::string good = Dump(document, kGameKinds);

@@ -35,8 +35,8 @@ Decoded DecodeBank(const Bytes& image, int bank) {
 }
 
 // Applies a repack to a copy and checks what every repack must keep.
-Bytes Repack(const Bytes& image, int bank, const BankTextEdit* edit = nullptr) {
-  const BankRepack plan = PlanTextBankRepack(image, 0, bank, edit);
+Bytes Repack(const Bytes& image, int bank, std::span<const BankTextEdit> edits = {}) {
+  const BankRepack plan = PlanTextBankRepack(image, 0, bank, edits);
   EXPECT_TRUE(plan.fits()) << plan.refusal << " excess " << plan.excess;
   Bytes after = image;
   ApplyTextBankRepack(RomView(after, 0), plan);
@@ -125,12 +125,12 @@ TEST(TextBanks, EqualTextsShareACopyATextInsideAnotherKeepsSharingAndAnEditFinds
                           start(image, r1 + 5) + 1;
   edit.bytes.resize(had + plan.measure.free(), 0x8A);
   edit.bytes.back() = 0x00;
-  const Bytes grown = Repack(image, 0, &edit);
+  const Bytes grown = Repack(image, 0, {&edit, 1});
   EXPECT_EQ(std::find(grown.begin() + start(grown, r1 + 5), grown.end(), 0) - grown.begin() -
                 start(grown, r1 + 5) + 1,
             static_cast<std::ptrdiff_t>(edit.bytes.size()));
   edit.bytes.insert(edit.bytes.begin(), 0x8A);
-  const BankRepack tooLarge = PlanTextBankRepack(image, 0, 0, &edit);
+  const BankRepack tooLarge = PlanTextBankRepack(image, 0, 0, {&edit, 1});
   EXPECT_FALSE(tooLarge.fits());
   EXPECT_GE(tooLarge.excess, 1u);  // more when the free bytes lie in pieces
   EXPECT_EQ(BankTooSmallText(0, 37), "Bank 0x20010 needs 37 more bytes. Shorten some of its texts.");
