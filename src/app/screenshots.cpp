@@ -16,8 +16,10 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QPixmap>
 #include <QTabWidget>
@@ -118,6 +120,28 @@ bool TakeFinding(kivo::ui::MainWindow& window, const QString& filterFile, const 
   return filtered && shot.save(tipFile);
 }
 
+// An item's name made longer on the Text page and given room by Make room
+// (its first use asks once: answered), with the Edit menu open on the step.
+bool TakeMakeRoom(kivo::ui::MainWindow& window, kivo::ui::ScriptedPrompts& prompts,
+                  const QString& file) {
+  window.tabs()->setCurrentIndex(kivo::ui::kTextTab);
+  Settle();
+  QWidget* page = window.page(kivo::ui::kTextTab);
+  auto* categories = page->findChild<QListWidget*>(QStringLiteral("1209"));
+  auto* entries = page->findChild<QListWidget*>(QStringLiteral("1210"));
+  auto* text = page->findChild<QLineEdit*>(QStringLiteral("1217"));
+  auto* makeRoom = page->findChild<QPushButton*>(QStringLiteral("makeRoom"));
+  if (categories == nullptr || entries == nullptr || text == nullptr || makeRoom == nullptr)
+    return false;
+  categories->setCurrentRow(0);
+  entries->setCurrentRow(3);
+  text->setText(text->text() + QStringLiteral(" of Dawn"));
+  prompts.choiceAnswers.push_back(0);
+  makeRoom->click();
+  Settle();
+  return TakeMenu(window, QStringLiteral("undo"), file);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -192,11 +216,13 @@ int main(int argc, char** argv) {
   const QString fileMenuFile = QDir(outDir).filePath(QStringLiteral("file-menu.png"));
   const QString filterFile = QDir(outDir).filePath(QStringLiteral("filtered-list.png"));
   const QString tipFile = QDir(outDir).filePath(QStringLiteral("field-tooltip.png"));
+  const QString roomFile = QDir(outDir).filePath(QStringLiteral("make-room.png"));
   const bool finding = TakeFinding(window, filterFile, tipFile);
   for (const auto& [taken, file] :
        {std::pair{finding, filterFile}, std::pair{finding, tipFile},
         std::pair{TakeEditMenu(window, menuFile), menuFile},
-        std::pair{TakeMenu(window, QStringLiteral("applyPatch"), fileMenuFile), fileMenuFile}}) {
+        std::pair{TakeMenu(window, QStringLiteral("applyPatch"), fileMenuFile), fileMenuFile},
+        std::pair{TakeMakeRoom(window, *prompts, roomFile), roomFile}}) {
     if (taken) {
       std::printf("%s\n", qPrintable(file));
     } else {
