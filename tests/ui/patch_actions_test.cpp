@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QUrl>
@@ -62,6 +63,7 @@ TEST_F(PatchActionsTest, CreateThenApplyAsOneStepThePagesFollow) {
   EXPECT_EQ(Image(), modified);
   EXPECT_EQ(HpBox()->text(), QStringLiteral("321"));
   EXPECT_EQ(window->history().stack().undoText(), QStringLiteral("Apply patch hack.bps"));
+  EXPECT_EQ(window->statusBar()->currentMessage(), QStringLiteral("Applied patch hack.bps"));
   EXPECT_TRUE(window->isWindowModified());
   window->Undo();
   EXPECT_EQ(Image(), original);

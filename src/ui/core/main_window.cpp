@@ -12,6 +12,7 @@
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QUrl>
@@ -28,6 +29,7 @@
 #include "ui/core/edit_history.h"
 #include "ui/core/main_page.h"
 #include "ui/core/patch_actions.h"
+#include "ui/framework/field_info.h"
 #include "ui/core/placeholder_page.h"
 #include "ui/core/recent_files.h"
 #include "ui/core/rom_info_dialog.h"
@@ -526,7 +528,9 @@ void MainWindow::CreatePatch() {
   // world map, are stored first.
   if (!state_.document.editable() || !StorePagesForWrite())
     return;
-  CreatePatchOfImage(this, state_.document);
+  const QString written = CreatePatchOfImage(this, state_.document);
+  if (!written.isEmpty())
+    statusBar()->showMessage(tr("Wrote patch %1").arg(written), kStatusMessageMs);
 }
 
 void MainWindow::ApplyPatch(const QString& path) {
@@ -536,7 +540,9 @@ void MainWindow::ApplyPatch(const QString& path) {
   }
   if (!StorePagesForWrite())
     return;
-  ApplyPatchToImage(this, state_.document, history_, path);
+  const QString applied = ApplyPatchToImage(this, state_.document, history_, path);
+  if (!applied.isEmpty())
+    statusBar()->showMessage(tr("Applied patch %1").arg(applied), kStatusMessageMs);
 }
 
 void MainWindow::RomInfo() {

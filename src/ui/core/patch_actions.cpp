@@ -86,21 +86,22 @@ QString CreatePatchOfImage(QWidget* owner, const RomDocument& document) {
   return QFileInfo(patchPath).fileName();
 }
 
-bool ApplyPatchToImage(QWidget* owner, const RomDocument& document, Edits& edits, QString path) {
+QString ApplyPatchToImage(QWidget* owner, const RomDocument& document, Edits& edits,
+                          QString path) {
   if (path.isEmpty())
     path = prompts().OpenFile(owner, kOpenPatchFilters);
   if (path.isEmpty())
-    return false;
+    return {};
   const FileBytes patch = ReadWholeFile(path.toStdString());
   if (!patch) {
     Refuse(owner, QObject::tr("The patch could not be read."), path, patch.reason);
-    return false;
+    return {};
   }
   const std::span<const uint8_t> image = document.image();
   const auto result = ApplyPatch(image, patch.bytes);
   if (!result) {
     Refuse(owner, QString::fromStdString(result.error), path);
-    return false;
+    return {};
   }
   if (result.value.size() != image.size()) {
     Refuse(owner,
@@ -109,7 +110,7 @@ bool ApplyPatchToImage(QWidget* owner, const RomDocument& document, Edits& edits
                .arg(result.value.size())
                .arg(image.size()),
            path);
-    return false;
+    return {};
   }
   const QString name = QFileInfo(path).fileName();
   const StepInfo step{QObject::tr("Apply patch %1").arg(name), {}, {}};
@@ -119,8 +120,9 @@ bool ApplyPatchToImage(QWidget* owner, const RomDocument& document, Edits& edits
   if (!changed) {
     prompts().Message(owner, QObject::tr("The patch changes nothing in this image."),
                       MessageIcon::None, QString::fromLatin1(kDefaultCaption), path);
+    return {};
   }
-  return changed;
+  return name;
 }
 
 }  // namespace kivo::ui

@@ -22,8 +22,9 @@ QString CreatePatchOfImage(QWidget* owner, const RomDocument& document);
 
 // Applies the patch at `path` (asked for when empty) to the image, as one
 // step. Every check of the patch is made first; a failure says why and
-// changes nothing. True when the image changed.
-bool ApplyPatchToImage(QWidget* owner, const RomDocument& document, Edits& edits,
+// changes nothing. The name of the patch applied, or an empty string when
+// the image did not change.
+QString ApplyPatchToImage(QWidget* owner, const RomDocument& document, Edits& edits,
                        QString path = QString());
 
 // True for a file name a patch is saved under (.bps, .ips).
