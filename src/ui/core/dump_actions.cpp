@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMainWindow>
+#include <QStatusBar>
 #include <QMenu>
 #include <QWidget>
 #include <array>
@@ -13,6 +15,7 @@
 #include "model/core/settings.h"
 #include "ui/core/app_state.h"
 #include "ui/framework/edits.h"
+#include "ui/framework/field_info.h"
 #include "ui/framework/prompts.h"
 
 namespace kivo::ui {
@@ -110,6 +113,9 @@ bool DumpActions::WriteFile(const QString& path, std::span<const uint8_t> bytes)
                       QString::fromStdString(FileProblem(path.toStdString(), failure)));
     return false;
   }
+  if (auto* main = qobject_cast<QMainWindow*>(window_))
+    main->statusBar()->showMessage(tr("Wrote %1").arg(QFileInfo(path).fileName()),
+                                   kStatusMessageMs);
   return true;
 }
 
@@ -208,8 +214,11 @@ void DumpActions::LoadDump() {
     confirm += QStringLiteral("\n\n") + tr("This dump was made from another ROM.");
   if (prompts().AskChoice(window_, confirm, {tr("Load"), tr("Cancel")}, 0, 1) != 0)
     return;
-  edits_.Commit(nullptr, StepInfo{tr("Load %1").arg(name), {}, {}},
-                [&load](const RomView& rom) { load.Apply(rom); });
+  if (edits_.Commit(nullptr, StepInfo{tr("Load %1").arg(name), {}, {}},
+                    [&load](const RomView& rom) { load.Apply(rom); })) {
+    if (auto* main = qobject_cast<QMainWindow*>(window_))
+      main->statusBar()->showMessage(tr("Loaded %1").arg(name), kStatusMessageMs);
+  }
 }
 
 }  // namespace kivo::ui
