@@ -34,7 +34,7 @@ QStringList Cleaned(const QStringList& stored) {
 }  // namespace
 
 RecentFiles::RecentFiles(QWidget* owner)
-    : QObject(owner), owner_(owner), menu_(new QMenu(tr("Open &Recent"), owner)) {
+    : QObject(owner), owner_(owner), menu_(new QMenu(tr("Open Rece&nt"), owner)) {
   menu_->setObjectName(QStringLiteral("openRecent"));
   clear_ = new QAction(tr("&Clear Menu"), this);
   clear_->setObjectName(QStringLiteral("clearRecent"));
