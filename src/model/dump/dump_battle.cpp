@@ -11,7 +11,7 @@ namespace kivo::dump {
 namespace {
 
 std::unique_ptr<Table> Values(std::string key, std::string noun, const kivo::ValueTable& table) {
-  return std::make_unique<ValueTable>(ValueTable::Spec{
+  return std::make_unique<ValueTable>(ValueTable::Layout{
       .key = std::move(key),
       .noun = std::move(noun),
       .count = table.entries,
@@ -26,7 +26,7 @@ std::unique_ptr<Table> Values(std::string key, std::string noun, const kivo::Val
 std::unique_ptr<Table> Groups(std::string key, std::string noun, std::string field,
                               const GroupTable& table, Namer namer) {
   using G = GroupSlots;
-  auto spec = RecordTable<G>::Spec{
+  auto layout = RecordTable<G>::Layout{
       .key = std::move(key),
       .noun = std::move(noun),
       .first = 0,
@@ -40,9 +40,9 @@ std::unique_ptr<Table> Groups(std::string key, std::string noun, std::string fie
       .fields = {KIVO_DUMP_FIELD(G, "", kSlotsPerGroup, r[std::size_t(i)], 0, 255)},
       .spans = {{table.offset, table.end() - table.offset}},
   };
-  spec.fields[0].key = std::move(field);
-  spec.fields[0].namer = std::move(namer);
-  return std::make_unique<RecordTable<G>>(std::move(spec));
+  layout.fields[0].key = std::move(field);
+  layout.fields[0].namer = std::move(namer);
+  return std::make_unique<RecordTable<G>>(std::move(layout));
 }
 
 std::optional<std::string> ActionName(const Names& names, int action) {
@@ -78,7 +78,7 @@ Tables MonsterTables() {
                     [index](R& r, int, int v) { r.index(index) = static_cast<uint8_t>(v); }};
   };
   Tables tables;
-  tables.push_back(std::make_unique<RecordTable<R>>(RecordTable<R>::Spec{
+  tables.push_back(std::make_unique<RecordTable<R>>(RecordTable<R>::Layout{
       .key = "records",
       .noun = "monster records",
       .first = 0,
@@ -131,7 +131,7 @@ Tables MonsterTables() {
 Tables FormationTables() {
   using R = FormationRecord;
   Tables tables;
-  tables.push_back(std::make_unique<RecordTable<R>>(RecordTable<R>::Spec{
+  tables.push_back(std::make_unique<RecordTable<R>>(RecordTable<R>::Layout{
       .key = "records",
       .noun = "formation records",
       .first = 0,
@@ -149,7 +149,7 @@ Tables FormationTables() {
           },
       .spans = {{kFormationRecords, kFormationRecordSize * kFormationCount}},
   }));
-  tables.push_back(std::make_unique<ValueTable>(ValueTable::Spec{
+  tables.push_back(std::make_unique<ValueTable>(ValueTable::Layout{
       .key = "extra_bytes",
       .noun = "formation extra bytes",
       .count = kFormationCount,
@@ -160,7 +160,7 @@ Tables FormationTables() {
   }));
 
   using M = MonsterSet;
-  auto monsterSets = RecordTable<M>::Spec{
+  auto monsterSets = RecordTable<M>::Layout{
       .key = "monster_sets",
       .noun = "monster sets",
       .first = 0,
@@ -174,7 +174,7 @@ Tables FormationTables() {
   tables.push_back(std::make_unique<RecordTable<M>>(std::move(monsterSets)));
 
   using Q = QuantitySet;
-  tables.push_back(std::make_unique<RecordTable<Q>>(RecordTable<Q>::Spec{
+  tables.push_back(std::make_unique<RecordTable<Q>>(RecordTable<Q>::Layout{
       .key = "quantity_sets",
       .noun = "quantity sets",
       .first = 0,
@@ -193,7 +193,7 @@ Tables FormationTables() {
 
   // Shared by formations, monsters, weapons and spells; dumped once, here.
   using P = BattlePalette;
-  tables.push_back(std::make_unique<RecordTable<P>>(RecordTable<P>::Spec{
+  tables.push_back(std::make_unique<RecordTable<P>>(RecordTable<P>::Layout{
       .key = "battle_palettes",
       .noun = "battle palettes",
       .first = 0,

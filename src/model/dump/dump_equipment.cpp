@@ -24,7 +24,7 @@ std::function<std::optional<std::string>(const Scope&, int)> EquipmentName(int i
 Tables ArmorTables() {
   using R = ArmourRecord;
   Tables tables;
-  tables.push_back(std::make_unique<RecordTable<R>>(RecordTable<R>::Spec{
+  tables.push_back(std::make_unique<RecordTable<R>>(RecordTable<R>::Layout{
       .key = "records",
       .noun = "armor records",
       .first = 0,
@@ -49,7 +49,7 @@ Tables ArmorTables() {
 Tables WeaponTables() {
   using R = WeaponRecord;
   Tables tables;
-  auto records = RecordTable<R>::Spec{
+  auto records = RecordTable<R>::Layout{
       .key = "records",
       .noun = "weapon records",
       .first = 0,
@@ -77,7 +77,7 @@ Tables WeaponTables() {
 
   // Only weapons with a picture have a palette number.
   using P = uint8_t;
-  tables.push_back(std::make_unique<RecordTable<P>>(RecordTable<P>::Spec{
+  tables.push_back(std::make_unique<RecordTable<P>>(RecordTable<P>::Layout{
       .key = "palettes",
       .noun = "weapon palettes",
       .first = kFirstPaletteWeapon,
@@ -95,7 +95,7 @@ Tables WeaponTables() {
 Tables SpellTables() {
   Tables tables;
   using D = SpellData;
-  auto data = RecordTable<D>::Spec{
+  auto data = RecordTable<D>::Layout{
       .key = "records",
       .noun = "spells",
       .first = 0,
@@ -122,7 +122,7 @@ Tables SpellTables() {
   tables.push_back(std::make_unique<RecordTable<D>>(std::move(data)));
 
   using S = SpellRecord;
-  auto records = RecordTable<S>::Spec{
+  auto records = RecordTable<S>::Layout{
       .key = "spell_records",
       .noun = "spell records",
       .first = 0,

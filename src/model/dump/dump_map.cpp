@@ -143,7 +143,7 @@ class DistributionTable final : public Table {
 };
 
 std::unique_ptr<Table> Domains(std::string key, std::string noun, bool mysidia) {
-  return std::make_unique<ValueTable>(ValueTable::Spec{
+  return std::make_unique<ValueTable>(ValueTable::Layout{
       .key = std::move(key),
       .noun = std::move(noun),
       .count = kDomainCount,
@@ -171,7 +171,7 @@ Tables MapTables() {
   tables.push_back(Domains("mysidia_domains", "encounter domains after Mysidia", true));
 
   using S = EncounterSlots;
-  tables.push_back(std::make_unique<RecordTable<S>>(RecordTable<S>::Spec{
+  tables.push_back(std::make_unique<RecordTable<S>>(RecordTable<S>::Layout{
       .key = "encounter_slots",
       .noun = "encounter slot sets",
       .first = 0,
@@ -191,7 +191,7 @@ Tables MapTables() {
 
   // Two bytes a metatile: its flags, then its teleport destination.
   using T = std::array<uint8_t, kTilePropertiesSize>;
-  tables.push_back(std::make_unique<RecordTable<T>>(RecordTable<T>::Spec{
+  tables.push_back(std::make_unique<RecordTable<T>>(RecordTable<T>::Layout{
       .key = "tile_properties",
       .noun = "tile properties",
       .first = 0,

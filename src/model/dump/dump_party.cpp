@@ -9,7 +9,7 @@ namespace kivo::dump {
 Tables CharacterTables() {
   namespace c = character;
   using R = CharacterRecord;
-  auto spec = RecordTable<R>::Spec{
+  auto layout = RecordTable<R>::Layout{
       .key = "records",
       .noun = "character records",
       .first = 0,
@@ -63,10 +63,10 @@ Tables CharacterTables() {
         return CharacterName(scope.view, i, *scope.context->dte);
       },
   };
-  spec.fields[11].namer = ItemNamer();
-  spec.fields[14].namer = ItemNamer();
+  layout.fields[11].namer = ItemNamer();
+  layout.fields[14].namer = ItemNamer();
   Tables tables;
-  tables.push_back(std::make_unique<RecordTable<R>>(std::move(spec)));
+  tables.push_back(std::make_unique<RecordTable<R>>(std::move(layout)));
   return tables;
 }
 
@@ -94,7 +94,7 @@ class StartingGilTable final : public Table {
 Tables ShopTables() {
   using R = ShopRecord;
   Tables tables;
-  auto shops = RecordTable<R>::Spec{
+  auto shops = RecordTable<R>::Layout{
       .key = "records",
       .noun = "shop records",
       .first = 0,
@@ -112,7 +112,7 @@ Tables ShopTables() {
   tables.push_back(std::make_unique<RecordTable<R>>(std::move(shops)));
 
   using P = int;
-  tables.push_back(std::make_unique<RecordTable<P>>(RecordTable<P>::Spec{
+  tables.push_back(std::make_unique<RecordTable<P>>(RecordTable<P>::Layout{
       .key = "prices",
       .noun = "price entries",
       .first = 0,

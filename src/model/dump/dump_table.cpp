@@ -101,25 +101,25 @@ void Table::AppendBinary(const ConstRomView& view, std::vector<uint8_t>& out) co
 
 Json ValueTable::Dump(const Scope& scope) const {
   Json values = Json::array();
-  for (int i = 0; i < spec_.count; ++i)
-    values.push_back(spec_.read(scope.view, i));
+  for (int i = 0; i < layout_.count; ++i)
+    values.push_back(layout_.read(scope.view, i));
   return values;
 }
 
 void ValueTable::Load(const Json& value, const std::string& path, const Scope& scope,
                       Plan& plan) const {
-  if (!plan.IsArray(value, path, std::size_t(spec_.count)))
+  if (!plan.IsArray(value, path, std::size_t(layout_.count)))
     return;
   std::vector<std::pair<int, int>> changed;
-  for (int i = 0; i < spec_.count; ++i) {
+  for (int i = 0; i < layout_.count; ++i) {
     const std::optional<int> number = plan.Number(
-        value[std::size_t(i)], path + "[" + std::to_string(i) + "]", spec_.min, spec_.max);
-    if (number && *number != spec_.read(scope.view, i))
+        value[std::size_t(i)], path + "[" + std::to_string(i) + "]", layout_.min, layout_.max);
+    if (number && *number != layout_.read(scope.view, i))
       changed.emplace_back(i, *number);
   }
-  plan.Loaded(spec_.count, spec_.noun);
+  plan.Loaded(layout_.count, layout_.noun);
   if (!changed.empty()) {
-    plan.Add([write = spec_.write, changed](const RomView& rom) {
+    plan.Add([write = layout_.write, changed](const RomView& rom) {
       for (const auto& [i, v] : changed)
         write(rom, i, v);
     });

@@ -124,7 +124,7 @@ struct Field {
 template <class R>
 class RecordTable : public Table {
  public:
-  struct Spec {
+  struct Layout {
     std::string key;
     std::string noun;  // "monster records"
     int first = 0;
@@ -135,22 +135,22 @@ class RecordTable : public Table {
     std::vector<DumpSpan> spans;
     std::function<std::optional<std::string>(const Scope&, int)> recordName{};
   };
-  explicit RecordTable(Spec spec) : spec_(std::move(spec)) {}
+  explicit RecordTable(Layout layout) : layout_(std::move(layout)) {}
 
-  std::string_view key() const override { return spec_.key; }
-  std::vector<DumpSpan> Spans() const override { return spec_.spans; }
+  std::string_view key() const override { return layout_.key; }
+  std::vector<DumpSpan> Spans() const override { return layout_.spans; }
 
   Json Dump(const Scope& scope) const override {
     Json records = Json::array();
-    for (int i = spec_.first; i < spec_.first + spec_.count; ++i) {
-      const R r = spec_.read(scope.view, i);
+    for (int i = layout_.first; i < layout_.first + layout_.count; ++i) {
+      const R r = layout_.read(scope.view, i);
       Json record = Json::object();
       record["index"] = i;
-      if (spec_.recordName && scope.names.known) {
-        if (std::optional<std::string> name = spec_.recordName(scope, i))
+      if (layout_.recordName && scope.names.known) {
+        if (std::optional<std::string> name = layout_.recordName(scope, i))
           record["name"] = *name;
       }
-      for (const Field<R>& f : spec_.fields) {
+      for (const Field<R>& f : layout_.fields) {
         if (f.count == 0) {
           const int v = f.get(r, 0);
           record[f.key] = v;
@@ -181,27 +181,27 @@ class RecordTable : public Table {
     if (!plan.IsArray(value, path, std::nullopt))
       return;
     std::vector<std::string> keys = {"index"};
-    for (const Field<R>& f : spec_.fields)
+    for (const Field<R>& f : layout_.fields)
       keys.push_back(f.key);
     std::set<int> seen;
     int listed = 0;
     for (std::size_t n = 0; n < value.size(); ++n) {
       const Json& item = value[n];
       const std::string at = path + "[" + std::to_string(n) + "]";
-      if (!plan.IsObject(item, at) || !plan.Keys(item, at, keys, bool(spec_.recordName)))
+      if (!plan.IsObject(item, at) || !plan.Keys(item, at, keys, bool(layout_.recordName)))
         continue;
       const std::optional<int> index =
-          plan.Number(item["index"], at + ".index", spec_.first, spec_.first + spec_.count - 1);
+          plan.Number(item["index"], at + ".index", layout_.first, layout_.first + layout_.count - 1);
       if (!index)
         continue;
       if (!seen.insert(*index).second) {
         plan.Problem(at + ".index", "record " + std::to_string(*index) + " is listed twice");
         continue;
       }
-      R r = spec_.read(scope.view, *index);
+      R r = layout_.read(scope.view, *index);
       const R before = r;
       bool good = true;
-      for (const Field<R>& f : spec_.fields) {
+      for (const Field<R>& f : layout_.fields) {
         const Json& v = item[f.key];
         const std::string fieldPath = at + "." + f.key;
         if (f.count == 0) {
@@ -231,20 +231,20 @@ class RecordTable : public Table {
       }
       ++listed;
       if (good && !(r == before)) {
-        plan.Add([write = spec_.write, i = *index, r](const RomView& rom) { write(rom, i, r); });
+        plan.Add([write = layout_.write, i = *index, r](const RomView& rom) { write(rom, i, r); });
       }
     }
-    plan.Loaded(listed, spec_.noun);
+    plan.Loaded(listed, layout_.noun);
   }
 
  private:
-  Spec spec_;
+  Layout layout_;
 };
 
 // An array of `count` numbers in one range (a value table).
 class ValueTable final : public Table {
  public:
-  struct Spec {
+  struct Layout {
     std::string key;
     std::string noun;
     int count = 0;
@@ -254,15 +254,15 @@ class ValueTable final : public Table {
     std::function<void(const RomView&, int, int)> write;
     std::vector<DumpSpan> spans;
   };
-  explicit ValueTable(Spec spec) : spec_(std::move(spec)) {}
-  std::string_view key() const override { return spec_.key; }
-  std::vector<DumpSpan> Spans() const override { return spec_.spans; }
+  explicit ValueTable(Layout layout) : layout_(std::move(layout)) {}
+  std::string_view key() const override { return layout_.key; }
+  std::vector<DumpSpan> Spans() const override { return layout_.spans; }
   Json Dump(const Scope& scope) const override;
   void Load(const Json& value, const std::string& path, const Scope& scope,
             Plan& plan) const override;
 
  private:
-  Spec spec_;
+  Layout layout_;
 };
 
 // Spans of the fields at `fields` (offset in the record, length) of `count`
