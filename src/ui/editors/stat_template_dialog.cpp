@@ -14,6 +14,7 @@
 #include "ui/framework/list_helpers.h"
 #include "ui/framework/numeric_edit.h"
 #include "ui/framework/prompts.h"
+#include "ui/framework/field_info.h"
 
 namespace kivo::ui {
 namespace {
@@ -79,6 +80,7 @@ void StatTemplateDialog::CreateWidgets() {
   };
 
   points_ = digitBox(1666);
+  DescribeField(*points_, {0, kMaxTemplatePoints});
   auto* pointsRow = new QHBoxLayout;
   pointsRow->addWidget(new QLabel(tr("Points to distribute:"), this));
   pointsRow->addWidget(points_);
