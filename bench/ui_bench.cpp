@@ -72,6 +72,16 @@ void CountOwnPeak(benchmark::State& state) {
 
 // The window builds a page only when it is first needed; the floor builds
 // all eight, as every page is refreshed beside it.
+// Starts `window` on the demo workspace; false (the benchmark skipped) when
+// it opened no editable ROM.
+bool StartOnDemo(benchmark::State& state, MainWindow& window, const AppState& appState) {
+  window.Start(Workspace().string(), std::nullopt);
+  if (appState.document.editable())
+    return true;
+  state.SkipWithError("the demo workspace opened no editable ROM");
+  return false;
+}
+
 void BuildEveryPage(MainWindow& window) {
   for (int tab = 0; tab < kivo::ui::kTabCount; ++tab)
     benchmark::DoNotOptimize(window.page(tab));
@@ -95,11 +105,8 @@ void BM_RefreshAllDemo(benchmark::State& state) {
   CountOwnPeak(state);
   AppState appState;
   MainWindow window(appState);
-  window.Start(Workspace().string(), std::nullopt);
-  if (!appState.document.editable()) {
-    state.SkipWithError("the demo workspace opened no editable ROM");
+  if (!StartOnDemo(state, window, appState))
     return;
-  }
   BuildEveryPage(window);
   for (auto _ : state)
     window.RefreshAll(kivo::ui::RefreshReason::Opened);
@@ -115,11 +122,8 @@ void BM_ShowEveryTabFirstTime(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     auto window = std::make_unique<MainWindow>(appState);
-    window->Start(Workspace().string(), std::nullopt);
-    if (!appState.document.editable()) {
-      state.SkipWithError("the demo workspace opened no editable ROM");
+    if (!StartOnDemo(state, *window, appState))
       return;
-    }
     state.ResumeTiming();
     for (int tab = kivo::ui::kCharacterTab; tab < kivo::ui::kTabCount; ++tab)
       window->tabs()->setCurrentIndex(tab);
@@ -264,11 +268,8 @@ void BM_UndoOrRedoMapFill(benchmark::State& state) {
   CountOwnPeak(state);
   AppState appState;
   MainWindow window(appState);
-  window.Start(Workspace().string(), std::nullopt);
-  if (!appState.document.editable()) {
-    state.SkipWithError("the demo workspace opened no editable ROM");
+  if (!StartOnDemo(state, window, appState))
     return;
-  }
   window.tabs()->setCurrentIndex(kivo::ui::kMapsTab);
   auto* maps = dynamic_cast<kivo::ui::MapsPage*>(window.page(kivo::ui::kMapsTab));
   kivo::ui::MapView& view = maps->mapView();

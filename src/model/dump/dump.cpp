@@ -220,13 +220,17 @@ DumpLoad PlanDumpLoad(const RomDocument& document, std::string_view text,
   copy.Adopt(std::vector<uint8_t>(document.image().begin(), document.image().end()),
              document.currentPath());
   if (!load.grown.empty()) {
+    std::vector<int> banks;
+    for (const BankTextEdit& g : load.grown) {
+      if (std::find(banks.begin(), banks.end(), TextBankOf(g.category)) == banks.end())
+        banks.push_back(TextBankOf(g.category));
+    }
+    std::sort(banks.begin(), banks.end());
     copy.Apply([&](const RomView& rom) { load.Apply(rom); });
-    for (int bank = 0; bank < static_cast<int>(TextBanks().size()); ++bank) {
+    for (int bank : banks) {
       const BankRepack repack =
           PlanTextBankRepack(copy.image(), copy.baseShift(), bank, load.grown);
-      if (!repack.fits() && std::any_of(load.grown.begin(), load.grown.end(), [&](auto& g) {
-            return TextBankOf(g.category) == bank;
-          })) {
+      if (!repack.fits()) {
         plan.Problem("text", repack.refusal.empty() ? BankTooSmallText(bank, repack.excess)
                                                     : repack.refusal);
       }
@@ -235,13 +239,10 @@ DumpLoad PlanDumpLoad(const RomDocument& document, std::string_view text,
       load.edits.clear();
       return load;
     }
-    plan.Add([grown = load.grown](const RomView& rom) {
-      for (int bank = 0; bank < static_cast<int>(TextBanks().size()); ++bank) {
-        if (std::any_of(grown.begin(), grown.end(),
-                        [&](auto& g) { return TextBankOf(g.category) == bank; }))
-          ApplyTextBankRepack(rom.Unshifted(),
-                              PlanTextBankRepack(rom.image(), rom.baseShift(), bank, grown));
-      }
+    plan.Add([banks, grown = load.grown](const RomView& rom) {
+      for (int bank : banks)
+        ApplyTextBankRepack(rom.Unshifted(),
+                            PlanTextBankRepack(rom.image(), rom.baseShift(), bank, grown));
     });
     copy.Adopt(std::vector<uint8_t>(document.image().begin(), document.image().end()),
                document.currentPath());

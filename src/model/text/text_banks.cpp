@@ -6,8 +6,8 @@
 #include <unordered_map>
 
 #include "model/core/bytes.h"
-#include "model/text/codec.h"
 #include "model/text/text_categories.h"
+#include "model/text/text_entry_store.h"
 
 namespace kivo {
 namespace {
@@ -29,16 +29,14 @@ struct BankPointer {
   int block = -1;
 };
 
-// Past the terminating 0x00 of the text at `at` (dialogue pairs are two
-// bytes), or kNone when the image ends first.
-std::size_t TextEnd(std::span<const uint8_t> image, std::size_t at, bool pairs) {
-  while (at < image.size()) {
-    const uint8_t code = image[at];
-    if (code == 0x00)
-      return at + 1;
-    at += pairs && (code == kFingerCode || code == kKeywordCode) ? 2 : 1;
-  }
-  return kNone;
+// Past the terminating 0x00 of the text at `at`, as the category reads it,
+// or kNone when the image ends first. A text that reaches the image's last
+// byte counts as unterminated: that byte may be a pair's operand, which the
+// text would no longer end on once moved.
+std::size_t TextEnd(std::span<const uint8_t> image, std::size_t at, int category) {
+  const std::size_t length = StoredTextBytes(image, category, at);
+  const std::size_t end = at + length;
+  return length > 0 && end < image.size() && image[end - 1] == 0x00 ? end : kNone;
 }
 
 Range BankRange(std::span<const uint8_t> image, uint32_t baseShift, int bank) {
@@ -59,7 +57,7 @@ std::vector<BankPointer> ReadPointers(std::span<const uint8_t> image, uint32_t b
     if (p.slot + 2 > image.size())
       continue;
     p.start = ReadLe16(image, p.slot) + b.base + baseShift;
-    p.end = TextEnd(image, p.start, IsDialogueCategory(category));
+    p.end = TextEnd(image, p.start, category);
     p.movable =
         p.start >= range.begin && p.start < range.end && p.end != kNone && p.end <= range.end;
     for (std::size_t e = 0; e < edits.size(); ++e) {
@@ -117,7 +115,7 @@ const std::vector<TextBank>& TextBanks() {
   static const std::vector<TextBank> banks = [] {
     std::vector<TextBank> out;
     for (std::size_t offset : TextBankOffsets())
-      out.push_back({offset - kTextBankAddress, {}});
+      out.push_back({offset - kTextBankAddress, {}, {}});
     // The order the banks are known by: the items' bank first.
     std::stable_partition(out.begin(), out.end(), [](const TextBank& b) {
       return b.base == GetTextCategory(0).textBase;

@@ -31,7 +31,8 @@ void Refuse(QWidget* owner, const QString& text, const QString& path,
                                    : QString::fromStdString(FileProblem(path.toStdString(), reason)));
 }
 
-// Writes the differing spans only, so the step keeps what changed.
+// Writes the differing spans only: the step's recorder then sees a few
+// bytes, not every byte of the image.
 void WriteDifferences(const RomView& view, std::span<const uint8_t> before,
                       const std::vector<uint8_t>& after) {
   const RomView image = view.Unshifted();
